@@ -1,0 +1,231 @@
+// The graphics device interface of the desktop platform: device contexts, drawing objects,
+// bitmaps and the calls on them, with the platform's names, signatures and behaviour.
+#pragma once
+
+#include "platform/types.h"
+
+struct HDC__;
+struct HGDIOBJ__;
+using HDC = HDC__*;
+using HGDIOBJ = HGDIOBJ__*;
+using HPEN = HGDIOBJ;
+using HBRUSH = HGDIOBJ;
+using HFONT = HGDIOBJ;
+using HRGN = HGDIOBJ;
+using HBITMAP = HGDIOBJ;
+using HPALETTE = HGDIOBJ;
+
+class TraceSink;
+
+// Pen styles.
+constexpr int PS_SOLID = 0;
+constexpr int PS_DASH = 1;
+constexpr int PS_DOT = 2;
+constexpr int PS_DASHDOT = 3;
+constexpr int PS_DASHDOTDOT = 4;
+constexpr int PS_NULL = 5;
+constexpr int PS_INSIDEFRAME = 6;
+
+// Brush styles.
+constexpr UINT BS_SOLID = 0;
+constexpr UINT BS_NULL = 1;
+constexpr UINT BS_HOLLOW = BS_NULL;
+
+// Binary raster operations (SetROP2).
+constexpr int R2_BLACK = 1;
+constexpr int R2_NOTMERGEPEN = 2;
+constexpr int R2_MASKNOTPEN = 3;
+constexpr int R2_NOTCOPYPEN = 4;
+constexpr int R2_MASKPENNOT = 5;
+constexpr int R2_NOT = 6;
+constexpr int R2_XORPEN = 7;
+constexpr int R2_NOTMASKPEN = 8;
+constexpr int R2_MASKPEN = 9;
+constexpr int R2_NOTXORPEN = 10;
+constexpr int R2_NOP = 11;
+constexpr int R2_MERGENOTPEN = 12;
+constexpr int R2_COPYPEN = 13;
+constexpr int R2_MERGEPENNOT = 14;
+constexpr int R2_MERGEPEN = 15;
+constexpr int R2_WHITE = 16;
+
+// Ternary raster operations (BitBlt, StretchDIBits).
+constexpr DWORD SRCCOPY = 0x00CC0020;
+constexpr DWORD SRCPAINT = 0x00EE0086;
+constexpr DWORD SRCAND = 0x008800C6;
+constexpr DWORD SRCINVERT = 0x00660046;
+constexpr DWORD NOTSRCCOPY = 0x00330008;
+constexpr DWORD DSTINVERT = 0x00550009;
+constexpr DWORD PATCOPY = 0x00F00021;
+constexpr DWORD BLACKNESS = 0x00000042;
+constexpr DWORD WHITENESS = 0x00FF0062;
+
+// Background modes.
+constexpr int TRANSPARENT = 1;
+constexpr int OPAQUE = 2;
+
+// Stock objects.
+constexpr int WHITE_BRUSH = 0;
+constexpr int LTGRAY_BRUSH = 1;
+constexpr int GRAY_BRUSH = 2;
+constexpr int DKGRAY_BRUSH = 3;
+constexpr int BLACK_BRUSH = 4;
+constexpr int NULL_BRUSH = 5;
+constexpr int HOLLOW_BRUSH = NULL_BRUSH;
+constexpr int WHITE_PEN = 6;
+constexpr int BLACK_PEN = 7;
+constexpr int NULL_PEN = 8;
+constexpr int SYSTEM_FONT = 13;
+constexpr int DEFAULT_PALETTE = 15;
+
+// GetObjectType / GetCurrentObject.
+constexpr UINT OBJ_PEN = 1;
+constexpr UINT OBJ_BRUSH = 2;
+constexpr UINT OBJ_DC = 3;
+constexpr UINT OBJ_PAL = 5;
+constexpr UINT OBJ_FONT = 6;
+constexpr UINT OBJ_BITMAP = 7;
+constexpr UINT OBJ_REGION = 8;
+constexpr UINT OBJ_MEMDC = 10;
+
+// Region results.
+constexpr int ERROR = 0;
+constexpr int NULLREGION = 1;
+constexpr int SIMPLEREGION = 2;
+constexpr int COMPLEXREGION = 3;
+#define HGDI_ERROR (reinterpret_cast<HGDIOBJ>(~std::uintptr_t(0)))
+
+// GetDeviceCaps.
+constexpr int HORZSIZE = 4;
+constexpr int VERTSIZE = 6;
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+constexpr int BITSPIXEL = 12;
+constexpr int PLANES = 14;
+constexpr int NUMCOLORS = 24;
+constexpr int RASTERCAPS = 38;
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+constexpr int SIZEPALETTE = 104;
+constexpr int PHYSICALWIDTH = 110;
+constexpr int PHYSICALHEIGHT = 111;
+constexpr int PHYSICALOFFSETX = 112;
+constexpr int PHYSICALOFFSETY = 113;
+constexpr int RC_BITBLT = 1;
+constexpr int RC_PALETTE = 0x0100;
+constexpr int RC_STRETCHDIB = 0x2000;
+
+// DrawText formats.
+constexpr UINT DT_TOP = 0x0000;
+constexpr UINT DT_LEFT = 0x0000;
+constexpr UINT DT_CENTER = 0x0001;
+constexpr UINT DT_RIGHT = 0x0002;
+constexpr UINT DT_VCENTER = 0x0004;
+constexpr UINT DT_BOTTOM = 0x0008;
+constexpr UINT DT_WORDBREAK = 0x0010;
+constexpr UINT DT_SINGLELINE = 0x0020;
+constexpr UINT DT_NOCLIP = 0x0100;
+constexpr UINT DT_CALCRECT = 0x0400;
+
+// ExtTextOut options.
+constexpr UINT ETO_OPAQUE = 0x0002;
+constexpr UINT ETO_CLIPPED = 0x0004;
+
+// Font weights, pitch and family, character sets.
+constexpr int FW_DONTCARE = 0;
+constexpr int FW_NORMAL = 400;
+constexpr int FW_BOLD = 700;
+constexpr BYTE DEFAULT_PITCH = 0;
+constexpr BYTE FIXED_PITCH = 1;
+constexpr BYTE VARIABLE_PITCH = 2;
+constexpr BYTE FF_DONTCARE = 0x00;
+constexpr BYTE FF_ROMAN = 0x10;
+constexpr BYTE FF_SWISS = 0x20;
+constexpr BYTE FF_MODERN = 0x30;
+constexpr BYTE FF_SCRIPT = 0x40;
+constexpr BYTE FF_DECORATIVE = 0x50;
+constexpr BYTE ANSI_CHARSET = 0;
+constexpr BYTE DEFAULT_CHARSET = 1;
+
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+
+// Device contexts.
+HDC CreateCompatibleDC(HDC hdc);
+BOOL DeleteDC(HDC hdc);
+int GetDeviceCaps(HDC hdc, int index);
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h);
+HGDIOBJ GetCurrentObject(HDC hdc, UINT type);
+BOOL GdiFlush();
+
+// Objects.
+HPEN CreatePen(int style, int width, COLORREF color);
+HBRUSH CreateSolidBrush(COLORREF color);
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCSTR faceName);
+HFONT CreateFontIndirectA(const LOGFONTA* lf);
+HRGN CreateRectRgn(int left, int top, int right, int bottom);
+HRGN CreateRectRgnIndirect(const RECT* rect);
+HPALETTE CreatePalette(const LOGPALETTE* pal);
+HGDIOBJ GetStockObject(int index);
+BOOL DeleteObject(HGDIOBJ h);
+UINT GetObjectType(HGDIOBJ h);
+int GetObjectA(HGDIOBJ h, int size, LPVOID out); // LOGFONTA for fonts
+int GetRgnBox(HRGN rgn, LPRECT rect);
+
+// Attributes.
+int SetROP2(HDC hdc, int rop);
+int GetROP2(HDC hdc);
+COLORREF SetTextColor(HDC hdc, COLORREF color);
+COLORREF GetTextColor(HDC hdc);
+COLORREF SetBkColor(HDC hdc, COLORREF color);
+COLORREF GetBkColor(HDC hdc);
+int SetBkMode(HDC hdc, int mode);
+int GetBkMode(HDC hdc);
+
+// Lines and shapes.
+BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous);
+BOOL LineTo(HDC hdc, int x, int y);
+BOOL GetCurrentPositionEx(HDC hdc, LPPOINT pos);
+BOOL Polyline(HDC hdc, const POINT* points, int count);
+BOOL Polygon(HDC hdc, const POINT* points, int count);
+BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
+BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom);
+BOOL Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
+         int yEnd);
+int FillRect(HDC hdc, const RECT* rect, HBRUSH brush);
+int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush);
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
+COLORREF GetPixel(HDC hdc, int x, int y);
+
+// Text.
+BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length);
+BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT length,
+                 const INT* dx);
+int DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format);
+BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size);
+BOOL GetTextMetricsA(HDC hdc, LPTEXTMETRICA tm);
+
+// Clipping.
+int GetClipBox(HDC hdc, LPRECT rect);
+int SelectClipRgn(HDC hdc, HRGN rgn);
+
+// Bitmaps.
+HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
+HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
+                         DWORD offset);
+BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int xSrc, int ySrc, DWORD rop);
+int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, int xSrc, int ySrc,
+                  int srcWidth, int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage,
+                  DWORD rop);
+int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBITMAPINFO info,
+              UINT usage);
+UINT SetDIBColorTable(HDC hdc, UINT start, UINT count, const RGBQUAD* colors);
+
+// Palettes: the surfaces are true colour, so palettes are kept but change no pixel.
+HPALETTE SelectPalette(HDC hdc, HPALETTE pal, BOOL forceBackground);
+UINT RealizePalette(HDC hdc);
+
+// Records every call made on hdc into sink (null stops recording). Not a platform call.
+void SetDCTrace(HDC hdc, TraceSink* sink);
+TraceSink* GetDCTrace(HDC hdc);

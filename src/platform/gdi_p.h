@@ -1,0 +1,154 @@
+// Internal side of the graphics device interface: what handles point at. Only the platform
+// layer includes this header.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/gdi.h"
+
+namespace gdi {
+
+enum class Kind { Pen, Brush, Font, Region, Bitmap, Palette };
+
+struct GdiObject {
+    explicit GdiObject(Kind k) : kind(k) {}
+    virtual ~GdiObject() = default;
+    Kind kind;
+    bool stock = false;
+};
+
+struct PenObject : GdiObject {
+    PenObject() : GdiObject(Kind::Pen) {}
+    int style = PS_SOLID;
+    int width = 1;
+    COLORREF color = 0;
+};
+
+struct BrushObject : GdiObject {
+    BrushObject() : GdiObject(Kind::Brush) {}
+    UINT style = BS_SOLID;
+    COLORREF color = 0;
+};
+
+struct FontObject : GdiObject {
+    FontObject() : GdiObject(Kind::Font) {}
+    LOGFONTA logFont{};
+    QFont font;
+};
+
+struct RegionObject : GdiObject {
+    RegionObject() : GdiObject(Kind::Region) {}
+    QRegion region;
+};
+
+struct PaletteObject : GdiObject {
+    PaletteObject() : GdiObject(Kind::Palette) {}
+    std::vector<PALETTEENTRY> entries;
+};
+
+struct BitmapObject;
+
+// A drawing surface: a top-down 32-bit image and the one painter that draws on it, shared by
+// every device context drawing there.
+struct Surface {
+    QImage image;
+    std::unique_ptr<QPainter> painter;
+    const void* configuredFor = nullptr; // device context whose state the painter carries
+    BitmapObject* dib = nullptr;         // set when the surface mirrors a DIB section's bits
+
+    QPainter* begin();
+    void end();
+    void beforeRead();  // loads the DIB bits the host may have written
+    void beforeDraw();  // the same, and marks the bits as needing a flush
+};
+
+struct BitmapObject : GdiObject {
+    BitmapObject() : GdiObject(Kind::Bitmap) {}
+    ~BitmapObject() override;
+    std::shared_ptr<Surface> surface;
+    int bitsPixel = 32;
+    // DIB section: the host-visible bits in the platform's layout, kept in step with the image.
+    bool dibSection = false;
+    BITMAPINFOHEADER header{};
+    std::vector<RGBQUAD> colorTable;
+    std::unique_ptr<unsigned char[]> bits;
+    bool bitsStale = false;  // the image was drawn on since the bits were written
+    bool imageStale = false; // the host may have written the bits since the image was loaded
+    void loadImage();
+    void flushBits();
+    HDC selectedIn = nullptr;
+};
+
+struct DeviceContext {
+    std::shared_ptr<Surface> surface;
+    GdiObject* pen = nullptr;
+    GdiObject* brush = nullptr;
+    GdiObject* font = nullptr;
+    GdiObject* bitmap = nullptr;
+    GdiObject* palette = nullptr;
+    int rop2 = R2_COPYPEN;
+    COLORREF textColor = RGB(0, 0, 0);
+    COLORREF bkColor = RGB(255, 255, 255);
+    int bkMode = OPAQUE;
+    QPoint pos{0, 0};
+    bool hasClip = false;
+    QRegion clip;
+    TraceSink* trace = nullptr;
+    bool stateChanged = true; // clip changed since the painter was configured
+    bool memory = true;
+    int pageWidth = 0, pageHeight = 0, dpi = 96; // devices without a selected bitmap
+};
+
+// Handle checks: null for a handle that is not a live object of the asked kind.
+DeviceContext* dcFrom(HDC h);
+GdiObject* objectFrom(HGDIOBJ h);
+template <class T> T* objectAs(HGDIOBJ h, Kind k) {
+    GdiObject* o = objectFrom(h);
+    return o && o->kind == k ? static_cast<T*>(o) : nullptr;
+}
+HGDIOBJ handleOf(GdiObject* o);
+HDC handleOf(DeviceContext* dc);
+HGDIOBJ registerObject(std::unique_ptr<GdiObject> o);
+HDC registerDC(std::unique_ptr<DeviceContext> dc);
+void unregisterDC(HDC h);
+HGDIOBJ stockObject(int index);
+
+// A device context over an existing surface (window backing images, printers).
+HDC createSurfaceDC(std::shared_ptr<Surface> surface, bool memory);
+
+// Painter configured for a drawing call with dc's clip region and composition for rop2
+// (useRop false: plain copy, for text and brush fills). Null when dc has no surface.
+QPainter* painterFor(DeviceContext* dc, bool useRop);
+QPen qtPen(const DeviceContext* dc);
+QBrush qtBrush(const DeviceContext* dc, GdiObject* brush);
+QColor qtColor(COLORREF c);
+// Draws a solid one-pixel polyline in copy mode, merging each run of consecutive points in one
+// pixel column into at most four points; the pixels are those of the full polyline.
+void drawReducedPolyline(QPainter& p, const POINT* points, int count);
+QRect qtRect(const RECT& r); // the pixels left..right-1, top..bottom-1
+
+// Tracing helpers.
+inline bool tracing(const DeviceContext* dc) { return dc && dc->trace; }
+void trace(DeviceContext* dc, const char* name, std::vector<std::string> args);
+std::string describe(const GdiObject* o);
+std::string hex(COLORREF c);
+std::string str(long v);
+std::string rectStr(const RECT& r);
+
+// Starts Qt's application object on first use (offscreen where there is no display).
+void ensureQt();
+
+// Row conversion between 32-bit image rows and the platform's bitmap rows.
+void packRow(const QRgb* src, int width, unsigned char* dst, int bpp,
+             const std::vector<RGBQUAD>& table);
+void unpackRow(const unsigned char* src, int width, QRgb* dst, int bpp, const RGBQUAD* table,
+               int tableSize);
+int rowBytes(int width, int bpp);
+
+} // namespace gdi

@@ -1,0 +1,224 @@
+// Lines, shapes and pixels.
+#include <cmath>
+
+#include "platform/TraceSink.h"
+#include "platform/gdi_p.h"
+
+namespace gdi {
+
+namespace {
+
+// Colour actually drawn for a pen or brush colour under the current mix mode.
+COLORREF mixColor(const DeviceContext* dc, COLORREF c) {
+    if (dc->rop2 == R2_BLACK) return RGB(0, 0, 0);
+    if (dc->rop2 == R2_WHITE) return RGB(255, 255, 255);
+    return c;
+}
+
+std::string pointsStr(const POINT* pts, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += (i ? ";" : "") + str(pts[i].x) + " " + str(pts[i].y);
+    return s;
+}
+
+// A one-pixel solid pen drawing in copy mode: the case where points may be merged.
+bool plainPen(const DeviceContext* dc) {
+    auto* p = static_cast<const PenObject*>(dc->pen);
+    return p && p->style == PS_SOLID && p->width <= 1 && dc->rop2 == R2_COPYPEN;
+}
+
+} // namespace
+
+QPen qtPen(const DeviceContext* dc) {
+    auto* p = static_cast<const PenObject*>(dc->pen);
+    if (!p || p->style == PS_NULL) return Qt::NoPen;
+    QPen pen(qtColor(mixColor(dc, p->color)));
+    if (p->width > 1) {
+        // Wide pens are drawn solid with round ends, as the platform does.
+        pen.setWidth(p->width);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        return pen;
+    }
+    pen.setWidth(0);
+    pen.setCapStyle(Qt::FlatCap); // the last pixel of a line is not drawn
+    switch (p->style) {
+    case PS_DASH: pen.setDashPattern({18, 6}); break;
+    case PS_DOT: pen.setDashPattern({3, 3}); break;
+    case PS_DASHDOT: pen.setDashPattern({9, 6, 3, 6}); break;
+    case PS_DASHDOTDOT: pen.setDashPattern({9, 3, 3, 3, 3, 3}); break;
+    default: break;
+    }
+    return pen;
+}
+
+QBrush qtBrush(const DeviceContext* dc, GdiObject* brush) {
+    auto* b = static_cast<const BrushObject*>(brush);
+    if (!b || b->style == BS_NULL) return Qt::NoBrush;
+    return QBrush(qtColor(mixColor(dc, b->color)));
+}
+
+} // namespace gdi
+
+using namespace gdi;
+
+BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous) {
+    DeviceContext* dc = dcFrom(hdc);
+    if (!dc) return FALSE;
+    if (tracing(dc)) trace(dc, "MoveTo", {str(x), str(y)});
+    if (previous) *previous = POINT{dc->pos.x(), dc->pos.y()};
+    dc->pos = QPoint(x, y);
+    return TRUE;
+}
+
+BOOL GetCurrentPositionEx(HDC hdc, LPPOINT pos) {
+    DeviceContext* dc = dcFrom(hdc);
+    if (!dc || !pos) return FALSE;
+    *pos = POINT{dc->pos.x(), dc->pos.y()};
+    return TRUE;
+}
+
+BOOL LineTo(HDC hdc, int x, int y) {
+    DeviceContext* dc = dcFrom(hdc);
+    if (!dc) return FALSE;
+    if (tracing(dc)) trace(dc, "LineTo", {str(x), str(y)});
+    if (QPainter* p = painterFor(dc, true)) {
+        p->setPen(qtPen(dc));
+        p->drawLine(dc->pos, QPoint(x, y));
+    }
+    dc->pos = QPoint(x, y);
+    return TRUE;
+}
+
+BOOL Polyline(HDC hdc, const POINT* points, int count) {
+    DeviceContext* dc = dcFrom(hdc);
+    if (!dc || !points || count < 2) return FALSE;
+    if (tracing(dc)) trace(dc, "Polyline", {str(count), pointsStr(points, count)});
+    QPainter* p = painterFor(dc, true);
+    if (!p) return TRUE;
+    p->setPen(qtPen(dc));
+    if (plainPen(dc)) {
+        drawReducedPolyline(*p, points, count);
+        return TRUE;
+    }
+    // Styled pens keep their dash pattern running, so the points go in one call.
+    QPolygon poly(count);
+    for (int i = 0; i < count; ++i) poly[i] = QPoint(points[i].x, points[i].y);
+    p->drawPolyline(poly);
+    return TRUE;
+}
+
+BOOL Polygon(HDC hdc, const POINT* points, int count) {
+    DeviceContext* dc = dcFrom(hdc);
+    if (!dc || !points || count < 2) return FALSE;
+    if (tracing(dc)) trace(dc, "Polygon", {str(count), pointsStr(points, count)});
+    if (QPainter* p = painterFor(dc, true)) {
+        QPolygon poly(count);
+        for (int i = 0; i < count; ++i) poly[i] = QPoint(points[i].x, points[i].y);
+        p->setPen(qtPen(dc));
+        p->setBrush(qtBrush(dc, dc->brush));
+        p->drawPolygon(poly, Qt::OddEvenFill);
+    }
+    return TRUE;
+}
+
+namespace {
+// Rectangle and Ellipse: the shape covers left..right-1 and top..bottom-1, outline included.
+template <class Draw> BOOL boxShape(HDC hdc, const char* name, int l, int t, int r, int b, Draw draw) {
+    DeviceContext* dc = dcFrom(hdc);
+    if (!dc) return FALSE;
+    if (tracing(dc)) trace(dc, name, {str(l), str(t), str(r), str(b)});
+    if (l > r) std::swap(l, r);
+    if (t > b) std::swap(t, b);
+    if (r - l < 2 || b - t < 2) return TRUE;
+    if (QPainter* p = painterFor(dc, true)) {
+        p->setPen(qtPen(dc));
+        p->setBrush(qtBrush(dc, dc->brush));
+        draw(*p, QRect(l, t, r - l - 1, b - t - 1));
+    }
+    return TRUE;
+}
+} // namespace
+
+BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
+    return boxShape(hdc, "Rectangle", left, top, right, bottom,
+                    [](QPainter& p, const QRect& r) { p.drawRect(r); });
+}
+
+BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
+    return boxShape(hdc, "Ellipse", left, top, right, bottom,
+                    [](QPainter& p, const QRect& r) { p.drawEllipse(r); });
+}
+
+BOOL Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
+         int yEnd) {
+    DeviceContext* dc = dcFrom(hdc);
+    if (!dc) return FALSE;
+    if (tracing(dc))
+        trace(dc, "Arc",
+              {str(left), str(top), str(right), str(bottom), str(xStart), str(yStart), str(xEnd),
+               str(yEnd)});
+    QPainter* p = painterFor(dc, true);
+    if (!p) return TRUE;
+    QRect box = QRect(QPoint(std::min(left, right), std::min(top, bottom)),
+                      QPoint(std::max(left, right) - 1, std::max(top, bottom) - 1));
+    double cx = box.center().x(), cy = box.center().y();
+    // Counter-clockwise from the start radial to the end radial; equal radials: the whole outline.
+    double a1 = std::atan2(-(yStart - cy), xStart - cx) * 180 / M_PI;
+    double a2 = std::atan2(-(yEnd - cy), xEnd - cx) * 180 / M_PI;
+    double span = a2 - a1;
+    while (span <= 0) span += 360;
+    if (xStart == xEnd && yStart == yEnd) span = 360;
+    p->setPen(qtPen(dc));
+    p->setBrush(Qt::NoBrush);
+    p->drawArc(box, int(std::lround(a1 * 16)), int(std::lround(span * 16)));
+    return TRUE;
+}
+
+int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
+    DeviceContext* dc = dcFrom(hdc);
+    GdiObject* b = objectAs<BrushObject>(brush, Kind::Brush);
+    if (!dc || !rect || !b) return 0;
+    if (tracing(dc)) trace(dc, "FillRect", {rectStr(*rect), describe(b)});
+    if (rect->right <= rect->left || rect->bottom <= rect->top) return 1;
+    QBrush fill = qtBrush(dc, b);
+    if (fill.style() == Qt::NoBrush) return 1;
+    if (QPainter* p = painterFor(dc, false)) p->fillRect(qtRect(*rect), fill.color());
+    return 1;
+}
+
+int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
+    DeviceContext* dc = dcFrom(hdc);
+    GdiObject* b = objectAs<BrushObject>(brush, Kind::Brush);
+    if (!dc || !rect || !b) return 0;
+    if (tracing(dc)) trace(dc, "FrameRect", {rectStr(*rect), describe(b)});
+    const RECT& r = *rect;
+    if (r.right <= r.left || r.bottom <= r.top) return 1;
+    QBrush fill = qtBrush(dc, b);
+    QPainter* p = painterFor(dc, false);
+    if (!p || fill.style() == Qt::NoBrush) return 1;
+    // A one-pixel border inside the rectangle.
+    int w = r.right - r.left, h = r.bottom - r.top;
+    p->fillRect(QRect(r.left, r.top, w, 1), fill.color());
+    p->fillRect(QRect(r.left, r.bottom - 1, w, 1), fill.color());
+    p->fillRect(QRect(r.left, r.top, 1, h), fill.color());
+    p->fillRect(QRect(r.right - 1, r.top, 1, h), fill.color());
+    return 1;
+}
+
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
+    DeviceContext* dc = dcFrom(hdc);
+    if (!dc || !dc->surface || !dc->surface->image.rect().contains(x, y)) return CLR_INVALID;
+    if (dc->hasClip && !dc->clip.contains(QPoint(x, y))) return CLR_INVALID;
+    if (tracing(dc)) trace(dc, "SetPixel", {str(x), str(y), hex(color)});
+    if (QPainter* p = painterFor(dc, false)) p->fillRect(QRect(x, y, 1, 1), qtColor(color));
+    return color & 0xffffff;
+}
+
+COLORREF GetPixel(HDC hdc, int x, int y) {
+    DeviceContext* dc = dcFrom(hdc);
+    if (!dc || !dc->surface || !dc->surface->image.rect().contains(x, y)) return CLR_INVALID;
+    dc->surface->beforeRead();
+    QRgb c = dc->surface->image.pixel(x, y);
+    return RGB(BYTE(qRed(c)), BYTE(qGreen(c)), BYTE(qBlue(c)));
+}

@@ -1,0 +1,162 @@
+// Memory device contexts and bitmaps: drawing lands where the platform puts it and reads back.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "platform/CDC.h"
+#include "platform/TraceSink.h"
+
+namespace {
+
+struct MemoryDC {
+    CDC dc;
+    CBitmap bitmap;
+    MemoryDC(int w, int h) {
+        dc.CreateCompatibleDC(nullptr);
+        bitmap.Attach(CreateCompatibleBitmap(dc.m_hDC, w, h));
+        dc.SelectObject(&bitmap);
+    }
+    ~MemoryDC() { dc.DeleteDC(); } // release the bitmap before the wrapper deletes it
+};
+
+int countColor(CDC& dc, int w, int h, COLORREF c) {
+    int n = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) n += dc.GetPixel(x, y) == c;
+    return n;
+}
+
+} // namespace
+
+TEST(MemoryDC, WorksWithoutAHostApplicationObjectAndStartsBlack) {
+    MemoryDC m(8, 6);
+    EXPECT_EQ(m.dc.GetPixel(0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(m.dc.GetPixel(8, 0), CLR_INVALID);
+    EXPECT_EQ(m.dc.GetDeviceCaps(BITSPIXEL) * m.dc.GetDeviceCaps(PLANES), 32);
+}
+
+TEST(MemoryDC, RectangleOutlinesWithPenAndFillsInsideWithBrush) {
+    MemoryDC m(12, 12);
+    CPen pen(PS_SOLID, 1, RGB(255, 0, 0));
+    CBrush brush(RGB(0, 0, 255));
+    CPen* oldPen = m.dc.SelectObject(&pen);
+    CBrush* oldBrush = m.dc.SelectObject(&brush);
+    m.dc.Rectangle(2, 3, 7, 9); // covers x 2..6, y 3..8
+    EXPECT_EQ(m.dc.GetPixel(2, 3), RGB(255, 0, 0));
+    EXPECT_EQ(m.dc.GetPixel(6, 8), RGB(255, 0, 0));
+    EXPECT_EQ(m.dc.GetPixel(7, 8), RGB(0, 0, 0));
+    EXPECT_EQ(m.dc.GetPixel(6, 9), RGB(0, 0, 0));
+    EXPECT_EQ(countColor(m.dc, 12, 12, RGB(0, 0, 255)), 3 * 4);
+    // The previous objects come back from SelectObject, as stock wrappers.
+    EXPECT_EQ(m.dc.SelectObject(oldPen), &pen);
+    EXPECT_EQ(m.dc.SelectObject(oldBrush), &brush);
+    EXPECT_EQ(oldPen->m_hObject, GetStockObject(BLACK_PEN));
+}
+
+TEST(MemoryDC, ExclusiveOrDrawnTwiceRestoresEveryPixel) {
+    MemoryDC m(40, 30);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) m.dc.SetPixel(x, y, RGB(x * 6, y * 8, (x * y) & 255));
+    std::vector<COLORREF> before;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) before.push_back(m.dc.GetPixel(x, y));
+    CPen white(PS_SOLID, 1, RGB(255, 255, 255));
+    CPen* old = m.dc.SelectObject(&white);
+    int oldRop = m.dc.SetROP2(R2_XORPEN);
+    CGdiObject* oldBrush = m.dc.SelectStockObject(NULL_BRUSH);
+    for (int pass = 0; pass < 2; ++pass) {
+        POINT pts[] = {{1, 1}, {35, 20}, {35, 2}, {3, 28}, {3, 3}};
+        m.dc.Polyline(pts, 5);
+        m.dc.MoveTo(0, 15), m.dc.LineTo(39, 15);
+        m.dc.Rectangle(5, 5, 30, 25);
+    }
+    std::vector<COLORREF> after;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) after.push_back(m.dc.GetPixel(x, y));
+    EXPECT_EQ(before, after);
+    m.dc.SetROP2(oldRop);
+    m.dc.SelectObject(old);
+    m.dc.SelectObject(static_cast<CBrush*>(oldBrush));
+}
+
+TEST(MemoryDC, ClipRegionLimitsDrawingAndClipBoxReportsIt) {
+    MemoryDC m(20, 20);
+    RECT box;
+    EXPECT_EQ(m.dc.GetClipBox(&box), SIMPLEREGION);
+    EXPECT_EQ(CRect(box), CRect(0, 0, 20, 20));
+    CRgn rgn;
+    rgn.CreateRectRgn(5, 5, 10, 10);
+    m.dc.SelectClipRgn(&rgn);
+    rgn.DeleteObject(); // the device context keeps its own copy
+    m.dc.FillSolidRect(0, 0, 20, 20, RGB(0, 255, 0));
+    EXPECT_EQ(countColor(m.dc, 20, 20, RGB(0, 255, 0)), 25);
+    EXPECT_EQ(m.dc.GetBkColor(), RGB(0, 255, 0)); // FillSolidRect leaves the colour set
+    m.dc.GetClipBox(&box);
+    EXPECT_EQ(CRect(box), CRect(5, 5, 10, 10));
+}
+
+TEST(MemoryDC, DIBSectionBitsFollowDrawingAfterFlushAndDrawingSeesHostWrites) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    BITMAPINFO info{};
+    info.bmiHeader = {40, 4, 3, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_TRUE(dib && bits);
+    SelectObject(dc, dib);
+    RECT top{0, 0, 4, 1};
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(dc, &top, red);
+    GdiFlush();
+    auto* b = static_cast<unsigned char*>(bits);
+    const int stride = 12; // 4 pixels of 3 bytes, already a multiple of 4
+    // Bottom-up rows: the top line of the picture is the last row in memory, stored B, G, R.
+    EXPECT_EQ(b[2 * stride + 0], 0);
+    EXPECT_EQ(b[2 * stride + 2], 255);
+    EXPECT_EQ(b[0 * stride + 2], 0);
+    b[0] = 200; // the host writes the bottom-left pixel's blue
+    EXPECT_EQ(GetPixel(dc, 0, 2), RGB(0, 0, 200));
+    DeleteDC(dc);
+    DeleteObject(dib);
+    DeleteObject(red);
+}
+
+TEST(MemoryDC, GetDIBitsReadsRowsBottomUpIn24Bits) {
+    MemoryDC m(5, 2);
+    m.dc.SetPixel(0, 0, RGB(1, 2, 3));
+    m.dc.SetPixel(4, 1, RGB(10, 20, 30));
+    BITMAPINFO info{};
+    info.bmiHeader = {40, 5, 2, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(GetDIBits(m.dc.m_hDC, m.bitmap.m_hObject, 0, 2, nullptr, &info, DIB_RGB_COLORS));
+    EXPECT_EQ(info.bmiHeader.biSizeImage, 2u * 16u); // 15 bytes padded to 16
+    std::vector<unsigned char> rows(info.bmiHeader.biSizeImage);
+    EXPECT_EQ(GetDIBits(m.dc.m_hDC, m.bitmap.m_hObject, 0, 2, rows.data(), &info, DIB_RGB_COLORS), 2);
+    EXPECT_EQ((std::vector<int>{rows[12], rows[13], rows[14]}), (std::vector<int>{30, 20, 10}));
+    EXPECT_EQ((std::vector<int>{rows[16], rows[17], rows[18]}), (std::vector<int>{3, 2, 1}));
+}
+
+TEST(MemoryDC, TextIsMeasuredInTheSelectedFontAndTraced) {
+    MemoryDC m(200, 60);
+    TraceSink sink;
+    m.dc.setTrace(&sink);
+    CFont font;
+    font.CreateFont(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, FF_SWISS, "FONT");
+    CSize small = m.dc.GetTextExtent("Hello", 5);
+    CFont* old = m.dc.SelectObject(&font);
+    CSize big = m.dc.GetTextExtent("Hello", 5);
+    EXPECT_GT(big.cx, 0);
+    EXPECT_GE(big.cy, 20);
+    EXPECT_NE(small.cx, big.cx);
+    m.dc.SetTextColor(RGB(255, 255, 255));
+    m.dc.SetBkColor(RGB(0, 0, 255));
+    m.dc.TextOut(10, 10, "Hello", 5);
+    m.dc.SelectObject(old);
+    // Opaque background: the text's cell is filled with the background colour.
+    EXPECT_EQ(m.dc.GetPixel(10, 10), RGB(0, 0, 255));
+    EXPECT_EQ(m.dc.GetPixel(10 + big.cx, 10 + big.cy), RGB(0, 0, 0));
+    EXPECT_GT(countColor(m.dc, 200, 60, RGB(255, 255, 255)), 20);
+    auto lines = sink.lines({"SelectObject", "TextOut"});
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "SelectObject(font(-20,0,0,0,700,0,0,0,0,0,0,0,32,FONT))");
+    EXPECT_EQ(lines[1], "TextOut(10,10,Hello)");
+}
