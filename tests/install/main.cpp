@@ -1,0 +1,16 @@
+// Builds a one-graph configuration through the installed headers and checks the library answers.
+#include <ploxen/ploxen.h>
+
+#include <cstdio>
+
+int main() {
+    Vertex2D v[3] = {{0, 1}, {1, 4}, {2, 2}};
+    int red[3] = {255, 0, 0};
+    GcGLine line(3, v, red, const_cast<char*>("a"), -1, 0, 1);
+    GcGraph graph;
+    graph.setGLine(1, &line);
+    graph.setAutoVminVmax();
+    graph.setAutoVgrad();
+    std::printf("range %g..%g step %g\n", graph.vmin, graph.vmax, graph.vlargeGradStep);
+    return graph.vmin == 1 && graph.vmax == 4 && graph.vlargeGradStep == 1 ? 0 : 1;
+}
