@@ -1,0 +1,71 @@
+#pragma once
+
+#include "model/GcGLine.h"
+#include "model/TextField.h"
+
+#include <cstdio>
+
+// One axis frame: its series, the vertical and horizontal ranges with their graduations, and
+// the axis titles. The series array belongs to the host; copies are shallow and share it.
+// Every range setter keeps vmin < vmax and hmin < hmax.
+class GcGraph {
+public:
+    GcGraph() = default;
+    GcGraph(int nline, GcGLine* line, double va, double vb, double vstart, double vstep, int vsmall,
+            double ha, double hb, double hstart, double hstep, int hsmall, char* vtitle,
+            char* htitle);
+
+    // Stores series, ranges, graduations and titles; a large step wider than its range is
+    // reduced to the range, and small-division counts below 1 are raised to 1.
+    void set(int nline, GcGLine* line, double va, double vb, double vstart, double vstep,
+             int vsmall, double ha, double hb, double hstart, double hstep, int hsmall,
+             char* vtitle, char* htitle);
+
+    // Stores the series, or none if nline < 1 or line is null.
+    void setGLine(int nline, GcGLine* line);
+    int getNline() const { return nline; }
+    GcGLine* getLine() const { return line; }
+
+    void setVminVmax(double a, double b) { setMinMax(a, b, vmin, vmax); }
+    void setHminHmax(double a, double b) { setMinMax(a, b, hmin, hmax); }
+    void setVlargeGrad(double start, double step);
+    void setHlargeGrad(double start, double step);
+    void setVsmallGrad(int n);
+    void setHsmallGrad(int n);
+    void setVtitle(char* title) { storeText(vtitle, title); }
+    void setHtitle(char* title) { storeText(htitle, title); }
+
+    // Range of the y (x) values of all series; unchanged if no series has a vertex.
+    void setAutoVminVmax();
+    void setAutoHminHmax();
+    // Graduation chosen for the current vertical (horizontal) range.
+    void setAutoVgrad();
+    void setAutoHgrad();
+
+    // Readable large step, first large graduation at or above min, and small divisions for the
+    // range min..max. Leaves the outputs unchanged unless min < max are both finite.
+    void setAutoGrad(double min, double max, double& step, double& start, int& small) const;
+    // Stores a and b as an ordered, non-empty, finite range; equal values are widened by half
+    // their magnitude on each side.
+    void setMinMax(double a, double b, double& min, double& max) const;
+
+    // Writes the series as comma-separated text, one (x, y) column pair per series.
+    void writeCsv(FILE* stream) const;
+    // Writes to a new or truncated file; returns 1, or 0 if it cannot be opened.
+    int writeCsv(const char* path) const;
+
+    int nline = 0;
+    GcGLine* line = nullptr;
+    double vmax = 1.0;
+    double vmin = 0.0;
+    double vlargeGradStart = 0.0;
+    double vlargeGradStep = 1.0;
+    int vsmallGrad = 5;
+    double hmax = 1.0;
+    double hmin = 0.0;
+    double hlargeGradStart = 0.0;
+    double hlargeGradStep = 1.0;
+    int hsmallGrad = 5;
+    char vtitle[textFieldSize] = {};
+    char htitle[textFieldSize] = {};
+};

@@ -1,0 +1,7 @@
+#include "model/ManInt.h"
+
+#include <cmath>
+
+double com_GLManInt(double x) {
+    return std::round(x);
+}

@@ -1,0 +1,52 @@
+#include "model/GcGraphConfig.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+TEST(GcGraphConfig, ConstructionAndModes) {
+    GcGraphConfig config;
+    EXPECT_EQ(config.type, GcGraphConfig::GRAPH);
+    EXPECT_EQ(config.rightMargin, 0.2);
+    EXPECT_EQ(config.topMargin, 0.05);
+    GcGraph graphs[2];
+    config = GcGraphConfig(0, graphs, nullptr, nullptr, 0, 0, 0, 0, GcGraphConfig::HISTON);
+    EXPECT_EQ(config.getGraph(), nullptr);
+    EXPECT_EQ(config.type, GcGraphConfig::HISTON);
+    config.superposeGraph(0);
+    EXPECT_EQ(config.superpose, 1);
+}
+
+TEST(GcGraphConfig, MarginsAreAllAcceptedOrAllReset) {
+    const double NaN = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        double l, r, b, t;
+        bool valid;
+    } cases[] = {{0, 0, 0, 0, true},          {0.3, 0.2, 0.1, 0.6, true},
+                 {0.5, 0.5, 0.1, 0.1, false}, {-0.1, 0, 0, 0, false},
+                 {0, 0, 1, 0, false},         {0, 0, 0.2, NaN, false},
+                 {0.1, 0.2, 0.7, 0.3, false}};
+    for (const Case& c : cases) {
+        GcGraphConfig config;
+        config.setMargin(c.l, c.r, c.b, c.t);
+        EXPECT_EQ(config.leftMargin, c.valid ? c.l : 0.15);
+        EXPECT_EQ(config.rightMargin, c.valid ? c.r : 0.15);
+        EXPECT_EQ(config.bottomMargin, c.valid ? c.b : 0.15);
+        EXPECT_EQ(config.topMargin, c.valid ? c.t : 0.15);
+    }
+}
+
+// Leaks or double frees show up in the sanitizer build.
+TEST(GcGraphConfig, DeleteContentsFreesTheWholeTree) {
+    GcGraph* graphs = new GcGraph[3];
+    GcGLine* lines = new GcGLine[2];
+    lines[0].nvertex = 2;
+    lines[0].vertex = new Vertex2D[2];
+    graphs[0].setGLine(2, lines); // lines[1] has no vertex array, graphs[1] no series
+    graphs[2].setGLine(1, new GcGLine[1]);
+    GcGraphConfig config;
+    config.setGraph(3, graphs);
+    config.deleteContents();
+    EXPECT_EQ(config.getNgraph(), 0);
+    EXPECT_EQ(config.getGraph(), nullptr);
+    config.deleteContents();
+}

@@ -1,0 +1,78 @@
+#include "model/GcGraph.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+TEST(GcGraph, SetOrdersRangesAndClampsSteps) {
+    char vt[] = "Volt";
+    GcGraph g(0, nullptr, 5, 2, 0.5, 10, 0, 4, 4, 1, 3, -3, vt, nullptr);
+    EXPECT_EQ(g.vmin, 2);
+    EXPECT_EQ(g.vmax, 5);
+    EXPECT_EQ(g.vlargeGradStep, 3); // wider than the range
+    EXPECT_EQ(g.hmin, 2);           // 4..4 widened to 2..6 before the step is compared
+    EXPECT_EQ(g.hmax, 6);
+    EXPECT_EQ(g.hlargeGradStep, 3);
+    EXPECT_EQ(g.vsmallGrad, 1);
+    EXPECT_EQ(g.hsmallGrad, 1);
+    EXPECT_STREQ(g.vtitle, "Volt");
+}
+
+TEST(GcGraph, MinMaxIsOrderedNonEmptyAndFinite) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        double a, b, min, max;
+    } cases[] = {
+        {5, 2, 2, 5},
+        {0, 0, -0.5, 0.5},
+        {3, 3, 1.5, 4.5},
+        {-4, -4, -6, -2},
+        {1e308, 1e308, 5e307, 1.5e308},
+        {NaN, 1, -0.5, 0.5},
+        {1, NaN, -0.5, 0.5},
+        {inf, inf, -0.5, 0.5},
+        {-inf, inf, -0.5, 0.5},
+        {-inf, 3, -0.5, 0.5},
+        {1.5e308, 1.5e308, -0.5, 0.5},
+        {5e-324, 5e-324, -0.5, 0.5},
+    };
+    GcGraph g;
+    for (const Case& c : cases) {
+        g.setVminVmax(c.a, c.b);
+        EXPECT_EQ(g.vmin, c.min) << c.a << ", " << c.b;
+        EXPECT_EQ(g.vmax, c.max) << c.a << ", " << c.b;
+    }
+}
+
+TEST(GcGraph, AutoRangeSpansAllSeriesWithVertices) {
+    Vertex2D sevens[] = {{1, 7}, {2, 7}, {3, 7}};
+    Vertex2D low[] = {{-4, -1}}, high[] = {{10, 20}};
+    GcGLine lines[3];
+    lines[0].nvertex = 1;
+    lines[0].vertex = low;
+    lines[2].nvertex = 1; // lines[1] stays empty
+    lines[2].vertex = high;
+    GcGraph g;
+    g.setGLine(3, lines);
+    g.setAutoVminVmax();
+    g.setAutoHminHmax();
+    EXPECT_EQ(g.vmin, -1);
+    EXPECT_EQ(g.vmax, 20);
+    EXPECT_EQ(g.hmin, -4);
+    EXPECT_EQ(g.hmax, 10);
+
+    g.setGLine(1, &lines[1]);
+    g.setAutoVminVmax();
+    EXPECT_EQ(g.vmax, 20);
+
+    lines[1].nvertex = 3;
+    lines[1].vertex = sevens;
+    g.setAutoVminVmax();
+    EXPECT_EQ(g.vmin, 3.5);
+    EXPECT_EQ(g.vmax, 10.5);
+
+    g.nline = 2; // a count without an array, written directly by a host
+    g.line = nullptr;
+    g.setAutoHminHmax();
+    EXPECT_EQ(g.hmin, -4);
+}
