@@ -130,7 +130,7 @@ QBrush qtBrush(const DeviceContext* dc, GdiObject* brush);
 QColor qtColor(COLORREF c);
 // Draws a solid one-pixel polyline in copy mode, merging each run of consecutive points in one
 // pixel column into at most four points; the pixels are those of the full polyline.
-void drawReducedPolyline(QPainter& p, const POINT* points, int count);
+void drawReducedPolyline(QPainter& p, QRect bounds, const POINT* points, int count);
 QRect qtRect(const RECT& r); // the pixels left..right-1, top..bottom-1
 
 // Tracing helpers.

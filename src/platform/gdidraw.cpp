@@ -1,6 +1,7 @@
 // Lines, shapes and pixels.
 #include <cmath>
 
+#include "platform/LinePixels.h"
 #include "platform/TraceSink.h"
 #include "platform/gdi_p.h"
 
@@ -40,16 +41,26 @@ QPen qtPen(const DeviceContext* dc) {
         pen.setJoinStyle(Qt::RoundJoin);
         return pen;
     }
+    // One-pixel lines are stepped by LinePixels and handed over as points.
     pen.setWidth(0);
-    pen.setCapStyle(Qt::FlatCap); // the last pixel of a line is not drawn
-    switch (p->style) {
-    case PS_DASH: pen.setDashPattern({18, 6}); break;
-    case PS_DOT: pen.setDashPattern({3, 3}); break;
-    case PS_DASHDOT: pen.setDashPattern({9, 6, 3, 6}); break;
-    case PS_DASHDOTDOT: pen.setDashPattern({9, 3, 3, 3, 3, 3}); break;
-    default: break;
-    }
+    pen.setCapStyle(Qt::SquareCap);
     return pen;
+}
+
+std::vector<int> dashPattern(const DeviceContext* dc) {
+    auto* p = static_cast<const PenObject*>(dc->pen);
+    switch (p ? p->style : PS_SOLID) {
+    case PS_DASH: return {18, 6};
+    case PS_DOT: return {3, 3};
+    case PS_DASHDOT: return {9, 6, 3, 6};
+    case PS_DASHDOTDOT: return {9, 3, 3, 3, 3, 3};
+    default: return {};
+    }
+}
+
+bool thinPen(const DeviceContext* dc) {
+    auto* p = static_cast<const PenObject*>(dc->pen);
+    return p && p->style != PS_NULL && p->width <= 1;
 }
 
 QBrush qtBrush(const DeviceContext* dc, GdiObject* brush) {
@@ -84,7 +95,10 @@ BOOL LineTo(HDC hdc, int x, int y) {
     if (tracing(dc)) trace(dc, "LineTo", {str(x), str(y)});
     if (QPainter* p = painterFor(dc, true)) {
         p->setPen(qtPen(dc));
-        p->drawLine(dc->pos, QPoint(x, y));
+        if (thinPen(dc))
+            LinePixels(*p, dc->surface->image.rect(), dashPattern(dc)).segment(dc->pos, QPoint(x, y));
+        else
+            p->drawLine(dc->pos, QPoint(x, y));
     }
     dc->pos = QPoint(x, y);
     return TRUE;
@@ -98,10 +112,16 @@ BOOL Polyline(HDC hdc, const POINT* points, int count) {
     if (!p) return TRUE;
     p->setPen(qtPen(dc));
     if (plainPen(dc)) {
-        drawReducedPolyline(*p, points, count);
+        drawReducedPolyline(*p, dc->surface->image.rect(), points, count);
         return TRUE;
     }
-    // Styled pens keep their dash pattern running, so the points go in one call.
+    if (thinPen(dc)) {
+        // The dash pattern runs on from one segment to the next.
+        LinePixels line(*p, dc->surface->image.rect(), dashPattern(dc));
+        for (int i = 1; i < count; ++i)
+            line.segment(QPoint(points[i - 1].x, points[i - 1].y), QPoint(points[i].x, points[i].y));
+        return TRUE;
+    }
     QPolygon poly(count);
     for (int i = 0; i < count; ++i) poly[i] = QPoint(points[i].x, points[i].y);
     p->drawPolyline(poly);

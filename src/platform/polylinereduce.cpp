@@ -5,42 +5,33 @@
 // be replaced by its first, lowest, highest and last point: the segments entering and leaving
 // the column keep their end points, and the covered span stays the same. Only the polyline's
 // very last point needs care, because the platform leaves the last pixel of a line undrawn.
+#include "platform/LinePixels.h"
 #include "platform/gdi_p.h"
 
 namespace gdi {
 namespace {
 
+// Joins the points it is given with lines, dropping repeated points.
 class Reducer {
 public:
-    explicit Reducer(QPainter& p) : m_painter(p) {}
+    Reducer(QPainter& p, QRect bounds) : m_line(p, bounds) {}
 
     void add(QPoint q) {
-        if (m_count && m_points[m_count - 1] == q) return; // a zero-length segment draws nothing
-        if (m_count == kChunk) {
-            // Continue from the last point: the platform skips a line's last pixel, and the
-            // next piece starts on it, so each pixel is drawn exactly once.
-            m_painter.drawPolyline(m_points, m_count);
-            m_points[0] = m_points[m_count - 1];
-            m_count = 1;
-        }
-        m_points[m_count++] = q;
-    }
-    void finish() {
-        if (m_count >= 2) m_painter.drawPolyline(m_points, m_count);
-        m_count = 0;
+        if (m_started && q == m_last) return;
+        if (m_started) m_line.segment(m_last, q);
+        m_last = q, m_started = true;
     }
 
 private:
-    static constexpr int kChunk = 4096;
-    QPainter& m_painter;
-    QPoint m_points[kChunk];
-    int m_count = 0;
+    LinePixels m_line;
+    QPoint m_last;
+    bool m_started = false;
 };
 
 } // namespace
 
-void drawReducedPolyline(QPainter& p, const POINT* pts, int n) {
-    auto out = std::make_unique<Reducer>(p);
+void drawReducedPolyline(QPainter& p, QRect bounds, const POINT* pts, int n) {
+    auto out = std::make_unique<Reducer>(p, bounds);
     int i = 0;
     while (i < n) {
         // One run: the consecutive points i..j-1 that share a column.
@@ -74,7 +65,6 @@ void drawReducedPolyline(QPainter& p, const POINT* pts, int n) {
         out->add(QPoint(x, last));
         i = j;
     }
-    out->finish();
 }
 
 } // namespace gdi

@@ -130,7 +130,8 @@ TEST(MemoryDC, GetDIBitsReadsRowsBottomUpIn24Bits) {
     ASSERT_TRUE(GetDIBits(m.dc.m_hDC, m.bitmap.m_hObject, 0, 2, nullptr, &info, DIB_RGB_COLORS));
     EXPECT_EQ(info.bmiHeader.biSizeImage, 2u * 16u); // 15 bytes padded to 16
     std::vector<unsigned char> rows(info.bmiHeader.biSizeImage);
-    EXPECT_EQ(GetDIBits(m.dc.m_hDC, m.bitmap.m_hObject, 0, 2, rows.data(), &info, DIB_RGB_COLORS), 2);
+    EXPECT_EQ(GetDIBits(m.dc.m_hDC, m.bitmap.m_hObject, 0, 2, rows.data(), &info, DIB_RGB_COLORS),
+              2);
     EXPECT_EQ((std::vector<int>{rows[12], rows[13], rows[14]}), (std::vector<int>{30, 20, 10}));
     EXPECT_EQ((std::vector<int>{rows[16], rows[17], rows[18]}), (std::vector<int>{3, 2, 1}));
 }

@@ -1,0 +1,68 @@
+#include "draw/WinColor.h"
+
+#include <array>
+#include <gtest/gtest.h>
+
+namespace {
+std::array<int, 3> rgb(const int* c) {
+    return {c[0], c[1], c[2]};
+}
+} // namespace
+
+TEST(WinColor, FreshTableKeepsItsRowOrder) {
+    const WinColor colors;
+    // Rows in COLOR order; yellow, magenta, cyan come before the greys.
+    const int expected[16][3] = {{0, 0, 0},       {255, 255, 255}, {255, 0, 0},   {0, 255, 0},
+                                 {0, 0, 255},     {255, 255, 0},   {255, 0, 255}, {0, 255, 255},
+                                 {128, 128, 128}, {192, 192, 192}, {128, 0, 0},   {0, 128, 0},
+                                 {0, 0, 128},     {128, 128, 0},   {128, 0, 128}, {0, 128, 128}};
+    for (int row = 0; row < 16; ++row)
+        EXPECT_EQ(rgb(colors.getColor(row)), rgb(expected[row])) << row;
+    EXPECT_EQ(rgb(colors.getColor(WinColor::MAGENTA)), (std::array<int, 3>{255, 0, 255}));
+    EXPECT_EQ(rgb(colors.getColor(WinColor::DARKCYAN)), (std::array<int, 3>{0, 128, 128}));
+}
+
+TEST(WinColor, SetColorChangesOnlyThatObject) {
+    WinColor a, b;
+    EXPECT_TRUE(a.setColor(3, 10, 20, 30));
+    EXPECT_EQ(rgb(a.getColor(3)), (std::array<int, 3>{10, 20, 30}));
+    EXPECT_EQ(rgb(b.getColor(WinColor::GREEN)), (std::array<int, 3>{0, 255, 0}));
+
+    EXPECT_TRUE(a.setColor(0, 300, -1, 65536));
+    EXPECT_EQ(rgb(a.getColor(0)), (std::array<int, 3>{300, -1, 65536}));
+
+    WinColor copy(a);
+    b = a;
+    a.setColor(3, 0, 0, 0);
+    EXPECT_EQ(rgb(copy.getColor(3)), (std::array<int, 3>{10, 20, 30}));
+    EXPECT_EQ(rgb(b.getColor(0)), (std::array<int, 3>{300, -1, 65536}));
+}
+
+TEST(WinColor, AllObjectsShareOneResultBuffer) {
+    WinColor a, b;
+    int* first = a.getColor(WinColor::RED);
+    int* second = b.getColor(WinColor::BLUE);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(rgb(first), (std::array<int, 3>{0, 0, 255}));
+}
+
+TEST(WinColor, RowsOutsideTheTableAreRefusedUntouched) {
+    struct Guarded {
+        int before[3] = {-7, -7, -7};
+        WinColor colors;
+        int after[3] = {-7, -7, -7};
+    } g;
+    for (int row : {-1, 16, 1000}) {
+        EXPECT_FALSE(g.colors.setColor(row, 1, 2, 3)) << row;
+        int* buffer = g.colors.getColor(WinColor::YELLOW);
+        EXPECT_EQ(g.colors.getColor(row), nullptr) << row;
+        EXPECT_EQ(rgb(buffer), (std::array<int, 3>{255, 255, 0})) << row;
+    }
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(g.before[i], -7);
+        EXPECT_EQ(g.after[i], -7);
+    }
+    const WinColor fresh;
+    for (int row = 0; row < 16; ++row)
+        EXPECT_EQ(rgb(g.colors.getColor(row)), rgb(fresh.getColor(row)));
+}

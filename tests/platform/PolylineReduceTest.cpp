@@ -1,0 +1,176 @@
+// A solid one-pixel Polyline in copy mode drops points that change no pixel; these tests draw
+// many polylines that way and segment by segment (MoveTo/LineTo, which no reduction touches)
+// and compare every pixel.
+#include <functional>
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "draw/Canvas.h"
+
+namespace {
+
+constexpr int kSize = 64;
+
+std::vector<COLORREF> viaPolyline(const std::vector<POINT>& pts) {
+    Canvas c(kSize, kSize);
+    CPen pen(PS_SOLID, 1, RGB(255, 255, 255));
+    CPen* old = c.dc.SelectObject(&pen);
+    c.dc.Polyline(pts.data(), int(pts.size()));
+    c.dc.SelectObject(old);
+    return c.pixels();
+}
+
+std::vector<COLORREF> viaSegments(const std::vector<POINT>& pts) {
+    Canvas c(kSize, kSize);
+    CPen pen(PS_SOLID, 1, RGB(255, 255, 255));
+    CPen* old = c.dc.SelectObject(&pen);
+    for (size_t i = 1; i < pts.size(); ++i) {
+        c.dc.MoveTo(pts[i - 1]);
+        c.dc.LineTo(pts[i]);
+    }
+    c.dc.SelectObject(old);
+    return c.pixels();
+}
+
+std::string describe(const std::vector<POINT>& pts) {
+    std::ostringstream s;
+    for (size_t i = 0; i < pts.size() && i < 200; ++i) s << pts[i].x << ' ' << pts[i].y << "; ";
+    if (pts.size() > 200) s << "... (" << pts.size() << " points)";
+    return s.str();
+}
+
+// The first pixel where the two drawings differ, or an empty string.
+std::string firstDifference(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return "pixel (" + std::to_string(i % kSize) + "," + std::to_string(i / kSize) +
+                   "): polyline " + std::to_string(a[i]) + ", segments " + std::to_string(b[i]);
+    return {};
+}
+
+using Generator = std::function<std::vector<POINT>(std::mt19937&)>;
+
+int uniform(std::mt19937& rng, int lo, int hi) {
+    return std::uniform_int_distribution<int>(lo, hi)(rng);
+}
+
+// Mostly vertical steps: long runs of points in one column, moving on by a pixel now and then.
+std::vector<POINT> denseColumns(std::mt19937& rng) {
+    std::vector<POINT> pts;
+    int x = uniform(rng, 0, 10);
+    const int n = uniform(rng, 2, 300);
+    for (int i = 0; i < n; ++i) {
+        if (uniform(rng, 0, 5) == 0) x += uniform(rng, -1, 2);
+        pts.push_back({x, uniform(rng, 0, kSize - 1)});
+    }
+    return pts;
+}
+
+// Short runs per column that end on their lowest or highest point, or revisit it.
+std::vector<POINT> runsEndingOnExtremes(std::mt19937& rng) {
+    std::vector<POINT> pts;
+    int x = uniform(rng, 0, 20);
+    const int runs = uniform(rng, 1, 12);
+    for (int r = 0; r < runs; ++r) {
+        const int lo = uniform(rng, 0, 40), hi = lo + uniform(rng, 0, 20);
+        std::vector<int> ys = {lo, hi};
+        for (int k = uniform(rng, 0, 3); k > 0; --k) ys.push_back(uniform(rng, lo, hi));
+        std::shuffle(ys.begin(), ys.end(), rng);
+        const int last = uniform(rng, 0, 2);
+        if (last == 0) ys.push_back(lo);
+        if (last == 1) ys.push_back(hi);
+        for (int y : ys) pts.push_back({x, y});
+        x += uniform(rng, 1, 3);
+    }
+    return pts;
+}
+
+// Few distinct points, each repeated: zero-length segments everywhere.
+std::vector<POINT> repeatedPoints(std::mt19937& rng) {
+    std::vector<POINT> pts;
+    const int n = uniform(rng, 1, 20);
+    for (int i = 0; i < n; ++i) {
+        const POINT p{uniform(rng, 0, 8), uniform(rng, 0, 8)};
+        for (int k = uniform(rng, 1, 4); k > 0; --k) pts.push_back(p);
+    }
+    return pts;
+}
+
+// Longer than the reducer's chunk of points, with vertical runs inside.
+std::vector<POINT> veryLong(std::mt19937& rng) {
+    std::vector<POINT> pts;
+    const int n = uniform(rng, 5000, 12000);
+    int x = uniform(rng, 0, kSize - 1);
+    for (int i = 0; i < n; ++i) {
+        if (uniform(rng, 0, 2) == 0) x = uniform(rng, 0, kSize - 1);
+        pts.push_back({x, uniform(rng, 0, kSize - 1)});
+    }
+    return pts;
+}
+
+// Points far outside the bitmap on every side, mixed with points inside.
+std::vector<POINT> farOutside(std::mt19937& rng) {
+    std::vector<POINT> pts;
+    const int n = uniform(rng, 2, 40);
+    const int far[] = {-100000, -5000, -70, 90, 4000, 250000};
+    for (int i = 0; i < n; ++i) {
+        auto coord = [&] {
+            return uniform(rng, 0, 2) == 0 ? far[uniform(rng, 0, 5)] : uniform(rng, -5, kSize + 5);
+        };
+        const int x = coord();
+        pts.push_back({x, coord()});
+        if (uniform(rng, 0, 1) == 0) pts.push_back({x, coord()}); // a run in that column
+    }
+    return pts;
+}
+
+void compareMany(const char* name, const Generator& make, int count) {
+    for (int seed = 0; seed < count; ++seed) {
+        std::mt19937 rng{unsigned(seed)};
+        const std::vector<POINT> pts = make(rng);
+        if (pts.size() < 2) continue;
+        const std::string diff = firstDifference(viaPolyline(pts), viaSegments(pts));
+        ASSERT_TRUE(diff.empty()) << name << " seed " << seed << ": " << diff
+                                  << "\npoints: " << describe(pts);
+    }
+}
+
+} // namespace
+
+TEST(PolylineReduce, DenseColumnRunsDrawTheSamePixels) {
+    compareMany("denseColumns", denseColumns, 400);
+}
+
+TEST(PolylineReduce, RunsEndingOnExtremesDrawTheSamePixels) {
+    compareMany("runsEndingOnExtremes", runsEndingOnExtremes, 1500);
+}
+
+TEST(PolylineReduce, RepeatedPointsDrawTheSamePixels) {
+    compareMany("repeatedPoints", repeatedPoints, 600);
+}
+
+TEST(PolylineReduce, LongPolylinesDrawTheSamePixels) {
+    compareMany("veryLong", veryLong, 20);
+}
+
+TEST(PolylineReduce, FarOutsideCoordinatesDrawTheSamePixels) {
+    compareMany("farOutside", farOutside, 600);
+}
+
+TEST(PolylineReduce, HandPickedRuns) {
+    const std::vector<std::vector<POINT>> cases = {
+        {{5, 5}, {5, 20}},                              // one vertical segment: last pixel left out
+        {{5, 5}, {5, 20}, {5, 10}},                     // back inside the span
+        {{5, 5}, {5, 20}, {5, 10}, {5, 20}},            // ends on the highest point, left before
+        {{5, 20}, {5, 5}, {5, 10}, {5, 5}},             // ends on the lowest point, left before
+        {{5, 5}, {5, 10}, {5, 20}},                     // ends on the highest point, never left
+        {{5, 10}, {5, 10}},                             // zero length
+        {{5, 10}, {5, 12}, {6, 12}, {6, 3}, {6, 12}},   // two columns
+        {{0, 0}, {63, 63}, {63, 0}, {63, 63}, {0, 63}}, // corners
+    };
+    for (const auto& pts : cases)
+        EXPECT_EQ(firstDifference(viaPolyline(pts), viaSegments(pts)), "") << describe(pts);
+}
