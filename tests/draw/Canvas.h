@@ -2,10 +2,12 @@
 #pragma once
 
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/CDC.h"
+#include "platform/TraceSink.h"
 
 class Canvas {
 public:
@@ -53,3 +55,20 @@ private:
     int m_width, m_height;
     HBITMAP m_bitmap;
 };
+
+// A canvas holding a host pen, brush, text colour and exclusive-or mode, recording its calls.
+struct TracedCanvas : Canvas {
+    TracedCanvas() : Canvas(40, 40) {
+        dc.SelectObject(&hostPen);
+        dc.SelectObject(&hostBrush);
+        dc.SetROP2(R2_XORPEN);
+        dc.SetTextColor(RGB(1, 1, 1));
+        dc.setTrace(&sink);
+    }
+    CPen hostPen{PS_DOT, 1, RGB(1, 2, 3)};
+    CBrush hostBrush{RGB(4, 5, 6)};
+    TraceSink sink;
+};
+
+inline const std::string kHostPen = "SelectObject(pen(2,1,RGB(1,2,3)))";
+inline const std::string kHostBrush = "SelectObject(brush(RGB(4,5,6)))";

@@ -2,16 +2,17 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 #include "draw/Canvas.h"
-#include "platform/TraceSink.h"
 
 namespace {
 
 using Pixels = std::set<std::pair<int, int>>;
+using Lines = std::vector<std::string>;
 
 Pixels area(int x1, int y1, int x2, int y2) {
     Pixels out;
@@ -26,33 +27,37 @@ Pixels border(int x1, int y1, int x2, int y2) {
     return out;
 }
 
-// A device context holding a pen, a brush and a raster mode of the host's, with a trace.
-struct TracedCanvas : Canvas {
-    TracedCanvas() : Canvas(40, 40) {
-        dc.SelectObject(&hostPen);
-        dc.SelectObject(&hostBrush);
-        dc.SetROP2(R2_XORPEN);
-        dc.setTrace(&sink);
-    }
-    CPen hostPen{PS_DOT, 1, RGB(1, 2, 3)};
-    CBrush hostBrush{RGB(4, 5, 6)};
-    TraceSink sink;
-};
-
-const std::string kHostPen = "SelectObject(pen(2,1,RGB(1,2,3)))";
-const std::string kHostBrush = "SelectObject(brush(RGB(4,5,6)))";
+int px[2] = {2, 12}, py[2] = {6, 6}, one[1] = {10};
 
 } // namespace
 
-TEST(GlDraw, FillRectCoversUpToRightAndBottomMinusOne) {
+TEST(GlDraw, ExactPixels) {
+    GlDraw d;
+    const std::vector<std::tuple<const char*, std::function<void(CDC*)>, Pixels>> cases = {
+        {"FillRect", [&](CDC* dc) { d.FillRect(dc, 3, 4, 10, 8, 10, 20, 30); }, area(3, 4, 9, 7)},
+        {"FillRect empty", [&](CDC* dc) { d.FillRect(dc, 5, 2, 5, 9, 255, 255, 255); }, {}},
+        {"FrameRect", [&](CDC* dc) { d.FrameRect(dc, 2, 3, 12, 9, 255, 0, 0); },
+         border(2, 3, 12, 9)},
+        {"Polyline", [&](CDC* dc) { d.Polyline(dc, 2, 5, 10, 5, 0, 255, 0); }, area(2, 5, 9, 5)},
+        {"Polyline down", [&](CDC* dc) { d.Polyline(dc, 7, 3, 7, 15, 0, 255, 0); },
+         area(7, 3, 7, 14)},
+        {"mark 8 keeps line", [&](CDC* dc) { d.PolylineB(dc, px, py, 2, 255, 255, 255, 0, 8, 1); },
+         area(2, 6, 11, 6)},
+        {"mark 12 keeps line",
+         [&](CDC* dc) { d.PolylineB(dc, px, py, 2, 255, 255, 255, 0, 12, 1); }, area(2, 6, 11, 6)},
+        {"one point: mark only",
+         [&](CDC* dc) { d.PolylineB(dc, one, one, 1, 255, 255, 255, 0, 6, 1); },
+         area(7, 7, 12, 12)},
+    };
+    for (const auto& [name, draw, expected] : cases) {
+        SCOPED_TRACE(name);
+        Canvas c(20, 20);
+        draw(&c.dc);
+        EXPECT_EQ(c.drawn(), expected);
+    }
     Canvas c(20, 20);
-    GlDraw().FillRect(&c.dc, 3, 4, 10, 8, 10, 20, 30);
-    EXPECT_EQ(c.drawn(), area(3, 4, 9, 7));
-    EXPECT_EQ(c.dc.GetPixel(3, 4), RGB(10, 20, 30));
-
-    Canvas empty(20, 20);
-    GlDraw().FillRect(&empty.dc, 5, 2, 5, 9, 255, 255, 255);
-    EXPECT_TRUE(empty.drawn().empty());
+    d.FrameRect(&c.dc, 2, 3, 12, 9, 255, 0, 0);
+    EXPECT_EQ(c.dc.GetPixel(12, 9), RGB(255, 0, 0));
 }
 
 TEST(GlDraw, OnlyLowEightBitsOfEachComponentCount) {
@@ -63,45 +68,22 @@ TEST(GlDraw, OnlyLowEightBitsOfEachComponentCount) {
     EXPECT_EQ(c.dc.GetPixel(2, 2), RGB(255, 7, 0));
 }
 
-TEST(GlDraw, FrameRectOutlineRunsOnRightAndBottomEdges) {
-    Canvas c(20, 20);
-    GlDraw().FrameRect(&c.dc, 2, 3, 12, 9, 255, 0, 0);
-    EXPECT_EQ(c.drawn(), border(2, 3, 12, 9));
-    EXPECT_EQ(c.dc.GetPixel(12, 9), RGB(255, 0, 0));
-}
-
-TEST(GlDraw, PolylineLeavesItsLastPixelUndrawn) {
-    Canvas c(20, 20);
-    GlDraw().Polyline(&c.dc, 2, 5, 10, 5, 0, 255, 0);
-    EXPECT_EQ(c.drawn(), area(2, 5, 9, 5));
-
-    Canvas down(20, 20);
-    GlDraw().Polyline(&down.dc, 7, 3, 7, 15, 0, 255, 0);
-    EXPECT_EQ(down.drawn(), area(7, 3, 7, 14));
-}
-
 TEST(GlDraw, EachMarkStaysInsideItsHalfSizeBox) {
-    const int x = 20, y = 20;
     for (int type = 0; type <= 17; ++type) {
         SCOPED_TRACE("mark type " + std::to_string(type));
         Canvas c(40, 40);
-        int px[1] = {x}, py[1] = {y};
-        GlDraw().PolylineB(&c.dc, px, py, 1, 200, 100, 50, -1, type, 1);
+        int p[1] = {20};
+        GlDraw().PolylineB(&c.dc, p, p, 1, 200, 100, 50, -1, type, 1);
         const Pixels drawn = c.drawn();
-        const bool blank = type == 8 || type == 12 || type >= 16;
-        EXPECT_EQ(drawn.empty(), blank);
+        EXPECT_EQ(drawn.empty(), type == 8 || type == 12 || type >= 16);
         const int h = type < 4 ? 5 : 3;
         int reach = 0;
-        for (const auto& [px2, py2] : drawn) {
-            EXPECT_LE(std::abs(px2 - x), h) << px2 << "," << py2;
-            EXPECT_LE(std::abs(py2 - y), h) << px2 << "," << py2;
-            EXPECT_EQ(c.dc.GetPixel(px2, py2), RGB(200, 100, 50));
-            reach = std::max({reach, std::abs(px2 - x), std::abs(py2 - y)});
+        for (const auto& [x, y] : drawn) {
+            EXPECT_LE(std::max(std::abs(x - 20), std::abs(y - 20)), h) << x << "," << y;
+            EXPECT_EQ(c.dc.GetPixel(x, y), RGB(200, 100, 50));
+            reach = std::max({reach, std::abs(x - 20), std::abs(y - 20)});
         }
-        // The large marks reach beyond the small ones' box.
-        if (type < 4) {
-            EXPECT_GE(reach, 4);
-        }
+        if (type < 4) EXPECT_GE(reach, 4); // large marks reach beyond the small ones' box
     }
 }
 
@@ -109,25 +91,26 @@ TEST(GlDraw, PolylineBDrawsLineThenMarksInOwnObjects) {
     TracedCanvas c;
     int x[3] = {5, 15, 25}, y[3] = {10, 20, 10};
     GlDraw().PolylineB(&c.dc, x, y, 3, 255, 0, 0, PS_DASH, 2, 3);
-    const std::vector<std::string> expected = {
-        "SetROP2(13)",
-        "SelectObject(pen(1,3,RGB(255,0,0)))",
-        "Polyline(3,5 10;15 20;25 10)",
-        kHostPen,
-        "SelectObject(pen(0,1,RGB(255,0,0)))",
-        "SelectObject(brush(RGB(255,0,0)))",
-        "Rectangle(0,5,10,15)",
-        "Rectangle(10,15,20,25)",
-        "Rectangle(20,5,30,15)",
-        kHostPen,
-        kHostBrush,
-        "SetROP2(7)",
-    };
+    const Lines expected = {"SetROP2(13)",
+                            "SelectObject(pen(1,3,RGB(255,0,0)))",
+                            "Polyline(3,5 10;15 20;25 10)",
+                            kHostPen,
+                            "SelectObject(pen(0,1,RGB(255,0,0)))",
+                            "SelectObject(brush(RGB(255,0,0)))",
+                            "Rectangle(0,5,10,15)",
+                            "Rectangle(10,15,20,25)",
+                            "Rectangle(20,5,30,15)",
+                            kHostPen,
+                            kHostBrush,
+                            "SetROP2(7)"};
     EXPECT_EQ(c.sink.lines(), expected);
 }
 
 TEST(GlDraw, MarkShapesAreTheCallsOfTheirType) {
-    const std::vector<std::pair<int, std::vector<std::string>>> cases = {
+    const Lines arc = {"Arc(7,7,13,13,7,7,7,7)"},
+                frame = {"FrameRect(7,7,13,13,brush(RGB(9,9,9)))"};
+    const Lines tri = {"Polyline(4,10 7;7 13;13 13;10 7)"};
+    const std::vector<std::pair<int, Lines>> cases = {
         {0,
          {"MoveTo(7,7)", "LineTo(13,13)", "MoveTo(7,13)", "LineTo(13,7)", "MoveTo(10,5)",
           "LineTo(10,15)"}},
@@ -140,31 +123,20 @@ TEST(GlDraw, MarkShapesAreTheCallsOfTheirType) {
         {6, {"Rectangle(7,7,13,13)"}},
         {7, {"Polygon(3,10 7;7 13;13 13)"}},
         {8, {}},
-        {9, {"Arc(7,7,13,13,7,7,7,7)"}},
-        {10, {"FrameRect(7,7,13,13,brush(RGB(9,9,9)))"}},
-        {11, {"Polyline(4,10 7;7 13;13 13;10 7)"}},
+        {9, arc},
+        {10, frame},
+        {11, tri},
         {12, {}},
-        {13, {"Arc(7,7,13,13,7,7,7,7)"}},
-        {14, {"FrameRect(7,7,13,13,brush(RGB(9,9,9)))"}},
-        {15, {"Polyline(4,10 7;7 13;13 13;10 7)"}},
-        {16, {}},
-    };
-    const std::vector<std::string> shapes = {"MoveTo",  "LineTo", "Ellipse",   "Rectangle",
-                                             "Polygon", "Arc",    "FrameRect", "Polyline"};
+        {13, arc},
+        {14, frame},
+        {15, tri},
+        {16, {}}};
+    const Lines shapes = {"MoveTo",  "LineTo", "Ellipse",   "Rectangle",
+                          "Polygon", "Arc",    "FrameRect", "Polyline"};
     for (const auto& [type, calls] : cases) {
         TracedCanvas c;
-        int x[1] = {10}, y[1] = {10};
-        GlDraw().PolylineB(&c.dc, x, y, 1, 9, 9, 9, -1, type, 1);
+        GlDraw().PolylineB(&c.dc, one, one, 1, 9, 9, 9, -1, type, 1);
         EXPECT_EQ(c.sink.lines(shapes), calls) << "mark type " << type;
-    }
-}
-
-TEST(GlDraw, MarksThatDrawNothingKeepTheLine) {
-    for (int type : {8, 12}) {
-        Canvas c(20, 20);
-        int x[2] = {2, 12}, y[2] = {6, 6};
-        GlDraw().PolylineB(&c.dc, x, y, 2, 255, 255, 255, PS_SOLID, type, 1);
-        EXPECT_EQ(c.drawn(), area(2, 6, 11, 6)) << "mark type " << type;
     }
 }
 
@@ -178,25 +150,6 @@ TEST(GlDraw, PolylineAIsTwoPointPolylineB) {
     EXPECT_EQ(a.pixels(), b.pixels());
 }
 
-TEST(GlDraw, FrameRectAndPolylineCallSequences) {
-    TracedCanvas frame;
-    GlDraw().FrameRect(&frame.dc, 1, 2, 10, 20, 255, 0, 0);
-    EXPECT_EQ(
-        frame.sink.lines(),
-        (std::vector<std::string>{"SetROP2(13)", "SelectObject(pen(0,1,RGB(255,0,0)))",
-                                  "Polyline(5,1 2;1 20;10 20;10 2;1 2)", kHostPen, "SetROP2(7)"}));
-
-    TracedCanvas line;
-    GlDraw().Polyline(&line.dc, 1, 2, 3, 4, 0, 0, 255);
-    EXPECT_EQ(line.sink.lines(),
-              (std::vector<std::string>{"SetROP2(13)", "SelectObject(pen(0,1,RGB(0,0,255)))",
-                                        "MoveTo(1,2)", "LineTo(3,4)", kHostPen, "SetROP2(7)"}));
-
-    TracedCanvas fill;
-    GlDraw().FillRect(&fill.dc, 1, 2, 3, 4, 7, 8, 9);
-    EXPECT_EQ(fill.sink.lines(), (std::vector<std::string>{"FillRect(1,2,3,4,brush(RGB(7,8,9)))"}));
-}
-
 TEST(GlDraw, TextAndBackgroundColoursStaySet) {
     TracedCanvas c;
     char text[] = "a b";
@@ -204,8 +157,7 @@ TEST(GlDraw, TextAndBackgroundColoursStaySet) {
     GlDraw().BkColor(&c.dc, 7, 8, 265);
     GlDraw().TextOutA(&c.dc, nullptr, 4, 5, 1, 1, 1);
     EXPECT_EQ(c.sink.lines(),
-              (std::vector<std::string>{"SetTextColor(RGB(44,2,3))", "TextOut(4,5,a b)",
-                                        "SetBkColor(RGB(7,8,9))"}));
+              (Lines{"SetTextColor(RGB(44,2,3))", "TextOut(4,5,a b)", "SetBkColor(RGB(7,8,9))"}));
     EXPECT_EQ(c.dc.GetTextColor(), RGB(44, 2, 3));
     EXPECT_EQ(c.dc.GetBkColor(), RGB(7, 8, 9));
 }
@@ -213,27 +165,15 @@ TEST(GlDraw, TextAndBackgroundColoursStaySet) {
 TEST(GlDraw, EmptyOrMissingPointsDrawNothing) {
     int x[2] = {1, 9}, y[2] = {1, 9};
     struct Case {
-        int* x;
-        int* y;
-        int n;
+        int *x, *y;
+        int n, line, mark;
     };
-    for (const Case& k :
-         {Case{x, y, 0}, Case{x, y, -3}, Case{nullptr, y, 2}, Case{x, nullptr, 2}}) {
+    for (const Case& k : {Case{x, y, 0, 0, 1}, Case{x, y, -3, 0, 1}, Case{nullptr, y, 2, 0, 1},
+                          Case{x, nullptr, 2, 0, 1}, Case{x, y, 2, -1, -1}}) {
         TracedCanvas c;
-        GlDraw().PolylineB(&c.dc, k.x, k.y, k.n, 255, 255, 255, 0, 1, 1);
-        EXPECT_TRUE(c.sink.lines().empty()) << k.n;
+        GlDraw().PolylineB(&c.dc, k.x, k.y, k.n, 255, 255, 255, k.line, k.mark, 1);
         EXPECT_TRUE(c.drawn().empty()) << k.n;
+        if (k.mark >= 0) EXPECT_TRUE(c.sink.lines().empty()) << k.n;
+        EXPECT_EQ(c.dc.GetROP2(), R2_XORPEN);
     }
-
-    TracedCanvas none;
-    GlDraw().PolylineB(&none.dc, x, y, 2, 255, 255, 255, -1, -1, 1);
-    EXPECT_TRUE(none.drawn().empty());
-    EXPECT_EQ(none.dc.GetROP2(), R2_XORPEN);
-}
-
-TEST(GlDraw, OnePointDrawsOnlyItsMark) {
-    Canvas c(20, 20);
-    int x[1] = {10}, y[1] = {10};
-    GlDraw().PolylineB(&c.dc, x, y, 1, 255, 255, 255, PS_SOLID, 6, 1);
-    EXPECT_EQ(c.drawn(), area(7, 7, 12, 12));
 }

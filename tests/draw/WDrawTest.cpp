@@ -10,22 +10,10 @@
 
 #include "draw/Canvas.h"
 #include "draw/GlDraw.h"
-#include "platform/TraceSink.h"
 
 namespace {
-
-struct TracedCanvas : Canvas {
-    TracedCanvas() : Canvas(40, 40) {
-        dc.SelectObject(&hostPen);
-        dc.SetTextColor(RGB(1, 1, 1));
-        dc.setTrace(&sink);
-    }
-    CPen hostPen{PS_DOT, 1, RGB(1, 2, 3)};
-    TraceSink sink;
-};
-
-const std::string kHostPen = "SelectObject(pen(2,1,RGB(1,2,3)))";
-
+using Lines = std::vector<std::string>;
+int x2[2] = {10, 20}, y2[2] = {10, 12};
 } // namespace
 
 TEST(WDraw, FloatComponentsTruncateToTheirLowEightBits) {
@@ -59,61 +47,53 @@ TEST(WDraw, FirstFiveAreTheGlDrawPrimitives) {
 
 TEST(WDraw, PolylineBDrawsMarksThenLine) {
     TracedCanvas c;
-    int x[2] = {10, 20}, y[2] = {10, 12};
-    com_WPolylineB(&c.dc, x, y, 2, 0.0f, 0.0f, 1.0f, 2, 0);
-    const std::vector<std::string> expected = {
-        "SetROP2(13)",
-        "SelectObject(pen(0,1,RGB(0,0,255)))",
-        "SelectObject(brush(RGB(0,0,255)))",
-        "MoveTo(7,7)",
-        "LineTo(13,13)",
-        "MoveTo(7,13)",
-        "LineTo(13,7)",
-        "MoveTo(5,10)",
-        "LineTo(15,10)",
-        "MoveTo(10,5)",
-        "LineTo(10,15)",
-        "MoveTo(17,9)",
-        "LineTo(23,15)",
-        "MoveTo(17,15)",
-        "LineTo(23,9)",
-        "MoveTo(15,12)",
-        "LineTo(25,12)",
-        "MoveTo(20,7)",
-        "LineTo(20,17)",
-        kHostPen,
-        "SelectObject(brush(RGB(255,255,255)))",
-        "SelectObject(pen(2,1,RGB(0,0,255)))",
-        "Polyline(2,10 10;20 12)",
-        kHostPen,
-        "SetROP2(13)",
-    };
+    com_WPolylineB(&c.dc, x2, y2, 2, 0.0f, 0.0f, 1.0f, 2, 0);
+    const Lines expected = {"SetROP2(13)",
+                            "SelectObject(pen(0,1,RGB(0,0,255)))",
+                            "SelectObject(brush(RGB(0,0,255)))",
+                            "MoveTo(7,7)",
+                            "LineTo(13,13)",
+                            "MoveTo(7,13)",
+                            "LineTo(13,7)",
+                            "MoveTo(5,10)",
+                            "LineTo(15,10)",
+                            "MoveTo(10,5)",
+                            "LineTo(10,15)",
+                            "MoveTo(17,9)",
+                            "LineTo(23,15)",
+                            "MoveTo(17,15)",
+                            "LineTo(23,9)",
+                            "MoveTo(15,12)",
+                            "LineTo(25,12)",
+                            "MoveTo(20,7)",
+                            "LineTo(20,17)",
+                            kHostPen,
+                            kHostBrush,
+                            "SelectObject(pen(2,1,RGB(0,0,255)))",
+                            "Polyline(2,10 10;20 12)",
+                            kHostPen,
+                            "SetROP2(7)"};
     EXPECT_EQ(c.sink.lines(), expected);
 }
 
 TEST(WDraw, PolylineBMarksAndPenStyles) {
-    const std::vector<std::string> shapes = {"Ellipse", "Rectangle", "Polygon", "MoveTo"};
-    const std::vector<std::pair<int, std::vector<std::string>>> marks = {
-        {-1, {}},
-        {1, {"Ellipse(5,5,15,15)"}},
-        {2, {"Rectangle(5,5,15,15)"}},
-        {3, {"Polygon(3,10 5;5 15;15 15)"}},
-        {4, {}},
-        {-2, {}},
-    };
+    const std::vector<std::pair<int, Lines>> marks = {{-1, {}},
+                                                      {1, {"Ellipse(5,5,15,15)"}},
+                                                      {2, {"Rectangle(5,5,15,15)"}},
+                                                      {3, {"Polygon(3,10 5;5 15;15 15)"}},
+                                                      {4, {}},
+                                                      {-2, {}}};
     for (const auto& [type, calls] : marks) {
         TracedCanvas c;
-        int x[1] = {10}, y[1] = {10};
-        com_WPolylineB(&c.dc, x, y, 1, 1.0f, 0.0f, 0.0f, 0, type);
-        EXPECT_EQ(c.sink.lines(shapes), calls) << "mark type " << type;
+        com_WPolylineB(&c.dc, x2, y2, 1, 1.0f, 0.0f, 0.0f, 0, type);
+        EXPECT_EQ(c.sink.lines({"Ellipse", "Rectangle", "Polygon", "MoveTo"}), calls) << type;
         // No mark pen or brush at all for -1; the line's pen is always selected.
         EXPECT_EQ(c.sink.lines({"SelectObject"}).size(), type == -1 ? 2u : 6u) << type;
     }
-    for (const auto& [style, pen] :
+    for (auto [style, pen] :
          std::vector<std::pair<int, int>>{{1, 1}, {4, 4}, {0, 0}, {5, 0}, {-1, 0}}) {
         TracedCanvas c;
-        int x[2] = {1, 9}, y[2] = {1, 1};
-        com_WPolylineB(&c.dc, x, y, 2, 1.0f, 0.0f, 0.0f, style, -1);
+        com_WPolylineB(&c.dc, x2, y2, 2, 1.0f, 0.0f, 0.0f, style, -1);
         EXPECT_EQ(c.sink.lines({"SelectObject"}).front(),
                   "SelectObject(pen(" + std::to_string(pen) + ",1,RGB(255,0,0)))")
             << "line style " << style;
@@ -123,47 +103,37 @@ TEST(WDraw, PolylineBMarksAndPenStyles) {
 TEST(WDraw, PolylineBMarksStayInsideTheirBox) {
     for (int type = -1; type <= 5; ++type) {
         Canvas c(30, 30);
-        int x[1] = {15}, y[1] = {15};
-        com_WPolylineB(&c.dc, x, y, 1, 1.0f, 1.0f, 1.0f, 0, type);
+        int p[1] = {15};
+        com_WPolylineB(&c.dc, p, p, 1, 1.0f, 1.0f, 1.0f, 0, type);
         const auto drawn = c.drawn();
         EXPECT_EQ(drawn.empty(), type < 0 || type > 3) << "mark type " << type;
         int reach = 0;
-        for (const auto& [px, py] : drawn) {
-            EXPECT_LE(std::abs(px - 15), 5) << type;
-            EXPECT_LE(std::abs(py - 15), 5) << type;
-            reach = std::max({reach, std::abs(px - 15), std::abs(py - 15)});
-        }
-        if (!drawn.empty()) {
-            EXPECT_GE(reach, 4) << type;
-        }
+        for (const auto& [x, y] : drawn)
+            reach = std::max({reach, std::abs(x - 15), std::abs(y - 15)});
+        EXPECT_LE(reach, 5) << type;
+        if (!drawn.empty()) EXPECT_GE(reach, 4) << type;
     }
 }
 
 TEST(WDraw, PolylineBWithoutPointsDrawsNothing) {
-    int x[2] = {1, 9}, y[2] = {1, 9};
-    for (int n : {0, -1}) {
-        TracedCanvas c;
-        com_WPolylineB(&c.dc, x, y, n, 1.0f, 1.0f, 1.0f, 0, 1);
-        com_WPolylineB(&c.dc, nullptr, y, 2, 1.0f, 1.0f, 1.0f, 0, 1);
-        com_WPolylineB(&c.dc, x, nullptr, 2, 1.0f, 1.0f, 1.0f, 0, 1);
-        EXPECT_TRUE(c.sink.lines().empty());
-        EXPECT_TRUE(c.drawn().empty());
-    }
+    TracedCanvas c;
+    for (int n : {0, -1}) com_WPolylineB(&c.dc, x2, y2, n, 1.0f, 1.0f, 1.0f, 0, 1);
+    com_WPolylineB(&c.dc, nullptr, y2, 2, 1.0f, 1.0f, 1.0f, 0, 1);
+    com_WPolylineB(&c.dc, x2, nullptr, 2, 1.0f, 1.0f, 1.0f, 0, 1);
+    EXPECT_TRUE(c.sink.lines().empty());
+    EXPECT_TRUE(c.drawn().empty());
 }
 
 TEST(WDraw, PolylineADrawsTheStarOnlyForFlagZero) {
-    TracedCanvas star;
+    TracedCanvas star, plain;
     com_WPolylineA(&star.dc, 10, 12, 30, 12, 0.0f, 1.0f, 0.0f, 3, 0);
-    EXPECT_EQ(star.sink.lines(),
-              (std::vector<std::string>{"SetROP2(13)", "SelectObject(pen(3,1,RGB(0,255,0)))",
+    com_WPolylineA(&plain.dc, 10, 12, 30, 12, 0.0f, 1.0f, 0.0f, 9, 1);
+    EXPECT_EQ(star.sink.lines(), (Lines{"SetROP2(13)", "SelectObject(pen(3,1,RGB(0,255,0)))",
                                         "SetTextColor(RGB(0,255,0))", "DrawText(*,5,7,15,17,5)",
                                         "SetTextColor(RGB(1,1,1))", "MoveTo(10,12)",
-                                        "LineTo(30,12)", kHostPen, "SetROP2(13)"}));
+                                        "LineTo(30,12)", kHostPen, "SetROP2(7)"}));
     EXPECT_EQ(star.dc.GetTextColor(), RGB(1, 1, 1));
-
-    TracedCanvas plain;
-    com_WPolylineA(&plain.dc, 10, 12, 30, 12, 0.0f, 1.0f, 0.0f, 9, 1);
-    EXPECT_EQ(plain.sink.lines(), (std::vector<std::string>{
-                                      "SetROP2(13)", "SelectObject(pen(0,1,RGB(0,255,0)))",
-                                      "MoveTo(10,12)", "LineTo(30,12)", kHostPen, "SetROP2(13)"}));
+    EXPECT_EQ(plain.sink.lines(),
+              (Lines{"SetROP2(13)", "SelectObject(pen(0,1,RGB(0,255,0)))", "MoveTo(10,12)",
+                     "LineTo(30,12)", kHostPen, "SetROP2(7)"}));
 }

@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::array<int, 3> rgb(const int* c) {
+using Rgb = std::array<int, 3>;
+Rgb rgb(const int* c) {
     return {c[0], c[1], c[2]};
 }
 } // namespace
@@ -18,32 +19,23 @@ TEST(WinColor, FreshTableKeepsItsRowOrder) {
                                  {0, 0, 128},     {128, 128, 0},   {128, 0, 128}, {0, 128, 128}};
     for (int row = 0; row < 16; ++row)
         EXPECT_EQ(rgb(colors.getColor(row)), rgb(expected[row])) << row;
-    EXPECT_EQ(rgb(colors.getColor(WinColor::MAGENTA)), (std::array<int, 3>{255, 0, 255}));
-    EXPECT_EQ(rgb(colors.getColor(WinColor::DARKCYAN)), (std::array<int, 3>{0, 128, 128}));
+    EXPECT_EQ(rgb(colors.getColor(WinColor::MAGENTA)), (Rgb{255, 0, 255}));
+    EXPECT_EQ(rgb(colors.getColor(WinColor::DARKCYAN)), (Rgb{0, 128, 128}));
 }
 
-TEST(WinColor, SetColorChangesOnlyThatObject) {
+TEST(WinColor, SetColorChangesOnlyThatObjectAndAllShareOneResultBuffer) {
     WinColor a, b;
     EXPECT_TRUE(a.setColor(3, 10, 20, 30));
-    EXPECT_EQ(rgb(a.getColor(3)), (std::array<int, 3>{10, 20, 30}));
-    EXPECT_EQ(rgb(b.getColor(WinColor::GREEN)), (std::array<int, 3>{0, 255, 0}));
-
     EXPECT_TRUE(a.setColor(0, 300, -1, 65536));
-    EXPECT_EQ(rgb(a.getColor(0)), (std::array<int, 3>{300, -1, 65536}));
-
+    EXPECT_EQ(rgb(a.getColor(3)), (Rgb{10, 20, 30}));
+    EXPECT_EQ(rgb(a.getColor(0)), (Rgb{300, -1, 65536}));
+    EXPECT_EQ(rgb(b.getColor(WinColor::GREEN)), (Rgb{0, 255, 0}));
     WinColor copy(a);
     b = a;
     a.setColor(3, 0, 0, 0);
-    EXPECT_EQ(rgb(copy.getColor(3)), (std::array<int, 3>{10, 20, 30}));
-    EXPECT_EQ(rgb(b.getColor(0)), (std::array<int, 3>{300, -1, 65536}));
-}
-
-TEST(WinColor, AllObjectsShareOneResultBuffer) {
-    WinColor a, b;
-    int* first = a.getColor(WinColor::RED);
-    int* second = b.getColor(WinColor::BLUE);
-    EXPECT_EQ(first, second);
-    EXPECT_EQ(rgb(first), (std::array<int, 3>{0, 0, 255}));
+    EXPECT_EQ(rgb(copy.getColor(3)), (Rgb{10, 20, 30}));
+    EXPECT_EQ(rgb(b.getColor(0)), (Rgb{300, -1, 65536}));
+    EXPECT_EQ(a.getColor(WinColor::RED), b.getColor(WinColor::BLUE));
 }
 
 TEST(WinColor, RowsOutsideTheTableAreRefusedUntouched) {
@@ -56,12 +48,10 @@ TEST(WinColor, RowsOutsideTheTableAreRefusedUntouched) {
         EXPECT_FALSE(g.colors.setColor(row, 1, 2, 3)) << row;
         int* buffer = g.colors.getColor(WinColor::YELLOW);
         EXPECT_EQ(g.colors.getColor(row), nullptr) << row;
-        EXPECT_EQ(rgb(buffer), (std::array<int, 3>{255, 255, 0})) << row;
+        EXPECT_EQ(rgb(buffer), (Rgb{255, 255, 0})) << row;
     }
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(g.before[i], -7);
-        EXPECT_EQ(g.after[i], -7);
-    }
+    EXPECT_EQ(rgb(g.before), (Rgb{-7, -7, -7}));
+    EXPECT_EQ(rgb(g.after), (Rgb{-7, -7, -7}));
     const WinColor fresh;
     for (int row = 0; row < 16; ++row)
         EXPECT_EQ(rgb(g.colors.getColor(row)), rgb(fresh.getColor(row)));

@@ -4,34 +4,30 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::array<int, 4> area() {
+using Area = std::array<int, 4>;
+Area area() {
     const int* a = com_GLGetDrawingArea();
     return {a[0], a[1], a[2], a[3]};
 }
 } // namespace
 
-TEST(DrawingArea, InitSetsTheSizeAtTheOrigin) {
+TEST(DrawingArea, InitSetsTheSizeAtTheOriginBufferCallsLeaveIt) {
     com_GLDrawingArea(5, 6, 7, 8);
     com_GLInit(640, 480);
-    EXPECT_EQ(area(), (std::array<int, 4>{0, 0, 640, 480}));
+    EXPECT_EQ(area(), (Area{0, 0, 640, 480}));
     com_GLDrawingArea(5, 6, 7, 8);
     com_GLInitView();
-    EXPECT_EQ(area(), (std::array<int, 4>{0, 0, 1, 1}));
+    EXPECT_EQ(area(), (Area{0, 0, 1, 1}));
     com_GLDrawingArea(-3, 9, -1, 0);
-    com_GLDrawingAreaSize(20, 10);
-    EXPECT_EQ(area(), (std::array<int, 4>{0, 0, 20, 10}));
-}
-
-TEST(DrawingArea, BufferCallsLeaveTheRectangle) {
-    com_GLDrawingArea(-3, 9, -1, 0);
-    EXPECT_EQ(area(), (std::array<int, 4>{-3, 9, -1, 0}));
     com_GLInitBuffers();
     com_GLClear(1);
     com_GLFrontBuffer();
     com_GLBackBuffer();
     com_GLFlush();
     com_GLCallView();
-    EXPECT_EQ(area(), (std::array<int, 4>{-3, 9, -1, 0}));
+    EXPECT_EQ(area(), (Area{-3, 9, -1, 0}));
+    com_GLDrawingAreaSize(20, 10);
+    EXPECT_EQ(area(), (Area{0, 0, 20, 10}));
 }
 
 TEST(DrawingArea, PointerSeesAndMakesChanges) {
@@ -40,5 +36,5 @@ TEST(DrawingArea, PointerSeesAndMakesChanges) {
     com_GLDrawingArea(1, 2, 3, 4);
     EXPECT_EQ(a[2], 3);
     a[3] = 99;
-    EXPECT_EQ(area(), (std::array<int, 4>{1, 2, 3, 99}));
+    EXPECT_EQ(area(), (Area{1, 2, 3, 99}));
 }

@@ -1,0 +1,148 @@
+// drawGraph of large GRAPH series into a 1200 x 900 memory bitmap, against a floor measured in
+// the same process: one pass that reads every vertex and maps it to two ints with the drawing
+// formulas. Counters: ms per drawGraph, floor_ms, and ratio = ms / floor_ms.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "render/PlotLayout.h"
+#include "render/Renderer.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::vector<Vertex2D> signal(int n) {
+    std::vector<Vertex2D> v(size_t(n), Vertex2D{});
+    for (int i = 0; i < n; ++i)
+        v[size_t(i)] = {double(i), std::sin(i * 0.001) + 0.1 * std::sin(i * 0.37)};
+    return v;
+}
+
+const std::vector<Vertex2D>& data(int n) {
+    static std::map<int, std::vector<Vertex2D>> cache;
+    auto it = cache.find(n);
+    if (it == cache.end()) it = cache.emplace(n, signal(n)).first;
+    return it->second;
+}
+
+// nseries superposed series of n vertices each, all sharing one vertex array, over x 0..n-1.
+struct Scene {
+    std::vector<GcGLine> lines;
+    GcGraph graph;
+    GcGraphConfig cfg;
+    Renderer r;
+
+    Scene(int n, int nseries) : lines(size_t(nseries)) {
+        const std::vector<Vertex2D>& v = data(n);
+        for (int s = 0; s < nseries; ++s) {
+            lines[size_t(s)].nvertex = n;
+            lines[size_t(s)].vertex = const_cast<Vertex2D*>(v.data());
+            lines[size_t(s)].color[1] = 20 * s;
+        }
+        graph.nline = nseries;
+        graph.line = lines.data();
+        graph.setHminHmax(0, n - 1);
+        graph.setVminVmax(-1.2, 1.2);
+        graph.setAutoHgrad();
+        graph.setAutoVgrad();
+        cfg.ngraph = 1;
+        cfg.graph = &graph;
+        cfg.superpose = 1;
+        r.setViewport(0, 0, 1200, 900);
+        r.set(&cfg);
+    }
+    // Shows the hundredth of the x range that starts in the middle.
+    void zoomToOnePercent() {
+        const double L = 0.15 * 1200, pw = 1200 * 0.65;
+        r.zoomGraph(float(L + 0.5 * pw), 20, float(L + 0.51 * pw), 700);
+    }
+};
+
+struct Surface {
+    CDC dc;
+    HBITMAP bitmap;
+    Surface() {
+        HDC h = CreateCompatibleDC(nullptr);
+        bitmap = CreateCompatibleBitmap(h, 1200, 900);
+        SelectObject(h, bitmap);
+        dc.Attach(h);
+    }
+    ~Surface() {
+        dc.DeleteDC();
+        DeleteObject(bitmap);
+    }
+};
+
+// The floor: map every vertex of every series with the renderer's formulas into two int arrays.
+double floorMs(Scene& s) {
+    const PlotLayout p(s.r.viewport, s.r.zoomScale, s.r.zoomOffset, s.cfg);
+    const VerticalRange range = VerticalRange::of(s.graph, false);
+    const int n = s.lines[0].nvertex;
+    const auto xs = std::make_unique<int[]>(size_t(n));
+    const auto ys = std::make_unique<int[]>(size_t(n));
+    double best = 1e300;
+    for (int run = 0; run < 3; ++run) {
+        const auto start = Clock::now();
+        for (const GcGLine& line : s.lines) {
+            for (int i = 0; i < n; ++i) {
+                xs[size_t(i)] = PlotLayout::rnd(p.x(line.vertex[i].x));
+                ys[size_t(i)] = PlotLayout::rnd(p.y(line.vertex[i].y, range, 0));
+            }
+            benchmark::DoNotOptimize(xs.get());
+            benchmark::DoNotOptimize(ys.get());
+            benchmark::ClobberMemory();
+        }
+        best =
+            std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    return best;
+}
+
+void drawAndCompare(benchmark::State& state, Scene& scene) {
+    Surface surface;
+    const double floor = floorMs(scene);
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        scene.r.drawGraph(&surface.dc);
+        total += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    }
+    const double ms = total / double(state.iterations());
+    state.counters["ms"] = ms;
+    state.counters["floor_ms"] = floor;
+    state.counters["ratio"] = ms / floor;
+}
+
+void BM_DrawOneSeries(benchmark::State& state) {
+    Scene scene(int(state.range(0)), 1);
+    drawAndCompare(state, scene);
+}
+BENCHMARK(BM_DrawOneSeries)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Arg(10000000)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_DrawEightSeries(benchmark::State& state) {
+    Scene scene(int(state.range(0)), 8);
+    drawAndCompare(state, scene);
+}
+BENCHMARK(BM_DrawEightSeries)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void BM_DrawZoomedOnePercent(benchmark::State& state) {
+    Scene scene(int(state.range(0)), 1);
+    scene.zoomToOnePercent();
+    drawAndCompare(state, scene);
+}
+BENCHMARK(BM_DrawZoomedOnePercent)->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

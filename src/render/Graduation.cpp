@@ -1,0 +1,166 @@
+#include "render/DrawState.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// Beyond this many marks (large and small) an axis is not graduated at all.
+constexpr double maxMarks = 100000;
+
+// Graduation of one axis: values start, start + step, ... up to hi, and start, start - step,
+// ... down to lo, with nsmall divisions between consecutive values.
+struct GradSteps {
+    double lo, hi, start, step;
+    int nsmall;
+};
+
+bool drawable(const GradSteps& g) {
+    if (!std::isfinite(g.lo) || !std::isfinite(g.hi) || !std::isfinite(g.start) ||
+        !std::isfinite(g.step) || !(g.step > 0))
+        return false;
+    const double forward = g.start <= g.hi ? (g.hi - g.start) / g.step + 1 : 0;
+    const double backward = g.start >= g.lo ? (g.start - g.lo) / g.step + 1 : 0;
+    return (forward + backward) * std::max(g.nsmall, 1) <= maxMarks;
+}
+
+// Calls mark(v, +1) for the forward pass, then mark(v, -1) for the backward pass. A pass also
+// ends where adding the step no longer changes the value.
+template <class Mark> void forEachValue(const GradSteps& g, Mark mark) {
+    for (double v = g.start; v <= g.hi;) {
+        mark(v, 1);
+        const double next = v + g.step;
+        if (next == v) break;
+        v = next;
+    }
+    for (double v = g.start; v >= g.lo;) {
+        mark(v, -1);
+        const double next = v - g.step;
+        if (next == v) break;
+        v = next;
+    }
+}
+
+// Range values handed to the float interface of the graduation helpers.
+float toFloat(double v) {
+    return float(std::clamp(v, double(-FLT_MAX), double(FLT_MAX)));
+}
+
+int truncToInt(double v) {
+    return int(v > INT_MIN ? (v < INT_MAX ? v : INT_MAX) : INT_MIN);
+}
+
+} // namespace
+
+CString Renderer::gradLabel(double v, int isInt, double scale) {
+    CString s;
+    if (isInt) {
+        s.Format("%d", truncToInt(v));
+    } else {
+        s.Format("%f", v / scale);
+        trimZeros(s);
+    }
+    return s;
+}
+
+// "x10" centred on (x, y), the exponent after it raised by half its own height.
+void Renderer::drawExponent(const DrawState& st, int n, int x, int y) {
+    const int* fg = st.fg;
+    CString text("x10");
+    const CSize e = st.extent(text);
+    TextOutA(st.dc, text.GetBuffer(), x - e.cx / 2, y - e.cy / 2, fg[0], fg[1], fg[2]);
+    text.Format("%d", n);
+    const CSize e2 = st.extent(text);
+    TextOutA(st.dc, text.GetBuffer(), x + e.cx / 2, y - e.cy / 2 - e2.cy / 2, fg[0], fg[1], fg[2]);
+}
+
+// Graph 0's horizontal axis: labels under the plot, marks up from the bottom edge and down
+// from the top edge. Integer classes of a histogram get centred labels and no small marks.
+void Renderer::drawHGraduation(const DrawState& st) {
+    const PlotLayout& p = st.lay;
+    const int* fg = st.fg;
+    const GcGraph& g0 = st.cfg.graph[0];
+    const bool icg = isIcg();
+    const GradSteps gs{g0.hmin, icg ? g0.hmax - 1 : g0.hmax, g0.hlargeGradStart,
+                       icg ? 1.0 : g0.hlargeGradStep, icg ? 0 : g0.hsmallGrad};
+    if (!drawable(gs)) return;
+    float scale = 1.0f;
+    const int n = com_GLCalcGraphIndex(toFloat(gs.lo), toFloat(gs.hi), &scale);
+    const int isInt = com_GLIsGraphGradInt(toFloat(gs.start), toFloat(gs.step));
+    if (n != 0 && !isInt) drawExponent(st, n, p.rnd(p.L + 0.9 * p.pw), p.rnd(p.B + 0.4 * p.bm));
+
+    const auto marks = [&](double x, double length) {
+        const int xi = p.rnd(x);
+        Polyline(st.dc, xi, p.rnd(p.B), xi, p.rnd(p.B - length), fg[0], fg[1], fg[2]);
+        Polyline(st.dc, xi, p.rnd(p.T), xi, p.rnd(p.T + length), fg[0], fg[1], fg[2]);
+    };
+    forEachValue(gs, [&](double v, int dir) {
+        const double x = p.x(v);
+        if (p.L <= x && x <= p.R) {
+            CString text = gradLabel(v, isInt, scale);
+            const CSize e = st.extent(text);
+            const double xl = icg ? x + 0.5 * gs.step * p.pw / p.hr * p.zx : x;
+            TextOutA(st.dc, text.GetBuffer(), p.rnd(xl) - e.cx / 2, p.rnd(p.B + 2), fg[0], fg[1],
+                     fg[2]);
+        }
+        if (p.L < x && x < p.R) marks(x, p.big);
+        for (int j = 1; j < gs.nsmall; ++j) {
+            const double d = j * gs.step * p.pw / gs.nsmall / p.hr * p.zx;
+            const double xs = dir > 0 ? x + d : x - d;
+            if (p.L < xs && xs < p.R) marks(xs, p.small);
+        }
+    });
+}
+
+// One vertical axis per graph (stacked), or one or two for superposed graphs. In two-axis mode
+// graph 0 is graduated on the left edge only and graph 1 on the right edge only; otherwise
+// labels go left and marks on both edges. Graphs with an unusable vertical range get none.
+void Renderer::drawVGraduation(const DrawState& st) {
+    const PlotLayout& p = st.lay;
+    const int* fg = st.fg;
+    const bool twoAxis = st.cfg.superpose && !st.cfg.singleVaxis;
+    for (int i = 0; i < st.naxis; ++i) {
+        const GcGraph& g = st.cfg.graph[i];
+        const VerticalRange range = VerticalRange::of(g, st.cfg.type == GcGraphConfig::HISTON);
+        const GradSteps gs{range.lo, g.vmax, g.vlargeGradStart, g.vlargeGradStep, g.vsmallGrad};
+        if (!range.valid || !drawable(gs)) continue;
+        const int k = p.strip(i);
+        const double sT = p.stripTop(k), sB = p.stripBottom(k);
+        const bool leftMarks = !twoAxis || i == 0, rightMarks = !twoAxis || i == 1;
+        const bool rightLabels = twoAxis && i == 1;
+
+        float scale = 1.0f;
+        const int n = com_GLCalcGraphIndex(toFloat(gs.lo), toFloat(gs.hi), &scale);
+        const int isInt = com_GLIsGraphGradInt(toFloat(gs.start), toFloat(gs.step));
+        if (n != 0 && !isInt) {
+            const double y = p.B - ((k + 0.9) * p.gh + p.oy) * p.zy;
+            const double x = rightLabels ? p.R + 0.5 * p.lm : p.L - 0.5 * p.lm;
+            if (p.T <= y && y <= p.B) drawExponent(st, n, p.rnd(x), p.rnd(y));
+        }
+
+        const auto marks = [&](double y, double length) {
+            const int yi = p.rnd(y);
+            if (leftMarks)
+                Polyline(st.dc, p.rnd(p.L), yi, p.rnd(p.L + length), yi, fg[0], fg[1], fg[2]);
+            if (rightMarks)
+                Polyline(st.dc, p.rnd(p.R), yi, p.rnd(p.R - length), yi, fg[0], fg[1], fg[2]);
+        };
+        forEachValue(gs, [&](double v, int dir) {
+            const double y = p.y(v, range, k);
+            if (p.T <= y && y <= p.B && sT <= y && y <= sB) {
+                CString text = gradLabel(v, isInt, scale);
+                const CSize e = st.extent(text);
+                const int x = rightLabels ? p.rnd(p.R) + p.trunc(p.small) : p.rnd(p.L - 2) - e.cx;
+                TextOutA(st.dc, text.GetBuffer(), x, p.rnd(y) - e.cy / 2, fg[0], fg[1], fg[2]);
+            }
+            if (p.T < y && y < p.B && sT < y && y < sB) marks(y, p.big);
+            for (int j = 1; j < gs.nsmall; ++j) {
+                const double d = j * gs.step * p.gh / gs.nsmall / range.r * p.zy;
+                const double ys = dir > 0 ? y - d : y + d;
+                if (sT < ys && ys < sB && p.T < ys && ys < p.B) marks(ys, p.small);
+            }
+        });
+    }
+}

@@ -1,0 +1,41 @@
+#include "render/PlotLayout.h"
+
+#include <cmath>
+
+VerticalRange VerticalRange::of(const GcGraph& g, bool fromZero) {
+    VerticalRange s;
+    s.lo = fromZero ? 0.0 : g.vmin;
+    s.r = g.vmax - s.lo;
+    s.valid = std::isfinite(s.lo) && std::isfinite(s.r) && s.r != 0.0;
+    return s;
+}
+
+PlotLayout::PlotLayout(const int viewport[4], const float zoomScale[2], const float zoomOffset[2],
+                       const GcGraphConfig& cfg) {
+    const double vx = viewport[0], vy = viewport[1], vw = viewport[2], vh = viewport[3];
+    lm = vw * cfg.leftMargin;
+    rm = vw * cfg.rightMargin;
+    bm = vh * cfg.bottomMargin;
+    tm = vh * cfg.topMargin;
+    L = vx + lm;
+    pw = vw * (1 - (cfg.leftMargin + cfg.rightMargin));
+    R = L + pw;
+    T = vy + tm;
+    ph = vh * (1 - (cfg.bottomMargin + cfg.topMargin));
+    B = T + ph;
+    mn = pw < ph ? pw : ph;
+    big = 0.04 * mn;
+    small = 0.02 * mn;
+    sample = 0.08 * mn;
+    ngraph = cfg.ngraph;
+    superpose = cfg.superpose != 0;
+    gh = superpose || ngraph < 1 ? ph : ph / ngraph;
+    zx = zoomScale[0];
+    zy = zoomScale[1];
+    ox = zoomOffset[0];
+    oy = zoomOffset[1];
+    const GcGraph& g0 = cfg.graph[0];
+    h0 = g0.hmin;
+    hr = g0.hmax - g0.hmin;
+    hValid = std::isfinite(h0) && std::isfinite(hr) && hr != 0.0;
+}

@@ -1,0 +1,66 @@
+// Geometry shared by drawing and picking: the plot rectangle inside the viewport, the graph
+// strips, the zoomed mapping of data values to device pixels and the pixel rounding.
+#pragma once
+
+#include "model/GcGraph.h"
+#include "model/GcGraphConfig.h"
+
+// Vertical mapping source of one graph: the value drawn at the strip's base and the range
+// that fills the strip's height.
+struct VerticalRange {
+    double lo = 0.0;
+    double r = 1.0;
+    bool valid = false; // r is finite and nonzero, lo finite
+
+    // The graph's own range, starting at 0 instead of vmin when fromZero is set.
+    static VerticalRange of(const GcGraph& g, bool fromZero);
+};
+
+struct PlotLayout {
+    // Computes everything from the viewport (x, y, width, height), the zoom state and the
+    // configuration, which must hold at least one graph.
+    PlotLayout(const int viewport[4], const float zoomScale[2], const float zoomOffset[2],
+               const GcGraphConfig& cfg);
+
+    double lm, rm, bm, tm; // margins in pixels
+    double L, R, T, B;     // plot rectangle
+    double pw, ph;         // plot width and height
+    double mn;             // short side of the plot
+    double big, small;     // graduation mark lengths
+    double sample;         // legend line sample length
+    double gh;             // strip height
+    double zx, zy, ox, oy; // zoom scales and offsets
+    double h0, hr;         // graph 0's hmin and hmax - hmin
+    bool hValid;           // the horizontal mapping is usable (h0 finite, hr finite and nonzero)
+    int ngraph;
+    bool superpose;
+
+    // Strip index of graph g.
+    int strip(int g) const { return superpose ? 0 : g; }
+    double stripTop(int k) const { return B - ((k + 1) * gh + oy) * zy; }
+    double stripBottom(int k) const { return B - (k * gh + oy) * zy; }
+
+    double x(double u) const { return ((u - h0) * pw / hr + ox) * zx + L; }
+    double y(double v, const VerticalRange& s, int k) const {
+        return B - (((v - s.lo) / s.r + k) * gh + oy) * zy;
+    }
+    // Graph g as its own range source, from its vmin (the mapping picking uses).
+    double y(double v, const GcGraph& g, int k) const {
+        return B - (((v - g.vmin) / (g.vmax - g.vmin) + k) * gh + oy) * zy;
+    }
+
+    // Pixel rounding: t = v truncated toward zero, plus 1 when v - t >= 0.5. Values beyond
+    // +-coordLimit (and NaN, taken as -coordLimit) are clamped first so the int conversion
+    // stays defined; such coordinates lie far outside any device.
+    static constexpr double coordLimit = 1e8;
+    static double clamped(double v) {
+        return v > -coordLimit ? (v < coordLimit ? v : coordLimit) : -coordLimit;
+    }
+    static int rnd(double v) {
+        v = clamped(v);
+        const int t = int(v);
+        return v - t >= 0.5 ? t + 1 : t;
+    }
+    // Truncation toward zero, clamped the same way.
+    static int trunc(double v) { return int(clamped(v)); }
+};

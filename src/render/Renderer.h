@@ -1,0 +1,95 @@
+// Turns one graph configuration into drawing calls on a device context: viewport, background,
+// zoom state, comments, picking and CSV output of what it shows.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+
+#include "draw/GlDraw.h"
+#include "interact/CommentList.h"
+#include "model/GcGraphConfig.h"
+#include "platform/CDC.h"
+#include "platform/CString.h"
+#include "platform/geometry.h"
+
+class Renderer : public GlDraw {
+public:
+    enum BKTYPE { BK_BLACK = 0, BK_WHITE = 1 };
+
+    Renderer();
+    Renderer(const Renderer& other);
+    Renderer& operator=(const Renderer& other);
+    virtual ~Renderer();
+
+    int viewport[4] = {0, 0, 1, 1};
+    int background = BK_BLACK;
+    CommentList* comments = nullptr;
+    int nconfig = 0;
+    GcGraphConfig* config = nullptr;
+    float zoomScale[2] = {1.0f, 1.0f};
+    float zoomOffset[2] = {0.0f, 0.0f};
+
+    // Viewport, background and configuration.
+    void init(int width, int height);
+    void setViewport(int x, int y, int width, int height);
+    void getViewport(int* const out) const;
+    void setBackground(BKTYPE b);
+    BKTYPE getBackground() const;
+    void setBackgroundBlack() { setBackground(BK_BLACK); }
+    void setBackgroundWhite() { setBackground(BK_WHITE); }
+    void clear(CDC* dc, const RECT* rect);
+    void set(GcGraphConfig* cfg);
+    void deleteGraph();
+    GcGraphConfig* getGcGraphConfig() const { return config; }
+
+    // Drawing of the whole configuration.
+    void drawGraph(CDC* dc);
+
+    // Zoom.
+    void zoomGraph(float x1, float y1, float x2, float y2);
+    void resetGraph();
+
+    // Picking: the vertex under (x, y), or the line passing nearest it.
+    int pickGraph(CDC* dc, int x, int y, int& graph, int& line, int& vertex) const;
+    int pickGraph(CDC* dc, int x, int y, int& graph, int& line);
+
+    // Comments.
+    void drawComments(CDC* dc);
+    CString drawComment(CDC* dc, CString text, LOGFONTA font, unsigned long color, CPoint position);
+    CString getComment(CDC* dc, int x, int y, CSize& size, LOGFONTA& font, unsigned long& color);
+    void moveComment(int x, int y, CString name);
+    void changeFont(CString name, LOGFONTA& font, unsigned long& color);
+    void deleteComment(CString name);
+    void deleteComments();
+
+    // CSV output of the configuration shown.
+    void writeCsv(FILE* stream);
+    int writeCsv(const char* path);
+
+protected:
+    int isIcg() const;
+    void trimZeros(CString& s);
+
+private:
+    // What one drawGraph call works with: device context, layout, colours and fonts.
+    struct DrawState;
+    void drawFrame(const DrawState& st);
+    void drawTitles(const DrawState& st);
+    void drawHGraduation(const DrawState& st);
+    void drawVGraduation(const DrawState& st);
+    CString gradLabel(double v, int isInt, double scale);
+    void drawExponent(const DrawState& st, int n, int x, int y);
+    void drawSeries(const DrawState& st);
+    struct StripMap;
+    void drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m);
+    void drawBars(const DrawState& st, const GcGLine& line, const StripMap& m);
+    void drawLegend(const DrawState& st);
+
+    // Keeps the comment list alive while this renderer or a copy of it uses it.
+    std::shared_ptr<CommentList> m_commentsOwner;
+};
+
+// Decimal exponent of the range [a, b]; *scale receives 10 to that power.
+int com_GLCalcGraphIndex(float a, float b, float* scale);
+// 1 when graduation values from start and step can be written as plain integers.
+int com_GLIsGraphGradInt(float start, float step);

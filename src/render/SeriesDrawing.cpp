@@ -1,0 +1,217 @@
+#include "render/DrawState.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// Points farther than this from a strip's clip rectangle are brought back to a box this much
+// larger than the rectangle before rounding: far enough to stay invisible, near enough for the
+// int conversion and the device's own arithmetic.
+constexpr double farMargin = 1e6;
+
+bool finite(const Vertex2D& v) {
+    return std::isfinite(v.x) && std::isfinite(v.y);
+}
+
+// Narrows [t0, t1] to where p t <= q holds; false when nothing is left.
+bool clipEdge(long double p, long double q, long double& t0, long double& t1) {
+    if (p == 0) return q >= 0;
+    const long double t = q / p;
+    if (p < 0) {
+        if (t > t1) return false;
+        t0 = std::max(t0, t);
+    } else {
+        if (t < t0) return false;
+        t1 = std::min(t1, t);
+    }
+    return true;
+}
+
+} // namespace
+
+// Mapping of one graph's series into its strip, with the strip's clip rectangle and the box
+// around it that far segments are cut to.
+struct Renderer::StripMap {
+    StripMap(const PlotLayout& p, const VerticalRange& range, int k, double sT, double sB)
+        : h0(p.h0), hr(p.hr), pw(p.pw), ox(p.ox), zx(p.zx), L(p.L), B(p.B), lo(range.lo),
+          r(range.r), k(k), gh(p.gh), oy(p.oy), zy(p.zy), base(p.stripBottom(k)), sT(sT),
+          R1(p.R + 1), sB1(sB + 1), boxL(L - farMargin), boxR(R1 + farMargin), boxT(sT - farMargin),
+          boxB(sB1 + farMargin) {}
+
+    double h0, hr, pw, ox, zx, L, B, lo, r;
+    int k;
+    double gh, oy, zy;
+    double base; // device y of the value lo, not clamped
+    double sT;   // strip top clamped to the plot
+    double R1, sB1;
+    double boxL, boxR, boxT, boxB;
+
+    double x(double u) const { return ((u - h0) * pw / hr + ox) * zx + L; }
+    double y(double v) const { return B - (((v - lo) / r + k) * gh + oy) * zy; }
+    // The same in extended precision, where the double image of a finite value may overflow.
+    long double xWide(double u) const {
+        return ((static_cast<long double>(u) - h0) * pw / hr + ox) * zx + L;
+    }
+    long double yWide(double v) const {
+        return B - (((static_cast<long double>(v) - lo) / r + k) * gh + oy) * zy;
+    }
+    bool inBox(double x, double y) const {
+        return x >= boxL && x <= boxR && y >= boxT && y <= boxB;
+    }
+    template <class T> bool culled(T x0, T y0, T x1, T y1) const {
+        return (x0 < L && x1 < L) || (x0 > R1 && x1 > R1) || (y0 < sT && y1 < sT) ||
+               (y0 > sB1 && y1 > sB1);
+    }
+    // How far a point lies from the strip, roughly.
+    long double farness(long double x, long double y) const {
+        return std::fabs(x - L) + std::fabs(y - sT);
+    }
+    // Part t0..t1 of the segment (ax, ay) + t (dx, dy), 0 <= t <= 1, inside the box; false when
+    // none.
+    bool clip(long double ax, long double ay, long double dx, long double dy, long double& t0,
+              long double& t1) const {
+        t0 = 0;
+        t1 = 1;
+        return clipEdge(-dx, ax - boxL, t0, t1) && clipEdge(dx, boxR - ax, t0, t1) &&
+               clipEdge(-dy, ay - boxT, t0, t1) && clipEdge(dy, boxB - ay, t0, t1);
+    }
+};
+
+// Each graph's series inside its strip, clipped to it; graphs whose strip is scrolled out of
+// the plot, or whose vertical range cannot be mapped, are left out.
+void Renderer::drawSeries(const DrawState& st) {
+    const PlotLayout& p = st.lay;
+    const GcGraphConfig& cfg = st.cfg;
+    const bool histogram =
+        cfg.type == GcGraphConfig::HISTON || cfg.type == GcGraphConfig::HISTFROMTO;
+    for (int g = 0; g < cfg.ngraph; ++g) {
+        const int k = p.strip(g);
+        double sT = p.stripTop(k), sB = p.stripBottom(k);
+        if (!std::isfinite(sT) || !std::isfinite(sB) || sT > p.B || sB < p.T) continue;
+        sT = std::max(sT, p.T);
+        sB = std::min(sB, p.B);
+        const GcGraph& source = cfg.superpose && cfg.singleVaxis ? cfg.graph[0] : cfg.graph[g];
+        const VerticalRange range = VerticalRange::of(source, cfg.type == GcGraphConfig::HISTON);
+        if (!range.valid) continue;
+
+        CRgn clip;
+        clip.CreateRectRgn(p.rnd(p.L), p.rnd(sT), p.rnd(p.R + 1), p.rnd(sB + 1));
+        st.dc->SelectClipRgn(&clip);
+        clip.DeleteObject();
+
+        const StripMap m(p, range, k, sT, sB);
+        for (int i = 0; i < st.nline(g); ++i) {
+            const GcGLine& line = cfg.graph[g].line[i];
+            if (line.nvertex < 2 || !line.vertex) continue;
+            if (histogram)
+                drawBars(st, line, m);
+            else
+                drawPolyline(st, line, m);
+        }
+    }
+}
+
+// One outline per pair of consecutive vertices, from the first one's value down to the base.
+// Vertices that are not finite give no bar; far edges are brought back to the box (the
+// outline is axis-parallel, so what shows does not change).
+void Renderer::drawBars(const DrawState& st, const GcGLine& line, const StripMap& m) {
+    const auto rx = [&](double x) { return PlotLayout::rnd(std::clamp(x, m.boxL, m.boxR)); };
+    const auto ry = [&](double y) { return PlotLayout::rnd(std::clamp(y, m.boxT, m.boxB)); };
+    const Vertex2D* v = line.vertex;
+    for (int i = 0; i + 1 < line.nvertex; ++i) {
+        const double x0 = m.x(v[i].x), x1 = m.x(v[i + 1].x), y0 = m.y(v[i].y);
+        if (m.culled(x0, y0, x1, m.base)) continue;
+        if (!finite(v[i]) || !std::isfinite(v[i + 1].x) || std::isnan(x0 + x1 + y0 + m.base))
+            continue;
+        FrameRect(st.dc, rx(x0), ry(y0), rx(x1), ry(m.base), line.color[0], line.color[1],
+                  line.color[2]);
+    }
+}
+
+// Runs of consecutive visible segments, one PolylineB each. A culled segment, or a vertex that
+// is not finite, ends a run; the next visible segment starts another. Segments with an end far
+// outside the strip are cut to the box around it, so the visible part keeps its slope.
+void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m) {
+    const int n = line.nvertex;
+    const Vertex2D* v = line.vertex;
+    const auto xs = std::make_unique_for_overwrite<int[]>(n);
+    const auto ys = std::make_unique_for_overwrite<int[]>(n);
+    int count = 0;
+    const auto flush = [&] {
+        if (count >= 2)
+            PolylineB(st.dc, xs.get(), ys.get(), count, line.color[0], line.color[1], line.color[2],
+                      line.lineStyle, line.markType, line.lineWidth);
+        count = 0;
+    };
+    const auto push = [&](double x, double y) {
+        xs[count] = PlotLayout::rnd(x);
+        ys[count] = PlotLayout::rnd(y);
+        ++count;
+    };
+
+    // The segment from vertex i - 1 to vertex i when one of its ends lies outside the box. Cut
+    // points are measured from the end inside the box (or the nearer one), so that a far end
+    // does not cost the visible part its precision.
+    const auto farSegment = [&](int i, double x0, double y0, bool in0, double x1, double y1,
+                                bool in1) {
+        if (!finite(v[i - 1]) || !finite(v[i])) return flush();
+        const long double ax = in0 ? x0 : m.xWide(v[i - 1].x), ay = in0 ? y0 : m.yWide(v[i - 1].y);
+        const long double bx = in1 ? x1 : m.xWide(v[i].x), by = in1 ? y1 : m.yWide(v[i].y);
+        if (!std::isfinite(ax + ay + bx + by) || m.culled(ax, ay, bx, by)) return flush();
+        const bool fromB = !in0 && (in1 || m.farness(bx, by) < m.farness(ax, ay));
+        const long double ox = fromB ? bx : ax, oy = fromB ? by : ay;
+        const long double dx = (fromB ? ax : bx) - ox, dy = (fromB ? ay : by) - oy;
+        long double t0, t1;
+        if (!m.clip(ox, oy, dx, dy, t0, t1)) return flush();
+        const long double tStart = fromB ? t1 : t0, tEnd = fromB ? t0 : t1;
+        const bool startCut = fromB ? t1 < 1 : t0 > 0, endCut = fromB ? t0 > 0 : t1 < 1;
+        // An end that is not cut lies inside the box, where its double image is exact.
+        if (startCut || count == 0) {
+            flush();
+            if (startCut)
+                push(double(ox + tStart * dx), double(oy + tStart * dy));
+            else
+                push(x0, y0);
+        }
+        if (endCut) {
+            push(double(ox + tEnd * dx), double(oy + tEnd * dy));
+            flush();
+        } else {
+            push(x1, y1);
+        }
+    };
+
+    double x0 = m.x(v[0].x), y0 = 0;
+    bool haveY0 = false, in0 = false;
+    for (int i = 1; i < n; ++i) {
+        const double x1 = m.x(v[i].x);
+        // Most culled segments are decided by x alone, before mapping any y.
+        if ((x0 < m.L && x1 < m.L) || (x0 > m.R1 && x1 > m.R1)) {
+            flush();
+            x0 = x1;
+            haveY0 = false;
+            continue;
+        }
+        if (!haveY0) {
+            y0 = m.y(v[i - 1].y);
+            in0 = m.inBox(x0, y0);
+        }
+        const double y1 = m.y(v[i].y);
+        const bool in1 = m.inBox(x1, y1);
+        if (!in0 || !in1) {
+            farSegment(i, x0, y0, in0, x1, y1, in1);
+        } else if (m.culled(x0, y0, x1, y1)) {
+            flush();
+        } else {
+            if (count == 0) push(x0, y0);
+            push(x1, y1);
+        }
+        x0 = x1;
+        y0 = y1;
+        in0 = in1;
+        haveY0 = true;
+    }
+    flush();
+}

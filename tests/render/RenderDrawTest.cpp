@@ -1,0 +1,223 @@
+// drawGraph on a 400 x 300 viewport with the default margins: L = 60, R = 320, T = 15, B = 240,
+// pw = 260, ph = 225, lm = 60, rm = 80, bm = 60, tm = 15, big = 9, small = 4.5, sample = 18.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "render/RenderScene.h"
+
+using render_test::At;
+using render_test::DrawnText;
+using render_test::GraphSpec;
+using render_test::Scene;
+using render_test::Surface;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+const std::string textFont = "SelectObject(font(-7,0,0,0,700,0,0,0,0,0,0,0,32,FONT))";
+const std::string verticalFont = "SelectObject(font(-7,0,900,0,700,0,0,0,0,0,0,0,32,FONT))";
+const std::string frame = "Polyline(5,60 15;60 240;320 240;320 15;60 15)";
+
+bool has(const Lines& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+// Whether the one-segment line (x1, y1)-(x2, y2) was drawn.
+bool hasMark(const Surface& s, int x1, int y1, int x2, int y2) {
+    const Lines m = s.lines({"MoveTo", "LineTo"});
+    const std::string from = "MoveTo(" + std::to_string(x1) + "," + std::to_string(y1) + ")";
+    const std::string to = "LineTo(" + std::to_string(x2) + "," + std::to_string(y2) + ")";
+    for (size_t i = 0; i + 1 < m.size(); i += 2)
+        if (m[i] == from && m[i + 1] == to) return true;
+    return false;
+}
+
+struct OneGraph : Scene {
+    OneGraph() : Scene({GraphSpec{{{{0, 0}, {0.5, 0.8}, {1, 0.2}}}, 0, 1, 0, 1, "Volt"}}) {
+        std::snprintf(cfg.htitle, sizeof cfg.htitle, "Time");
+        std::snprintf(cfg.vtitle, sizeof cfg.vtitle, "Top");
+    }
+};
+
+} // namespace
+
+TEST(RenderDraw, WorkedExampleCallsAndPositions) {
+    OneGraph scene;
+    Surface s;
+    s.draw(scene.r);
+    const Lines all = s.sink.lines();
+    EXPECT_EQ(Lines(all.begin(), all.begin() + 2), (Lines{textFont, "SetBkColor(RGB(0,0,0))"}));
+    EXPECT_TRUE(has(all, frame));
+
+    const DrawnText time = s.texts("Time").at(0), top = s.texts("Top").at(0);
+    const DrawnText volt = s.texts("Volt").at(0), name = s.texts("g0s0").at(0);
+    EXPECT_EQ(time.at(), At(190 - time.w / 2, 270 - time.h / 2));
+    EXPECT_EQ(top.at(), At(30, 8 - top.h / 2));
+    EXPECT_EQ(volt.at(), At(18 - volt.h / 2, 128 + volt.w / 2));
+    EXPECT_EQ(name.at(), At(364, 15));
+    // The rotated titles in the vertical font, the text font back after them.
+    const size_t v = size_t(std::find(all.begin(), all.end(), verticalFont) - all.begin());
+    EXPECT_EQ(Lines(all.begin() + long(v), all.begin() + long(v) + 8).back(), textFont);
+
+    const std::string sampleY = std::to_string(15 + name.h / 2);
+    EXPECT_EQ(s.polylines(10),
+              (Lines{"3,60 240;190 60;320 195", "2,344 " + sampleY + ";362 " + sampleY}));
+    EXPECT_EQ(s.lines({"GetClipBox", "SelectClipRgn"}),
+              (Lines{"GetClipBox(0,0,400,300)", "SelectClipRgn(rgn(60,15,321,241))",
+                     "SelectClipRgn(rgn(320,15,400,240))", "SelectClipRgn(rgn(0,0,400,300))"}));
+
+    // Labels 0, 0.5, 1 under the plot (0 once per pass), marks strictly inside only; vertical 0.5
+    // right-aligned 2 pixels left of the plot at 127.5 -> 128 with marks on both edges.
+    EXPECT_EQ(s.textsOnRow(242), (Lines{"0", "0.5", "1", "0"}));
+    EXPECT_EQ(s.texts("0.5").at(0).x, 190 - s.texts("0.5").at(0).w / 2);
+    EXPECT_TRUE(hasMark(s, 190, 240, 190, 231) && hasMark(s, 190, 15, 190, 24));
+    EXPECT_FALSE(hasMark(s, 60, 240, 60, 231));
+    const DrawnText vhalf = s.texts("0.5").at(1);
+    EXPECT_EQ(vhalf.at(), At(58 - vhalf.w, 128 - vhalf.h / 2));
+    EXPECT_TRUE(hasMark(s, 60, 128, 69, 128) && hasMark(s, 320, 128, 311, 128));
+    EXPECT_TRUE(s.texts("x10").empty());
+}
+
+TEST(RenderDraw, DeviceContextEndsAsItBeganOnBothBackgrounds) {
+    OneGraph scene;
+    for (int white = 0; white < 2; ++white) {
+        Surface s;
+        scene.r.setBackground(Renderer::BKTYPE(white));
+        CRgn clip;
+        clip.CreateRectRgn(5, 6, 390, 280);
+        s.dc.SelectClipRgn(&clip);
+        const HGDIOBJ font = GetCurrentObject(s.dc.m_hDC, OBJ_FONT);
+        s.dc.SetROP2(R2_XORPEN);
+        s.draw(scene.r);
+        RECT box;
+        s.dc.GetClipBox(&box);
+        EXPECT_EQ(std::vector<int>({box.left, box.top, box.right, box.bottom}),
+                  std::vector<int>({5, 6, 390, 280}));
+        EXPECT_EQ(GetCurrentObject(s.dc.m_hDC, OBJ_FONT), font);
+        EXPECT_EQ(s.dc.GetROP2(), R2_XORPEN);
+        const Lines all = s.sink.lines();
+        const std::string bg = white ? "255,255,255" : "0,0,0",
+                          fg = white ? "0,0,0" : "255,255,255";
+        EXPECT_EQ(all[1], "SetBkColor(RGB(" + bg + "))");
+        EXPECT_EQ(*(std::find(all.begin(), all.end(), frame) - 1),
+                  "SelectObject(pen(0,1,RGB(" + fg + ")))");
+    }
+}
+
+TEST(RenderDraw, NothingWithoutGraphsOrSeriesAndDefaultFontWhenTiny) {
+    OneGraph scene;
+    Surface s;
+    scene.graphs[0].nline = 0;
+    s.draw(scene.r);
+    scene.cfg.ngraph = 0;
+    s.draw(scene.r);
+    EXPECT_TRUE(s.sink.calls().empty());
+
+    // Graph 1 without series is fine; a short side below 40 gives font height 0.
+    Scene two({GraphSpec{{{{0, 0}, {1, 1}}}}, GraphSpec{}}, 60, 39);
+    Surface small(60, 39);
+    small.draw(two.r);
+    EXPECT_EQ(small.sink.lines().at(0), "SelectObject(font(0,0,0,0,700,0,0,0,0,0,0,0,32,FONT))");
+    EXPECT_EQ(small.polylines(10).at(0), "2,9 31;48 17");
+}
+
+TEST(RenderDraw, ExponentMarkAndScaledLabels) {
+    OneGraph scene;
+    GcGraph& g = scene.graphs[0];
+    g.hmax = 0.5, g.hlargeGradStep = 0.1;
+    g.vmax = 1000, g.vlargeGradStep = 200; // n = 3 but whole numbers: no mark
+    Surface s;
+    s.draw(scene.r);
+    EXPECT_EQ(s.textsOnRow(242), (Lines{"0", "1", "2", "3", "4", "5", "0"}));
+    const std::vector<DrawnText> x10 = s.texts("x10");
+    ASSERT_EQ(x10.size(), 1u);
+    const DrawnText e = s.texts("-1").at(0);
+    EXPECT_EQ(std::vector<int>({x10[0].x, x10[0].y, e.x, e.y}),
+              std::vector<int>({294 - x10[0].w / 2, 264 - x10[0].h / 2, 294 + x10[0].w / 2,
+                                264 - x10[0].h / 2 - e.h / 2}));
+    EXPECT_EQ(s.texts("1000").size(), 1u);
+}
+
+TEST(RenderDraw, StackedGraphsGetStripsSeparatorsTitlesAndLegends) {
+    Scene scene({GraphSpec{{{{0, .5}, {1, .5}}, {{0, .2}, {1, .2}}}, 0, 1, 0, 1, "A"},
+                 GraphSpec{{{{0, .5}, {1, .5}}}, 0, 1, 0, 1, "B"},
+                 GraphSpec{{{{0, .5}, {1, .5}}}, 0, 1, 0, 1, "C"}});
+    Surface s;
+    s.draw(scene.r);
+    EXPECT_TRUE(hasMark(s, 60, 165, 320, 165) && hasMark(s, 60, 90, 320, 90));
+    EXPECT_EQ(s.lines({"SelectClipRgn"}),
+              (Lines{"SelectClipRgn(rgn(60,165,321,241))", "SelectClipRgn(rgn(60,90,321,166))",
+                     "SelectClipRgn(rgn(60,15,321,91))", "SelectClipRgn(rgn(320,165,400,240))",
+                     "SelectClipRgn(rgn(320,90,400,165))", "SelectClipRgn(rgn(320,15,400,90))",
+                     "SelectClipRgn(rgn(0,0,400,300))"}));
+    const int centres[3] = {203, 128, 53}; // B - (g + 0.5) * 75
+    for (int g = 0; g < 3; ++g) {
+        EXPECT_EQ(s.polylines(10 * g + 10).at(0),
+                  "2,60 " + std::to_string(centres[g]) + ";320 " + std::to_string(centres[g]));
+        const DrawnText t = s.texts(std::string(1, char('A' + g))).at(0);
+        EXPECT_EQ(t.at(), At(18 - t.h / 2, centres[g] + t.w / 2));
+        EXPECT_EQ(s.texts("g" + std::to_string(g) + "s0").at(0).y, 240 - 75 * (g + 1));
+    }
+    EXPECT_EQ(s.texts("g0s1").at(0).y, 165 + s.texts("g0s0").at(0).h);
+}
+
+TEST(RenderDraw, SuperposedGraphsWithOneOrTwoVerticalAxes) {
+    Scene scene({GraphSpec{{{{0, .5}, {1, .5}}}, 0, 1, 0, 1, "A"},
+                 GraphSpec{{{{0, 1}, {1, 1}}}, 0, 3, 0, 1, "B"}});
+    scene.cfg.superpose = 1;
+    scene.graphs[0].vlargeGradStep = 0.25; // marks at 184, 128, 71
+    scene.graphs[1].vlargeGradStep = 1;    // marks at 165, 90
+    Surface s;
+    s.draw(scene.r);
+    // One axis: graph 1 mapped with graph 0's range, one title, one legend list from T.
+    EXPECT_EQ(s.polylines(20).at(0), "2,60 15;320 15");
+    EXPECT_TRUE(s.texts("B").empty());
+    EXPECT_EQ(s.texts("g1s0").at(0).y, 15 + s.texts("g0s0").at(0).h);
+    EXPECT_TRUE(hasMark(s, 320, 184, 311, 184));
+
+    scene.cfg.singleVaxis = 0;
+    s.draw(scene.r);
+    EXPECT_EQ(s.polylines(20).at(0), "2,60 165;320 165");
+    const DrawnText a = s.texts("A").at(0), b = s.texts("B").at(0), two = s.texts("2").at(0);
+    EXPECT_EQ(a.x, 18 - a.h / 2);
+    EXPECT_EQ(b.at(), At(362 - b.h / 2, 128 + b.w / 2));
+    EXPECT_EQ(two.at(), At(324, 90 - two.h / 2));
+    EXPECT_TRUE(hasMark(s, 60, 184, 69, 184) && hasMark(s, 320, 165, 311, 165));
+    EXPECT_FALSE(hasMark(s, 320, 184, 311, 184) || hasMark(s, 60, 165, 69, 165));
+
+    // Two-axis mode with one graph (an array of one): one axis, one graph title.
+    scene.cfg.ngraph = 1;
+    s.draw(scene.r);
+    EXPECT_EQ(s.texts("A").size(), 1u);
+    EXPECT_TRUE(s.texts("B").empty());
+}
+
+TEST(RenderDraw, HistogramClassesAndBars) {
+    Scene scene({GraphSpec{{{{0, 3}, {1, 5}, {2, 4}}}, 0, 5, 0, 5}});
+    scene.cfg.changeHistOn();
+    scene.graphs[0].hlargeGradStep = 1, scene.graphs[0].hsmallGrad = 5;
+    Surface s;
+    s.draw(scene.r);
+    // Classes 0..4 centred on x(v) + 26, nothing at 5, no small marks.
+    EXPECT_EQ(s.textsOnRow(242), (Lines{"0", "1", "2", "3", "4", "0"}));
+    for (int v = 0; v < 5; ++v)
+        EXPECT_EQ(s.texts(std::to_string(v)).at(0).x,
+                  86 + 52 * v - s.texts(std::to_string(v)).at(0).w / 2);
+    EXPECT_TRUE(hasMark(s, 112, 240, 112, 231));
+    EXPECT_FALSE(hasMark(s, 70, 240, 70, 236));
+    // Bars from 0 in range 0..5: 3 -> 105, 5 -> 15; the last vertex only closes the last bar.
+    const Lines bars = s.polylines(10);
+    EXPECT_EQ(Lines(bars.begin(), bars.begin() + 2),
+              (Lines{"5,60 105;60 240;112 240;112 105;60 105",
+                     "5,112 15;112 240;164 240;164 15;112 15"}));
+
+    scene.cfg.changeHistType(); // graduated like an ordinary graph
+    s.draw(scene.r);
+    EXPECT_EQ(s.textsOnRow(242), (Lines{"0", "1", "2", "3", "4", "5", "0"}));
+    EXPECT_TRUE(hasMark(s, 70, 240, 70, 236)); // 52 / 5 = 10.4 right of 60
+
+    scene.cfg.changeHistFromTo(); // bars from vmin 2
+    scene.graphs[0].vmin = 2, scene.graphs[0].vmax = 6;
+    s.draw(scene.r);
+    EXPECT_EQ(s.polylines(10).at(0), "5,60 184;60 240;112 240;112 184;60 184");
+}

@@ -1,0 +1,195 @@
+// Series culling, runs and clipping, and what drawGraph does with input it cannot map.
+// Viewport 400 x 300, default margins: L = 60, R = 320, T = 15, B = 240.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "render/RenderScene.h"
+
+using render_test::GraphSpec;
+using render_test::Scene;
+using render_test::Surface;
+using Lines = std::vector<std::string>;
+using Pixels = std::set<std::pair<int, int>>;
+
+namespace {
+
+constexpr double infinity = std::numeric_limits<double>::infinity();
+constexpr double notNumber = std::numeric_limits<double>::quiet_NaN();
+
+Pixels within(const Pixels& all, int x0, int y0, int x1, int y1) {
+    Pixels out;
+    for (auto [x, y] : all)
+        if (x >= x0 && x <= x1 && y >= y0 && y <= y1) out.insert({x, y});
+    return out;
+}
+Pixels outline(int x0, int y0, int x1, int y1) {
+    Pixels out;
+    for (int x = x0; x <= x1; ++x) out.insert({x, y0}), out.insert({x, y1});
+    for (int y = y0; y <= y1; ++y) out.insert({x0, y}), out.insert({x1, y});
+    return out;
+}
+// Largest vertical distance of the pixels from the line through (x0, y0) with that slope.
+double offLine(const Pixels& pixels, double x0, double y0, double slope) {
+    double worst = 0;
+    for (auto [x, y] : pixels) worst = std::max(worst, std::fabs(y - (y0 + (x - x0) * slope)));
+    return worst;
+}
+
+} // namespace
+
+TEST(RenderSeries, CulledSegmentsEndRunsAndNothingJoinsThem) {
+    // P2..P4 lie above the strip: P2-P3 and P3-P4 are culled, P0..P2 and P4..P6 drawn. Series of
+    // one vertex or none draw nothing, not even their mark; a segment across the strip stays.
+    Scene scene({GraphSpec{{{{0, .5}, {1, .5}, {2, 2}, {3, 3}, {4, 2}, {5, .5}, {6, .5}},
+                            {{.5, .5}},
+                            {},
+                            {{-1, .5}, {7, .5}}},
+                           0,
+                           1,
+                           0,
+                           6}});
+    scene.line(0, 1).markType = scene.line(0, 2).markType = 1;
+    Surface s;
+    s.draw(scene.r);
+    const Lines runs = s.polylines(10);
+    EXPECT_EQ(Lines(runs.begin(), runs.end() - 1),
+              (Lines{"3,60 128;103 128;147 -210", "3,233 -210;277 128;320 128"}));
+    EXPECT_EQ(s.polylines(11).size() + s.polylines(12).size(), 2u); // legend samples only
+    EXPECT_TRUE(s.lines({"Ellipse"}).empty());
+    EXPECT_EQ(s.polylines(13).at(0), "2,17 128;363 128");
+}
+
+TEST(RenderSeries, StripZoomedOutOfThePlotDrawsNothing) {
+    Scene scene({GraphSpec{{{{0, .5}, {1, .5}}}}, GraphSpec{{{{0, .5}, {1, .5}}}},
+                 GraphSpec{{{{0, .5}, {1, .5}}}}});
+    scene.r.zoomGraph(60, 240, 320, 165); // strip 0 fills the plot
+    Surface s;
+    s.draw(scene.r);
+    EXPECT_EQ(s.polylines(10).at(0), "2,60 128;320 128");
+    EXPECT_EQ(s.polylines(20).size(), 1u); // the legend sample: the series lies above T
+    EXPECT_TRUE(s.polylines(30).empty());
+    EXPECT_TRUE(s.texts("g2s0").empty());
+    EXPECT_TRUE(s.pixelsOf(RGB(20, 0, 0)).empty()); // its legend is clipped away
+    EXPECT_TRUE(s.pixelsOf(RGB(30, 0, 0)).empty());
+}
+
+TEST(RenderSeries, NonFiniteVerticesBreakTheLine) {
+    Scene scene({GraphSpec{{{{0, .2},
+                             {.25, .4},
+                             {notNumber, .5},
+                             {.5, .4},
+                             {.75, .4},
+                             {.8, infinity},
+                             {.9, .3},
+                             {1, .2},
+                             {-infinity, .3}}}}});
+    Surface s;
+    s.draw(scene.r);
+    EXPECT_EQ(s.polylines(10), (Lines{"2,60 195;125 150", "2,190 150;255 150", "2,294 173;320 195",
+                                      "2,344 19;362 19"}));
+
+    Scene bars({GraphSpec{{{{0, .3}, {notNumber, .5}, {.5, .4}, {1, infinity}, {infinity, .2}}}}});
+    bars.cfg.changeHistFromTo();
+    s.draw(bars.r);
+    EXPECT_EQ(s.polylines(10).front(), "5,190 150;190 240;320 240;320 150;190 150");
+    EXPECT_EQ(s.polylines(10).size(), 2u);
+}
+
+TEST(RenderSeries, FarVerticesKeepTheVisibleSlope) {
+    // From (60, 150) with 225 / 260 pixels up per pixel right, whatever the far end.
+    Scene far({GraphSpec{{{{0, .4}, {1e300, 1e300}}}}});
+    Surface s;
+    s.draw(far.r);
+    const Pixels cut = within(s.pixelsOf(RGB(10, 0, 0)), 60, 15, 320, 240);
+    ASSERT_FALSE(cut.empty());
+    EXPECT_LE(offLine(cut, 60, 150, -225.0 / 260), 1.0);
+    EXPECT_EQ(cut.begin()->first, 60);
+    EXPECT_GE(cut.rbegin()->first, 214);
+
+    // A bar's far edge comes back to a million pixels beyond the clip rectangle.
+    Scene bar({GraphSpec{{{{.5, .4}, {1e300, .3}}}}});
+    bar.cfg.changeHistFromTo();
+    s.draw(bar.r);
+    EXPECT_EQ(s.polylines(10).at(0), "5,190 150;190 240;1000321 240;1000321 150;190 150");
+
+    // Zoomed a billionfold around (0.5, 0.5), which lands on the plot's lower left corner:
+    // segments through it show as the plot's diagonal, also from ends at +-1e300.
+    for (const std::vector<Vertex2D>& vertices :
+         {std::vector<Vertex2D>{{.5 - 1e-3, .5 - 1e-3}, {.5 + 1e-3, .5 + 1e-3}},
+          std::vector<Vertex2D>{{-1e300, -1e300}, {.5, .5}, {1e300, 1e300}}}) {
+        Scene zoomed({GraphSpec{{vertices}}});
+        zoomed.r.zoomScale[0] = zoomed.r.zoomScale[1] = 1e9f;
+        zoomed.r.zoomOffset[0] = -130, zoomed.r.zoomOffset[1] = -112.5;
+        Surface z;
+        z.draw(zoomed.r);
+        const Pixels line = within(z.pixelsOf(RGB(10, 0, 0)), 0, 0, 321, 300);
+        ASSERT_GT(line.size(), 200u) << vertices.size();
+        EXPECT_LE(offLine(line, 60, 240, -225.0 / 260), 1.0) << vertices.size();
+        EXPECT_GE(line.rbegin()->first, 318) << vertices.size();
+    }
+}
+
+TEST(RenderSeries, UnusableRangesZoomsAndStepsLeaveOutOnlyWhatNeedsThem) {
+    Scene scene({GraphSpec{{{{0, .5}, {1, .5}}}}, GraphSpec{{{{0, .5}, {1, .5}}}, 1, 1},
+                 GraphSpec{{{{0, .5}, {1, .5}}}, 0, notNumber}});
+    Surface s;
+    s.draw(scene.r);
+    EXPECT_EQ(s.polylines(10).size(), 2u);
+    EXPECT_EQ(s.polylines(20).size() + s.polylines(30).size(), 2u); // legend samples only
+    EXPECT_EQ(s.lines({"SelectClipRgn"}).size(), 5u); // strip 0, three legends, restore
+
+    // Without graph 0's horizontal range: frame, titles, vertical axes and legends only.
+    for (auto range : {std::pair{1.0, 1.0}, std::pair{0.0, infinity}, std::pair{notNumber, 1.0}}) {
+        scene.graphs[0].hmin = range.first, scene.graphs[0].hmax = range.second;
+        s.draw(scene.r);
+        EXPECT_EQ(s.polylines(10).size(), 1u);
+        EXPECT_EQ(s.texts("0.5").size(), 1u); // graph 0's vertical axis only
+        EXPECT_EQ(s.lines({"Polyline"}).at(0), "Polyline(5,60 15;60 240;320 240;320 15;60 15)");
+    }
+
+    Scene one({GraphSpec{{{{0, .5}, {1, .5}}}}});
+    for (float value : {std::nanf(""), INFINITY, 0.0f, -1e30f}) {
+        one.r.zoomScale[0] = one.r.zoomScale[1] = one.r.zoomOffset[0] = one.r.zoomOffset[1] = value;
+        s.draw(one.r);
+        EXPECT_EQ(s.lines({"Polyline"}).at(0), "Polyline(5,60 15;60 240;320 240;320 15;60 15)");
+    }
+    one.r.resetGraph();
+    GcGraph& g = one.graphs[0];
+    for (double step : {0.0, -1.0, notNumber, infinity, 1e-9}) {
+        g.hlargeGradStep = g.vlargeGradStep = step;
+        s.draw(one.r);
+        EXPECT_EQ(s.textsOnRow(), (Lines{"", "", "", "g0s0"})) << step; // titles and legend
+    }
+    g.vlargeGradStep = 0.5, g.hlargeGradStep = 0.5, g.hsmallGrad = 1000000000;
+    s.draw(one.r);
+    EXPECT_EQ(s.textsOnRow().size(), 4u + 4u); // vertical 0, 0.5, 1, 0 only
+
+    // A step too small to change the value ends each pass after its first value.
+    g.hmin = g.hlargeGradStart = 1e20, g.hmax = 1e20 + 65536, g.hlargeGradStep = 1,
+    g.hsmallGrad = 1;
+    one.vertices[0] = {{1e20, .5}, {1e20 + 65536, .5}};
+    one.line(0, 0).vertex = one.vertices[0].data();
+    s.draw(one.r);
+    EXPECT_EQ(s.textsOnRow(242), (Lines{"1", "1"}));
+}
+
+TEST(RenderSeries, FrameSeparatorsAndBarsLandOnTheirPixels) {
+    // Graduation values only on strip edges (no marks inside); graph 0's series lies right of R.
+    Scene stacked({GraphSpec{{{{2, .5}, {3, .5}}}}, GraphSpec{}, GraphSpec{}});
+    for (GcGraph& g : stacked.graphs) g.vlargeGradStep = g.hlargeGradStep = 1;
+    Surface s;
+    s.draw(stacked.r);
+    Pixels expected = outline(60, 15, 320, 240);
+    for (int x = 60; x <= 320; ++x) expected.insert({x, 165}), expected.insert({x, 90});
+    EXPECT_EQ(within(s.pixelsOf(RGB(255, 255, 255)), 59, 14, 321, 241), expected);
+
+    Scene bars({GraphSpec{{{{0, 3}, {1, 5}, {2, 4}}}, 2, 6, 0, 2}});
+    bars.cfg.changeHistFromTo();
+    Surface b;
+    b.draw(bars.r);
+    Pixels both = outline(60, 184, 190, 240);
+    for (auto p : outline(190, 71, 320, 240)) both.insert(p);
+    EXPECT_EQ(within(b.pixelsOf(RGB(10, 0, 0)), 0, 0, 321, 300), both);
+}

@@ -1,0 +1,143 @@
+#include "render/Renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+
+#include "render/RenderScene.h"
+
+using render_test::GraphSpec;
+using render_test::Scene;
+
+namespace {
+
+struct OpenRenderer : Renderer {
+    using Renderer::isIcg;
+    using Renderer::trimZeros;
+};
+
+std::string csvOf(const std::function<void(FILE*)>& write) {
+    FILE* f = std::tmpfile();
+    write(f);
+    std::rewind(f);
+    std::string out;
+    for (int c; (c = std::fgetc(f)) != EOF;) out += char(c);
+    std::fclose(f);
+    return out;
+}
+
+} // namespace
+
+TEST(RenderObject, StateSettersClearAndSharedComments) {
+    Renderer r;
+    EXPECT_EQ(std::vector<int>(r.viewport, r.viewport + 4), (std::vector<int>{0, 0, 1, 1}));
+    EXPECT_EQ(r.comments->count, 0);
+    r.setBackground(Renderer::BKTYPE(7));
+    EXPECT_EQ(r.getBackground(), Renderer::BK_BLACK);
+    GcGraphConfig a, b;
+    r.set(&a);
+    r.set(&b);
+    EXPECT_EQ(r.getGcGraphConfig(), &b);
+    EXPECT_EQ(r.nconfig, 2);
+    r.deleteGraph();
+    EXPECT_EQ(r.config, nullptr);
+    EXPECT_EQ(r.nconfig, 0);
+    r.zoomScale[0] = 3.0f;
+    r.init(640, 480);
+    EXPECT_EQ(std::vector<int>(r.viewport, r.viewport + 4), (std::vector<int>{0, 0, 640, 480}));
+    EXPECT_EQ(r.zoomScale[0], 3.0f);
+
+    Canvas c(20, 10);
+    RECT rect{2, 2, 8, 6};
+    r.setBackgroundWhite();
+    r.clear(&c.dc, &rect);
+    EXPECT_EQ(c.dc.GetPixel(7, 5), RGB(255, 255, 255));
+    EXPECT_EQ(c.dc.GetPixel(8, 6), RGB(0, 0, 0));
+
+    // A copy shares the list, which outlives the renderer it came from.
+    auto* original = new Renderer;
+    Renderer copy(*original), assigned;
+    assigned = copy;
+    EXPECT_EQ(copy.comments, original->comments);
+    EXPECT_EQ(assigned.comments, original->comments);
+    original->comments->add("kept", LOGFONTA{}, 0, CPoint(1, 2));
+    delete original;
+    EXPECT_EQ(assigned.comments->count, 1);
+}
+
+TEST(RenderZoom, RectangleBecomesThePlotAreaAndBadOnesAreRefused) {
+    Scene s({GraphSpec{{{{0, 0}, {1, 1}}}}}, 1000, 400); // plot x 150..800, y 20..320
+    Renderer& r = s.r;
+    const auto state = [&] {
+        return std::vector<float>{r.zoomScale[0], r.zoomScale[1], r.zoomOffset[0], r.zoomOffset[1]};
+    };
+    r.zoomGraph(800, 20, 150, 320);
+    EXPECT_EQ(state(), (std::vector<float>{1, 1, 0, 0}));
+    r.zoomGraph(475, 170, 800, 320);
+    EXPECT_EQ(state(), (std::vector<float>{2, 2, -325, 0}));
+
+    const float nan = std::nanf("");
+    for (auto rect : {std::vector<float>{300, 100, 300, 200},
+                      {300, 100, 400, 100},
+                      {nan, 100, 400, 200},
+                      {300, 100, 400, INFINITY},
+                      {1e-38f, 100, 0, 200}}) {
+        r.zoomGraph(rect[0], rect[1], rect[2], rect[3]);
+        EXPECT_EQ(state(), (std::vector<float>{2, 2, -325, 0}));
+    }
+    for (int i = 0; i < 200; ++i) r.zoomGraph(150, 20, 151, 21);
+    for (float v : state()) EXPECT_TRUE(std::isfinite(v));
+    EXPECT_TRUE(state()[0] > 0 && state()[1] > 0);
+    r.resetGraph();
+    EXPECT_EQ(state(), (std::vector<float>{1, 1, 0, 0}));
+
+    r.deleteGraph();
+    r.zoomGraph(475, 170, 800, 320);
+    EXPECT_EQ(state(), (std::vector<float>{1, 1, 0, 0}));
+}
+
+TEST(RenderCsv, WritesTheConfigurationOncePerSet) {
+    Scene s({GraphSpec{{{{0, 1}, {1, 2.5}}, {{0, 3}}}}});
+    const std::string once = csvOf([&](FILE* f) { s.cfg.writeCsv(f); });
+    ASSERT_FALSE(once.empty());
+    EXPECT_EQ(csvOf([&](FILE* f) { s.r.writeCsv(f); }), once);
+    s.r.set(&s.cfg);
+    EXPECT_EQ(csvOf([&](FILE* f) { s.r.writeCsv(f); }), once + once);
+    s.r.deleteGraph();
+    EXPECT_EQ(csvOf([&](FILE* f) { s.r.writeCsv(f); }), "");
+    EXPECT_EQ(s.r.writeCsv("/nonexistent-dir/x.csv"), 0);
+    const std::string path = testing::TempDir() + "render_csv_test.csv";
+    EXPECT_EQ(s.r.writeCsv(path.c_str()), 1);
+    std::remove(path.c_str());
+}
+
+TEST(RenderGradIndex, ExponentIntegerTestTrimAndClasses) {
+    const std::vector<std::pair<std::pair<float, float>, int>> ranges = {
+        {{0, 0}, 0},     {{0.001f, 0.5f}, -1}, {{0, 250}, 2},    {{-5000, 20}, 3},
+        {{0, 9.96f}, 1}, {{0.00999f, 0}, -2},  {{0, 3e38f}, 38}, {{0, INFINITY}, 0}};
+    for (auto [range, n] : ranges) {
+        float scale = -1;
+        EXPECT_EQ(com_GLCalcGraphIndex(range.first, range.second, &scale), n) << range.second;
+        EXPECT_EQ(scale, float(std::pow(10.0, n)));
+    }
+    const std::vector<std::pair<std::pair<float, float>, int>> grads = {
+        {{0, 2}, 1},        {{0.5f, 1}, 0},    {{0, 2e7f}, 0},  {{-999999, 1}, 1},
+        {{-1000000, 1}, 0}, {{0, 9999999}, 1}, {{0, 3e38f}, 0}, {{std::nanf(""), 1}, 0}};
+    for (auto [args, isInt] : grads)
+        EXPECT_EQ(com_GLIsGraphGradInt(args.first, args.second), isInt) << args.first;
+
+    OpenRenderer r;
+    for (auto [in, out] : std::vector<std::pair<const char*, const char*>>{
+             {"2.500000", "2.5"}, {"3.000000", "3"}, {"100.000000", "100"}, {"0.000000", "0"}}) {
+        CString s(in);
+        r.trimZeros(s);
+        EXPECT_EQ(s.str(), out);
+    }
+    GcGraphConfig cfg(GcGraphConfig::HISTON);
+    r.set(&cfg);
+    EXPECT_EQ(r.isIcg(), 1);
+    cfg.changeHistType();
+    EXPECT_EQ(r.isIcg(), 0);
+}
