@@ -18,7 +18,8 @@ bool writeBmp(const char* path, const BITMAPINFOHEADER& header, const void* bits
     file.bfType = 0x4D42; // "BM"
     file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
     file.bfSize = file.bfOffBits + header.biSizeImage;
-    bool ok = std::fwrite(&file, sizeof file, 1, f) == 1 && std::fwrite(&header, sizeof header, 1, f) == 1 &&
+    bool ok = std::fwrite(&file, sizeof file, 1, f) == 1 &&
+              std::fwrite(&header, sizeof header, 1, f) == 1 &&
               std::fwrite(bits, header.biSizeImage, 1, f) == 1;
     return std::fclose(f) == 0 && ok;
 }
@@ -53,8 +54,8 @@ int main(int argc, char** argv) {
     }
     graphs[0].setVtitle(const_cast<char*>("Volt"));
     graphs[1].setVtitle(const_cast<char*>("Amplitude"));
-    GcGraphConfig config(2, graphs, nullptr, const_cast<char*>("Time (s)"),
-                         0.15, 0.2, 0.2, 0.05, GcGraphConfig::GRAPH);
+    GcGraphConfig config(2, graphs, nullptr, const_cast<char*>("Time (s)"), 0.15, 0.2, 0.2, 0.05,
+                         GcGraphConfig::GRAPH);
 
     // An off-screen 24-bit surface, as a host would make one.
     HDC memory = CreateCompatibleDC(nullptr);

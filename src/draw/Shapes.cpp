@@ -1,5 +1,7 @@
 #include "draw/Shapes.h"
 
+#include "platform/BigBuffer.h"
+
 #include <vector>
 
 namespace {
@@ -48,10 +50,9 @@ void filledMark(CDC* dc, int shape, int x, int y, int h) {
 } // namespace
 
 void drawPointLine(CDC* dc, const int* x, const int* y, int n) {
-    std::vector<POINT> pts;
-    pts.reserve(size_t(n));
-    for (int i = 0; i < n; ++i) pts.push_back(POINT{x[i], y[i]});
-    dc->Polyline(pts.data(), n);
+    const BigBuffer<POINT> pts = makeBigBuffer<POINT>(size_t(n));
+    for (int i = 0; i < n; ++i) pts[i] = POINT{x[i], y[i]};
+    dc->Polyline(pts.get(), n);
 }
 
 void drawGlMark(CDC* dc, CBrush* brush, int type, int x, int y) {

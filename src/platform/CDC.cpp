@@ -24,7 +24,9 @@ std::unordered_map<HDC, Temporary>& temporary() {
     return *map;
 }
 
-void dropTemporary(HDC h) { temporary().erase(h); }
+void dropTemporary(HDC h) {
+    temporary().erase(h);
+}
 
 } // namespace
 
@@ -59,7 +61,9 @@ HDC CDC::Detach() {
     return h;
 }
 
-BOOL CDC::CreateCompatibleDC(CDC* dc) { return Attach(::CreateCompatibleDC(dc ? dc->m_hDC : nullptr)); }
+BOOL CDC::CreateCompatibleDC(CDC* dc) {
+    return Attach(::CreateCompatibleDC(dc ? dc->m_hDC : nullptr));
+}
 
 BOOL CDC::DeleteDC() {
     if (!m_hDC) return FALSE;
@@ -80,14 +84,17 @@ CFont* CDC::SelectObject(CFont* font) {
 CBitmap* CDC::SelectObject(CBitmap* bitmap) {
     return CBitmap::FromHandle(::SelectObject(m_hDC, bitmap ? bitmap->m_hObject : nullptr));
 }
-int CDC::SelectObject(CRgn* rgn) { return SelectClipRgn(rgn); }
+int CDC::SelectObject(CRgn* rgn) {
+    return SelectClipRgn(rgn);
+}
 
 CGdiObject* CDC::SelectStockObject(int index) {
     return CGdiObject::FromHandle(::SelectObject(m_hDC, ::GetStockObject(index)));
 }
 
 CPalette* CDC::SelectPalette(CPalette* pal, BOOL forceBackground) {
-    return CPalette::FromHandle(::SelectPalette(m_hDC, pal ? pal->m_hObject : nullptr, forceBackground));
+    return CPalette::FromHandle(
+        ::SelectPalette(m_hDC, pal ? pal->m_hObject : nullptr, forceBackground));
 }
 
 CPoint CDC::MoveTo(int x, int y) {

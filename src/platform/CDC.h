@@ -4,8 +4,8 @@
 
 #include "platform/CGdiObject.h"
 #include "platform/CString.h"
-#include "platform/geometry.h"
 #include "platform/gdi.h"
+#include "platform/geometry.h"
 
 class TraceSink;
 
@@ -63,8 +63,12 @@ public:
     BOOL Arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4) {
         return ::Arc(m_hDC, l, t, r, b, x3, y3, x4, y4);
     }
-    void FillRect(LPCRECT r, CBrush* brush) { ::FillRect(m_hDC, r, brush ? brush->m_hObject : nullptr); }
-    void FrameRect(LPCRECT r, CBrush* brush) { ::FrameRect(m_hDC, r, brush ? brush->m_hObject : nullptr); }
+    void FillRect(LPCRECT r, CBrush* brush) {
+        ::FillRect(m_hDC, r, brush ? brush->m_hObject : nullptr);
+    }
+    void FrameRect(LPCRECT r, CBrush* brush) {
+        ::FrameRect(m_hDC, r, brush ? brush->m_hObject : nullptr);
+    }
     // Fills with a colour through the background colour, which stays set to it.
     void FillSolidRect(LPCRECT r, COLORREF color);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF color);
@@ -72,15 +76,20 @@ public:
     COLORREF SetPixel(int x, int y, COLORREF c) { return ::SetPixel(m_hDC, x, y, c); }
 
     // Text.
-    BOOL TextOut(int x, int y, LPCSTR text, int length) { return ::TextOutA(m_hDC, x, y, text, length); }
+    BOOL TextOut(int x, int y, LPCSTR text, int length) {
+        return ::TextOutA(m_hDC, x, y, text, length);
+    }
     BOOL TextOut(int x, int y, const CString& s) { return TextOut(x, y, s, s.GetLength()); }
-    BOOL ExtTextOut(int x, int y, UINT options, LPCRECT r, LPCSTR text, UINT length, const INT* dx) {
+    BOOL ExtTextOut(int x, int y, UINT options, LPCRECT r, LPCSTR text, UINT length,
+                    const INT* dx) {
         return ::ExtTextOutA(m_hDC, x, y, options, r, text, length, dx);
     }
     int DrawText(LPCSTR text, int length, LPRECT r, UINT format) {
         return ::DrawTextA(m_hDC, text, length, r, format);
     }
-    int DrawText(const CString& s, LPRECT r, UINT format) { return DrawText(s, s.GetLength(), r, format); }
+    int DrawText(const CString& s, LPRECT r, UINT format) {
+        return DrawText(s, s.GetLength(), r, format);
+    }
     CSize GetTextExtent(LPCSTR text, int length) const;
     CSize GetTextExtent(const CString& s) const { return GetTextExtent(s, s.GetLength()); }
     BOOL GetTextMetrics(LPTEXTMETRICA tm) const { return ::GetTextMetricsA(m_hAttribDC, tm); }

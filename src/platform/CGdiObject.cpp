@@ -27,11 +27,15 @@ std::unordered_map<HGDIOBJ, Temporary>& temporary() {
     return *map;
 }
 
-void dropTemporary(HGDIOBJ h) { temporary().erase(h); }
+void dropTemporary(HGDIOBJ h) {
+    temporary().erase(h);
+}
 
 } // namespace
 
-CGdiObject::~CGdiObject() { DeleteObject(); }
+CGdiObject::~CGdiObject() {
+    DeleteObject();
+}
 
 BOOL CGdiObject::Attach(HGDIOBJ h) {
     if (!h) return FALSE;
@@ -55,7 +59,9 @@ BOOL CGdiObject::DeleteObject() {
     return ::DeleteObject(h);
 }
 
-BOOL CGdiObject::CreateStockObject(int index) { return Attach(::GetStockObject(index)); }
+BOOL CGdiObject::CreateStockObject(int index) {
+    return Attach(::GetStockObject(index));
+}
 
 template <class T> T* CGdiObject::fromHandleAs(HGDIOBJ h) {
     if (!h) return nullptr;
@@ -70,13 +76,27 @@ template <class T> T* CGdiObject::fromHandleAs(HGDIOBJ h) {
     return static_cast<T*>(temp.get());
 }
 
-CGdiObject* CGdiObject::FromHandle(HGDIOBJ h) { return fromHandleAs<CGdiObject>(h); }
-CPen* CPen::FromHandle(HPEN h) { return fromHandleAs<CPen>(h); }
-CBrush* CBrush::FromHandle(HBRUSH h) { return fromHandleAs<CBrush>(h); }
-CFont* CFont::FromHandle(HFONT h) { return fromHandleAs<CFont>(h); }
-CRgn* CRgn::FromHandle(HRGN h) { return fromHandleAs<CRgn>(h); }
-CBitmap* CBitmap::FromHandle(HBITMAP h) { return fromHandleAs<CBitmap>(h); }
-CPalette* CPalette::FromHandle(HPALETTE h) { return fromHandleAs<CPalette>(h); }
+CGdiObject* CGdiObject::FromHandle(HGDIOBJ h) {
+    return fromHandleAs<CGdiObject>(h);
+}
+CPen* CPen::FromHandle(HPEN h) {
+    return fromHandleAs<CPen>(h);
+}
+CBrush* CBrush::FromHandle(HBRUSH h) {
+    return fromHandleAs<CBrush>(h);
+}
+CFont* CFont::FromHandle(HFONT h) {
+    return fromHandleAs<CFont>(h);
+}
+CRgn* CRgn::FromHandle(HRGN h) {
+    return fromHandleAs<CRgn>(h);
+}
+CBitmap* CBitmap::FromHandle(HBITMAP h) {
+    return fromHandleAs<CBitmap>(h);
+}
+CPalette* CPalette::FromHandle(HPALETTE h) {
+    return fromHandleAs<CPalette>(h);
+}
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height) {
     return Attach(::CreateCompatibleBitmap(dc ? dc->m_hDC : nullptr, width, height));

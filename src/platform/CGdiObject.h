@@ -34,7 +34,9 @@ class CPen : public CGdiObject {
 public:
     CPen() = default;
     CPen(int style, int width, COLORREF color) { CreatePen(style, width, color); }
-    BOOL CreatePen(int style, int width, COLORREF color) { return Attach(::CreatePen(style, width, color)); }
+    BOOL CreatePen(int style, int width, COLORREF color) {
+        return Attach(::CreatePen(style, width, color));
+    }
     static CPen* FromHandle(HPEN h);
 };
 
@@ -52,9 +54,9 @@ public:
     BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
                     BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
                     BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily, LPCSTR faceName) {
-        return Attach(::CreateFontA(height, width, escapement, orientation, weight, italic, underline,
-                                    strikeOut, charSet, outPrecision, clipPrecision, quality,
-                                    pitchAndFamily, faceName));
+        return Attach(::CreateFontA(height, width, escapement, orientation, weight, italic,
+                                    underline, strikeOut, charSet, outPrecision, clipPrecision,
+                                    quality, pitchAndFamily, faceName));
     }
     int GetLogFont(LOGFONTA* lf) const { return GetObject(sizeof(LOGFONTA), lf); }
     static CFont* FromHandle(HFONT h);

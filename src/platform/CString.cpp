@@ -44,7 +44,9 @@ void CString::ReleaseBuffer(int newLength) {
     m_str.resize(size_t(std::min<int>(newLength, int(m_str.size()))));
 }
 
-CString CString::Left(int n) const { return CString(m_str.substr(0, size_t(std::max(n, 0)))); }
+CString CString::Left(int n) const {
+    return CString(m_str.substr(0, size_t(std::max(n, 0))));
+}
 
 CString CString::Right(int n) const {
     n = std::clamp(n, 0, GetLength());
@@ -100,7 +102,8 @@ CString& CString::TrimLeft() {
 }
 
 CString& CString::TrimRight() {
-    while (!m_str.empty() && std::isspace(static_cast<unsigned char>(m_str.back()))) m_str.pop_back();
+    while (!m_str.empty() && std::isspace(static_cast<unsigned char>(m_str.back())))
+        m_str.pop_back();
     return *this;
 }
 

@@ -10,6 +10,10 @@ LinePixels::LinePixels(QPainter& painter, QRect bounds, std::vector<int> pattern
     m_points.reserve(4096);
 }
 
+LinePixels::LinePixels(QPainter& painter, QImage& image, QRect bounds, QRgb color)
+    : m_painter(painter), m_bounds(bounds.intersected(image.rect())), m_image(&image),
+      m_color(color) {}
+
 void LinePixels::plot(long long x, long long y) {
     if (!m_pattern.empty()) {
         bool on = m_dash % 2 == 0;
@@ -21,6 +25,10 @@ void LinePixels::plot(long long x, long long y) {
     }
     if (x < m_bounds.left() || x > m_bounds.right() || y < m_bounds.top() || y > m_bounds.bottom())
         return;
+    if (m_image) {
+        reinterpret_cast<QRgb*>(m_image->scanLine(int(y)))[x] = m_color;
+        return;
+    }
     m_points.emplace_back(int(x), int(y));
     if (m_points.size() == m_points.capacity()) flush();
 }

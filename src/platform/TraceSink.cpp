@@ -9,7 +9,9 @@ std::string TraceCall::str() const {
     return s + ")";
 }
 
-int TraceCall::arg(size_t i) const { return i < args.size() ? std::atoi(args[i].c_str()) : 0; }
+int TraceCall::arg(size_t i) const {
+    return i < args.size() ? std::atoi(args[i].c_str()) : 0;
+}
 
 void TraceSink::record(std::string name, std::vector<std::string> args) {
     m_calls.push_back({std::move(name), std::move(args)});

@@ -64,8 +64,8 @@ struct Surface {
 
     QPainter* begin();
     void end();
-    void beforeRead();  // loads the DIB bits the host may have written
-    void beforeDraw();  // the same, and marks the bits as needing a flush
+    void beforeRead(); // loads the DIB bits the host may have written
+    void beforeDraw(); // the same, and marks the bits as needing a flush
 };
 
 struct BitmapObject : GdiObject {
@@ -128,13 +128,16 @@ QPainter* painterFor(DeviceContext* dc, bool useRop);
 QPen qtPen(const DeviceContext* dc);
 QBrush qtBrush(const DeviceContext* dc, GdiObject* brush);
 QColor qtColor(COLORREF c);
-// Draws a solid one-pixel polyline in copy mode, merging each run of consecutive points in one
-// pixel column into at most four points; the pixels are those of the full polyline.
-void drawReducedPolyline(QPainter& p, QRect bounds, const POINT* points, int count);
+// Draws a solid one-pixel polyline in copy mode through line, merging each run of consecutive
+// points in one pixel column into at most four points; the pixels are those of the full polyline.
+class LinePixels;
+void drawReducedPolyline(LinePixels& line, const POINT* points, int count);
 QRect qtRect(const RECT& r); // the pixels left..right-1, top..bottom-1
 
 // Tracing helpers.
-inline bool tracing(const DeviceContext* dc) { return dc && dc->trace; }
+inline bool tracing(const DeviceContext* dc) {
+    return dc && dc->trace;
+}
 void trace(DeviceContext* dc, const char* name, std::vector<std::string> args);
 std::string describe(const GdiObject* o);
 std::string hex(COLORREF c);

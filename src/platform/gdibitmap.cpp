@@ -40,24 +40,27 @@ int nearestIndex(QRgb c, const std::vector<RGBQUAD>& table) {
 
 } // namespace
 
-int rowBytes(int width, int bpp) { return int(((long long)width * bpp + 31) / 32 * 4); }
+int rowBytes(int width, int bpp) {
+    return int(((long long)width * bpp + 31) / 32 * 4);
+}
 
 void packRow(const QRgb* src, int width, unsigned char* dst, int bpp,
              const std::vector<RGBQUAD>& table) {
     switch (bpp) {
     case 32:
         for (int x = 0; x < width; ++x, dst += 4)
-            dst[0] = BYTE(qBlue(src[x])), dst[1] = BYTE(qGreen(src[x])), dst[2] = BYTE(qRed(src[x])),
-            dst[3] = 0;
+            dst[0] = BYTE(qBlue(src[x])), dst[1] = BYTE(qGreen(src[x])),
+            dst[2] = BYTE(qRed(src[x])), dst[3] = 0;
         return;
     case 24:
         for (int x = 0; x < width; ++x, dst += 3)
-            dst[0] = BYTE(qBlue(src[x])), dst[1] = BYTE(qGreen(src[x])), dst[2] = BYTE(qRed(src[x]));
+            dst[0] = BYTE(qBlue(src[x])), dst[1] = BYTE(qGreen(src[x])),
+            dst[2] = BYTE(qRed(src[x]));
         return;
     case 16:
         for (int x = 0; x < width; ++x, dst += 2) {
-            unsigned v = (unsigned(qRed(src[x]) >> 3) << 10) | (unsigned(qGreen(src[x]) >> 3) << 5) |
-                         unsigned(qBlue(src[x]) >> 3);
+            unsigned v = (unsigned(qRed(src[x]) >> 3) << 10) |
+                         (unsigned(qGreen(src[x]) >> 3) << 5) | unsigned(qBlue(src[x]) >> 3);
             dst[0] = BYTE(v), dst[1] = BYTE(v >> 8);
         }
         return;
@@ -67,7 +70,8 @@ void packRow(const QRgb* src, int width, unsigned char* dst, int bpp,
         QRgb cached = 0;
         int cachedIndex = -1;
         for (int x = 0; x < width; ++x) {
-            if (cachedIndex < 0 || src[x] != cached) cached = src[x], cachedIndex = nearestIndex(cached, table);
+            if (cachedIndex < 0 || src[x] != cached)
+                cached = src[x], cachedIndex = nearestIndex(cached, table);
             int bit = x * bpp;
             dst[bit / 8] |= BYTE(cachedIndex << (8 - bpp - bit % 8));
         }
@@ -159,8 +163,8 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, H
     if (!info) return nullptr;
     const BITMAPINFOHEADER& h = info->bmiHeader;
     long long height = h.biHeight < 0 ? -(long long)h.biHeight : h.biHeight;
-    if (h.biWidth <= 0 || height == 0 || !validBitCount(h.biBitCount) || h.biCompression != BI_RGB ||
-        h.biWidth * height > kMaxPixels || usage != DIB_RGB_COLORS)
+    if (h.biWidth <= 0 || height == 0 || !validBitCount(h.biBitCount) ||
+        h.biCompression != BI_RGB || h.biWidth * height > kMaxPixels || usage != DIB_RGB_COLORS)
         return nullptr;
     ensureQt();
     auto b = std::make_unique<BitmapObject>();
@@ -196,7 +200,8 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int xSrc, in
     DeviceContext* dc = dcFrom(dest);
     if (!dc) return FALSE;
     if (tracing(dc))
-        trace(dc, "BitBlt", {str(x), str(y), str(width), str(height), str(xSrc), str(ySrc), str(long(rop))});
+        trace(dc, "BitBlt",
+              {str(x), str(y), str(width), str(height), str(xSrc), str(ySrc), str(long(rop))});
     if (width <= 0 || height <= 0) return TRUE;
     QRect target(x, y, width, height);
     QPainter::CompositionMode mode = QPainter::CompositionMode_Source;
@@ -217,12 +222,22 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int xSrc, in
         p->fillRect(target, c);
         return TRUE;
     }
-    case SRCCOPY: break;
-    case SRCPAINT: mode = QPainter::RasterOp_SourceOrDestination; break;
-    case SRCAND: mode = QPainter::RasterOp_SourceAndDestination; break;
-    case SRCINVERT: mode = QPainter::RasterOp_SourceXorDestination; break;
-    case NOTSRCCOPY: mode = QPainter::RasterOp_NotSource; break;
-    default: return FALSE;
+    case SRCCOPY:
+        break;
+    case SRCPAINT:
+        mode = QPainter::RasterOp_SourceOrDestination;
+        break;
+    case SRCAND:
+        mode = QPainter::RasterOp_SourceAndDestination;
+        break;
+    case SRCINVERT:
+        mode = QPainter::RasterOp_SourceXorDestination;
+        break;
+    case NOTSRCCOPY:
+        mode = QPainter::RasterOp_NotSource;
+        break;
+    default:
+        return FALSE;
     }
     DeviceContext* from = dcFrom(src);
     if (!from || !from->surface) return FALSE;
@@ -260,8 +275,8 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
     for (int y = 0; y < source.height(); ++y) {
         int top = source.top() + y;
         int memoryRow = h.biHeight > 0 ? H - 1 - top : top;
-        unpackRow(static_cast<const unsigned char*>(bits) + (long long)memoryRow * stride, W, row.data(),
-                  h.biBitCount, info->bmiColors, tableSize(h));
+        unpackRow(static_cast<const unsigned char*>(bits) + (long long)memoryRow * stride, W,
+                  row.data(), h.biBitCount, info->bmiColors, tableSize(h));
         std::memcpy(picture.scanLine(y), row.data() + source.left(), size_t(source.width()) * 4);
     }
     if (destWidth < 0 || destHeight < 0) {
@@ -288,10 +303,12 @@ int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBI
             h.biBitCount = WORD(b->bitsPixel < 16 ? 32 : b->bitsPixel), h.biCompression = BI_RGB;
         }
         if (!validBitCount(h.biBitCount) || h.biWidth <= 0) return 0;
-        h.biSizeImage = DWORD(rowBytes(h.biWidth, h.biBitCount)) * DWORD(h.biHeight < 0 ? -h.biHeight : h.biHeight);
+        h.biSizeImage = DWORD(rowBytes(h.biWidth, h.biBitCount)) *
+                        DWORD(h.biHeight < 0 ? -h.biHeight : h.biHeight);
         return 1;
     }
-    if (h.biBitCount < 16 || !validBitCount(h.biBitCount) || h.biWidth <= 0 || h.biHeight == 0) return 0;
+    if (h.biBitCount < 16 || !validBitCount(h.biBitCount) || h.biWidth <= 0 || h.biHeight == 0)
+        return 0;
     b->surface->beforeRead();
     int H = image.height(), width = std::min<int>(h.biWidth, image.width());
     int stride = rowBytes(h.biWidth, h.biBitCount);
@@ -302,7 +319,8 @@ int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBI
         if (y < 0 || y >= H) break;
         unsigned char* dst = static_cast<unsigned char*>(bits) + (long long)i * stride;
         std::memset(dst, 0, size_t(stride));
-        packRow(reinterpret_cast<const QRgb*>(image.constScanLine(int(y))), width, dst, h.biBitCount, {});
+        packRow(reinterpret_cast<const QRgb*>(image.constScanLine(int(y))), width, dst,
+                h.biBitCount, {});
         ++done;
     }
     return done;

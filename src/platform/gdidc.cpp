@@ -32,19 +32,32 @@ namespace {
 
 QPainter::CompositionMode ropMode(int rop) {
     switch (rop) {
-    case R2_NOTMERGEPEN: return QPainter::RasterOp_NotSourceAndNotDestination;
-    case R2_MASKNOTPEN: return QPainter::RasterOp_NotSourceAndDestination;
-    case R2_NOTCOPYPEN: return QPainter::RasterOp_NotSource;
-    case R2_MASKPENNOT: return QPainter::RasterOp_SourceAndNotDestination;
-    case R2_NOT: return QPainter::RasterOp_NotDestination;
-    case R2_XORPEN: return QPainter::RasterOp_SourceXorDestination;
-    case R2_NOTMASKPEN: return QPainter::RasterOp_NotSourceOrNotDestination;
-    case R2_MASKPEN: return QPainter::RasterOp_SourceAndDestination;
-    case R2_NOTXORPEN: return QPainter::RasterOp_NotSourceXorDestination;
-    case R2_MERGENOTPEN: return QPainter::RasterOp_NotSourceOrDestination;
-    case R2_MERGEPENNOT: return QPainter::RasterOp_SourceOrNotDestination;
-    case R2_MERGEPEN: return QPainter::RasterOp_SourceOrDestination;
-    default: return QPainter::CompositionMode_Source; // copy, black, white (colour forced)
+    case R2_NOTMERGEPEN:
+        return QPainter::RasterOp_NotSourceAndNotDestination;
+    case R2_MASKNOTPEN:
+        return QPainter::RasterOp_NotSourceAndDestination;
+    case R2_NOTCOPYPEN:
+        return QPainter::RasterOp_NotSource;
+    case R2_MASKPENNOT:
+        return QPainter::RasterOp_SourceAndNotDestination;
+    case R2_NOT:
+        return QPainter::RasterOp_NotDestination;
+    case R2_XORPEN:
+        return QPainter::RasterOp_SourceXorDestination;
+    case R2_NOTMASKPEN:
+        return QPainter::RasterOp_NotSourceOrNotDestination;
+    case R2_MASKPEN:
+        return QPainter::RasterOp_SourceAndDestination;
+    case R2_NOTXORPEN:
+        return QPainter::RasterOp_NotSourceXorDestination;
+    case R2_MERGENOTPEN:
+        return QPainter::RasterOp_NotSourceOrDestination;
+    case R2_MERGEPENNOT:
+        return QPainter::RasterOp_SourceOrNotDestination;
+    case R2_MERGEPEN:
+        return QPainter::RasterOp_SourceOrDestination;
+    default:
+        return QPainter::CompositionMode_Source; // copy, black, white (colour forced)
     }
 }
 
@@ -107,7 +120,8 @@ HDC CreateCompatibleDC(HDC) {
 BOOL DeleteDC(HDC hdc) {
     DeviceContext* dc = dcFrom(hdc);
     if (!dc) return FALSE;
-    if (dc->bitmap && !dc->bitmap->stock) static_cast<BitmapObject*>(dc->bitmap)->selectedIn = nullptr;
+    if (dc->bitmap && !dc->bitmap->stock)
+        static_cast<BitmapObject*>(dc->bitmap)->selectedIn = nullptr;
     if (dc->surface && dc->surface->configuredFor == dc) dc->surface->configuredFor = nullptr;
     unregisterDC(hdc);
     return TRUE;
@@ -119,20 +133,31 @@ int GetDeviceCaps(HDC hdc, int index) {
     int w = dc->pageWidth, h = dc->pageHeight;
     if (!w && dc->surface) w = dc->surface->image.width(), h = dc->surface->image.height();
     switch (index) {
-    case BITSPIXEL: return 32;
-    case PLANES: return 1;
+    case BITSPIXEL:
+        return 32;
+    case PLANES:
+        return 1;
     case HORZRES:
-    case PHYSICALWIDTH: return w;
+    case PHYSICALWIDTH:
+        return w;
     case VERTRES:
-    case PHYSICALHEIGHT: return h;
-    case HORZSIZE: return int(w * 25.4 / dc->dpi);
-    case VERTSIZE: return int(h * 25.4 / dc->dpi);
+    case PHYSICALHEIGHT:
+        return h;
+    case HORZSIZE:
+        return int(w * 25.4 / dc->dpi);
+    case VERTSIZE:
+        return int(h * 25.4 / dc->dpi);
     case LOGPIXELSX:
-    case LOGPIXELSY: return dc->dpi;
-    case NUMCOLORS: return -1;
-    case SIZEPALETTE: return 0;
-    case RASTERCAPS: return RC_BITBLT | RC_STRETCHDIB;
-    default: return 0;
+    case LOGPIXELSY:
+        return dc->dpi;
+    case NUMCOLORS:
+        return -1;
+    case SIZEPALETTE:
+        return 0;
+    case RASTERCAPS:
+        return RC_BITBLT | RC_STRETCHDIB;
+    default:
+        return 0;
     }
 }
 
@@ -143,9 +168,15 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h) {
     if (tracing(dc)) trace(dc, "SelectObject", {describe(o)});
     GdiObject* previous = nullptr;
     switch (o->kind) {
-    case Kind::Pen: previous = dc->pen, dc->pen = o; break;
-    case Kind::Brush: previous = dc->brush, dc->brush = o; break;
-    case Kind::Font: previous = dc->font, dc->font = o; break;
+    case Kind::Pen:
+        previous = dc->pen, dc->pen = o;
+        break;
+    case Kind::Brush:
+        previous = dc->brush, dc->brush = o;
+        break;
+    case Kind::Font:
+        previous = dc->font, dc->font = o;
+        break;
     case Kind::Region: {
         int type = SelectClipRgn(hdc, h);
         return reinterpret_cast<HGDIOBJ>(std::uintptr_t(type));
@@ -161,7 +192,8 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h) {
         dc->stateChanged = true;
         break;
     }
-    case Kind::Palette: return nullptr; // palettes go through SelectPalette
+    case Kind::Palette:
+        return nullptr; // palettes go through SelectPalette
     }
     return handleOf(previous);
 }
@@ -170,12 +202,18 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
     DeviceContext* dc = dcFrom(hdc);
     if (!dc) return nullptr;
     switch (type) {
-    case OBJ_PEN: return handleOf(dc->pen);
-    case OBJ_BRUSH: return handleOf(dc->brush);
-    case OBJ_FONT: return handleOf(dc->font);
-    case OBJ_BITMAP: return handleOf(dc->bitmap);
-    case OBJ_PAL: return handleOf(dc->palette);
-    default: return nullptr;
+    case OBJ_PEN:
+        return handleOf(dc->pen);
+    case OBJ_BRUSH:
+        return handleOf(dc->brush);
+    case OBJ_FONT:
+        return handleOf(dc->font);
+    case OBJ_BITMAP:
+        return handleOf(dc->bitmap);
+    case OBJ_PAL:
+        return handleOf(dc->palette);
+    default:
+        return nullptr;
     }
 }
 
@@ -238,12 +276,15 @@ int GetBkMode(HDC hdc) {
 int GetClipBox(HDC hdc, LPRECT rect) {
     DeviceContext* dc = dcFrom(hdc);
     if (!dc || !rect) return ERROR;
-    QRect area = dc->surface ? dc->surface->image.rect() : QRect(0, 0, dc->pageWidth, dc->pageHeight);
+    QRect area =
+        dc->surface ? dc->surface->image.rect() : QRect(0, 0, dc->pageWidth, dc->pageHeight);
     QRegion visible = dc->hasClip ? dc->clip.intersected(area) : QRegion(area);
     QRect b = visible.boundingRect();
-    *rect = visible.isEmpty() ? RECT{0, 0, 0, 0} : RECT{b.left(), b.top(), b.right() + 1, b.bottom() + 1};
+    *rect = visible.isEmpty() ? RECT{0, 0, 0, 0}
+                              : RECT{b.left(), b.top(), b.right() + 1, b.bottom() + 1};
     if (tracing(dc)) trace(dc, "GetClipBox", {rectStr(*rect)});
-    return visible.isEmpty() ? NULLREGION : (visible.rectCount() > 1 ? COMPLEXREGION : SIMPLEREGION);
+    return visible.isEmpty() ? NULLREGION
+                             : (visible.rectCount() > 1 ? COMPLEXREGION : SIMPLEREGION);
 }
 
 int SelectClipRgn(HDC hdc, HRGN rgn) {
@@ -256,7 +297,8 @@ int SelectClipRgn(HDC hdc, HRGN rgn) {
     dc->clip = r ? r->region : QRegion();
     dc->stateChanged = true;
     if (!r) return SIMPLEREGION;
-    return r->region.isEmpty() ? NULLREGION : (r->region.rectCount() > 1 ? COMPLEXREGION : SIMPLEREGION);
+    return r->region.isEmpty() ? NULLREGION
+                               : (r->region.rectCount() > 1 ? COMPLEXREGION : SIMPLEREGION);
 }
 
 HPALETTE SelectPalette(HDC hdc, HPALETTE pal, BOOL) {
@@ -269,7 +311,9 @@ HPALETTE SelectPalette(HDC hdc, HPALETTE pal, BOOL) {
     return handleOf(previous);
 }
 
-UINT RealizePalette(HDC hdc) { return dcFrom(hdc) ? 0 : UINT(-1); }
+UINT RealizePalette(HDC hdc) {
+    return dcFrom(hdc) ? 0 : UINT(-1);
+}
 
 void SetDCTrace(HDC hdc, TraceSink* sink) {
     if (DeviceContext* dc = dcFrom(hdc)) dc->trace = sink;

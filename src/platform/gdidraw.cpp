@@ -50,12 +50,31 @@ QPen qtPen(const DeviceContext* dc) {
 std::vector<int> dashPattern(const DeviceContext* dc) {
     auto* p = static_cast<const PenObject*>(dc->pen);
     switch (p ? p->style : PS_SOLID) {
-    case PS_DASH: return {18, 6};
-    case PS_DOT: return {3, 3};
-    case PS_DASHDOT: return {9, 6, 3, 6};
-    case PS_DASHDOTDOT: return {9, 3, 3, 3, 3, 3};
-    default: return {};
+    case PS_DASH:
+        return {18, 6};
+    case PS_DOT:
+        return {3, 3};
+    case PS_DASHDOT:
+        return {9, 6, 3, 6};
+    case PS_DASHDOTDOT:
+        return {9, 3, 3, 3, 3, 3};
+    default:
+        return {};
     }
+}
+
+// A solid one-pixel line in a copy mode under no clip or a rectangular one can be written
+// straight into the image.
+std::unique_ptr<LinePixels> thinLine(DeviceContext* dc, QPainter& p) {
+    auto* pen = static_cast<const PenObject*>(dc->pen);
+    QRect area = dc->surface->image.rect();
+    bool copy = dc->rop2 == R2_COPYPEN || dc->rop2 == R2_BLACK || dc->rop2 == R2_WHITE;
+    if (copy && pen->style == PS_SOLID && (!dc->hasClip || dc->clip.rectCount() <= 1)) {
+        QRect bounds = dc->hasClip ? dc->clip.boundingRect() : area;
+        return std::make_unique<LinePixels>(p, dc->surface->image, bounds,
+                                            qtColor(mixColor(dc, pen->color)).rgb());
+    }
+    return std::make_unique<LinePixels>(p, area, dashPattern(dc));
 }
 
 bool thinPen(const DeviceContext* dc) {
@@ -96,7 +115,7 @@ BOOL LineTo(HDC hdc, int x, int y) {
     if (QPainter* p = painterFor(dc, true)) {
         p->setPen(qtPen(dc));
         if (thinPen(dc))
-            LinePixels(*p, dc->surface->image.rect(), dashPattern(dc)).segment(dc->pos, QPoint(x, y));
+            thinLine(dc, *p)->segment(dc->pos, QPoint(x, y));
         else
             p->drawLine(dc->pos, QPoint(x, y));
     }
@@ -111,15 +130,15 @@ BOOL Polyline(HDC hdc, const POINT* points, int count) {
     QPainter* p = painterFor(dc, true);
     if (!p) return TRUE;
     p->setPen(qtPen(dc));
-    if (plainPen(dc)) {
-        drawReducedPolyline(*p, dc->surface->image.rect(), points, count);
-        return TRUE;
-    }
     if (thinPen(dc)) {
-        // The dash pattern runs on from one segment to the next.
-        LinePixels line(*p, dc->surface->image.rect(), dashPattern(dc));
-        for (int i = 1; i < count; ++i)
-            line.segment(QPoint(points[i - 1].x, points[i - 1].y), QPoint(points[i].x, points[i].y));
+        // One LinePixels for the whole polyline, so a dash pattern runs on across segments.
+        std::unique_ptr<LinePixels> line = thinLine(dc, *p);
+        if (plainPen(dc))
+            drawReducedPolyline(*line, points, count);
+        else
+            for (int i = 1; i < count; ++i)
+                line->segment(QPoint(points[i - 1].x, points[i - 1].y),
+                              QPoint(points[i].x, points[i].y));
         return TRUE;
     }
     QPolygon poly(count);
@@ -144,7 +163,8 @@ BOOL Polygon(HDC hdc, const POINT* points, int count) {
 
 namespace {
 // Rectangle and Ellipse: the shape covers left..right-1 and top..bottom-1, outline included.
-template <class Draw> BOOL boxShape(HDC hdc, const char* name, int l, int t, int r, int b, Draw draw) {
+template <class Draw>
+BOOL boxShape(HDC hdc, const char* name, int l, int t, int r, int b, Draw draw) {
     DeviceContext* dc = dcFrom(hdc);
     if (!dc) return FALSE;
     if (tracing(dc)) trace(dc, name, {str(l), str(t), str(r), str(b)});

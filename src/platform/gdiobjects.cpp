@@ -28,9 +28,15 @@ QFont qtFont(const LOGFONTA& lf) {
     QFont f;
     if (face[0]) f.setFamilies({QString::fromLatin1(face)});
     switch (lf.lfPitchAndFamily & 0xf0) {
-    case FF_ROMAN: f.setStyleHint(QFont::Serif); break;
-    case FF_MODERN: f.setStyleHint(QFont::Monospace); break;
-    default: f.setStyleHint(QFont::SansSerif); break;
+    case FF_ROMAN:
+        f.setStyleHint(QFont::Serif);
+        break;
+    case FF_MODERN:
+        f.setStyleHint(QFont::Monospace);
+        break;
+    default:
+        f.setStyleHint(QFont::SansSerif);
+        break;
     }
     f.setStyleStrategy(QFont::NoAntialias);
     f.setHintingPreference(QFont::PreferFullHinting);
@@ -56,7 +62,8 @@ QFont qtFont(const LOGFONTA& lf) {
 
 void ensureQt() {
     if (QCoreApplication::instance()) return;
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
+        !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;
     static char name[] = "ploxen";
@@ -78,8 +85,12 @@ GdiObject* objectFrom(HGDIOBJ h) {
     return it == objects().end() ? nullptr : it->second.get();
 }
 
-HGDIOBJ handleOf(GdiObject* o) { return reinterpret_cast<HGDIOBJ>(o); }
-HDC handleOf(DeviceContext* dc) { return reinterpret_cast<HDC>(dc); }
+HGDIOBJ handleOf(GdiObject* o) {
+    return reinterpret_cast<HGDIOBJ>(o);
+}
+HDC handleOf(DeviceContext* dc) {
+    return reinterpret_cast<HDC>(dc);
+}
 
 HGDIOBJ registerObject(std::unique_ptr<GdiObject> o) {
     HGDIOBJ h = handleOf(o.get());
@@ -93,7 +104,9 @@ HDC registerDC(std::unique_ptr<DeviceContext> dc) {
     return h;
 }
 
-void unregisterDC(HDC h) { dcs().erase(h); }
+void unregisterDC(HDC h) {
+    dcs().erase(h);
+}
 
 HGDIOBJ stockObject(int index) {
     static std::unordered_map<int, HGDIOBJ> stock;
@@ -111,15 +124,33 @@ HGDIOBJ stockObject(int index) {
         return p;
     };
     switch (index) {
-    case WHITE_BRUSH: o = brush(BS_SOLID, RGB(255, 255, 255)); break;
-    case LTGRAY_BRUSH: o = brush(BS_SOLID, RGB(192, 192, 192)); break;
-    case GRAY_BRUSH: o = brush(BS_SOLID, RGB(128, 128, 128)); break;
-    case DKGRAY_BRUSH: o = brush(BS_SOLID, RGB(64, 64, 64)); break;
-    case BLACK_BRUSH: o = brush(BS_SOLID, RGB(0, 0, 0)); break;
-    case NULL_BRUSH: o = brush(BS_NULL, 0); break;
-    case WHITE_PEN: o = pen(PS_SOLID, RGB(255, 255, 255)); break;
-    case BLACK_PEN: o = pen(PS_SOLID, RGB(0, 0, 0)); break;
-    case NULL_PEN: o = pen(PS_NULL, 0); break;
+    case WHITE_BRUSH:
+        o = brush(BS_SOLID, RGB(255, 255, 255));
+        break;
+    case LTGRAY_BRUSH:
+        o = brush(BS_SOLID, RGB(192, 192, 192));
+        break;
+    case GRAY_BRUSH:
+        o = brush(BS_SOLID, RGB(128, 128, 128));
+        break;
+    case DKGRAY_BRUSH:
+        o = brush(BS_SOLID, RGB(64, 64, 64));
+        break;
+    case BLACK_BRUSH:
+        o = brush(BS_SOLID, RGB(0, 0, 0));
+        break;
+    case NULL_BRUSH:
+        o = brush(BS_NULL, 0);
+        break;
+    case WHITE_PEN:
+        o = pen(PS_SOLID, RGB(255, 255, 255));
+        break;
+    case BLACK_PEN:
+        o = pen(PS_SOLID, RGB(0, 0, 0));
+        break;
+    case NULL_PEN:
+        o = pen(PS_NULL, 0);
+        break;
     case SYSTEM_FONT: {
         auto f = std::make_unique<FontObject>();
         f->logFont.lfHeight = 16;
@@ -136,7 +167,8 @@ HGDIOBJ stockObject(int index) {
         o = std::move(p);
         break;
     }
-    default: return nullptr;
+    default:
+        return nullptr;
     }
     o->stock = true;
     HGDIOBJ h = registerObject(std::move(o));
@@ -148,7 +180,9 @@ void trace(DeviceContext* dc, const char* name, std::vector<std::string> args) {
     dc->trace->record(name, std::move(args));
 }
 
-std::string str(long v) { return std::to_string(v); }
+std::string str(long v) {
+    return std::to_string(v);
+}
 
 std::string hex(COLORREF c) {
     char buf[24];
@@ -196,9 +230,13 @@ std::string describe(const GdiObject* o) {
     return "?";
 }
 
-QColor qtColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+QColor qtColor(COLORREF c) {
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
 
-QRect qtRect(const RECT& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+QRect qtRect(const RECT& r) {
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
 
 } // namespace gdi
 
@@ -266,7 +304,9 @@ HPALETTE CreatePalette(const LOGPALETTE* pal) {
     return registerObject(std::move(p));
 }
 
-HGDIOBJ GetStockObject(int index) { return stockObject(index); }
+HGDIOBJ GetStockObject(int index) {
+    return stockObject(index);
+}
 
 BOOL DeleteObject(HGDIOBJ h) {
     GdiObject* o = objectFrom(h);
@@ -281,12 +321,18 @@ UINT GetObjectType(HGDIOBJ h) {
     GdiObject* o = objectFrom(h);
     if (!o) return dcFrom(reinterpret_cast<HDC>(h)) ? OBJ_MEMDC : 0;
     switch (o->kind) {
-    case Kind::Pen: return OBJ_PEN;
-    case Kind::Brush: return OBJ_BRUSH;
-    case Kind::Font: return OBJ_FONT;
-    case Kind::Region: return OBJ_REGION;
-    case Kind::Bitmap: return OBJ_BITMAP;
-    case Kind::Palette: return OBJ_PAL;
+    case Kind::Pen:
+        return OBJ_PEN;
+    case Kind::Brush:
+        return OBJ_BRUSH;
+    case Kind::Font:
+        return OBJ_FONT;
+    case Kind::Region:
+        return OBJ_REGION;
+    case Kind::Bitmap:
+        return OBJ_BITMAP;
+    case Kind::Palette:
+        return OBJ_PAL;
     }
     return 0;
 }

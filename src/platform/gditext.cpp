@@ -9,7 +9,9 @@ using namespace gdi;
 
 namespace {
 
-const FontObject* fontOf(const DeviceContext* dc) { return static_cast<const FontObject*>(dc->font); }
+const FontObject* fontOf(const DeviceContext* dc) {
+    return static_cast<const FontObject*>(dc->font);
+}
 
 QString latin1(LPCSTR text, int length) {
     if (!text || length <= 0) return {};
@@ -27,7 +29,8 @@ void drawText(DeviceContext* dc, int x, int y, const QString& s, const QRect* cl
     if (clip) p->setClipRect(*clip, p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     p->translate(x, y);
     if (f->logFont.lfEscapement) p->rotate(-f->logFont.lfEscapement / 10.0);
-    if (dc->bkMode == OPAQUE) p->fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), qtColor(dc->bkColor));
+    if (dc->bkMode == OPAQUE)
+        p->fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), qtColor(dc->bkColor));
     p->setFont(f->font);
     p->setPen(qtColor(dc->textColor));
     p->drawText(0, fm.ascent(), s);
@@ -51,7 +54,9 @@ BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR t
     if (!dc || (length > 0 && !text)) return FALSE;
     QString s = latin1(text, int(length));
     if (tracing(dc))
-        trace(dc, "ExtTextOut", {str(x), str(y), str(long(options)), rect ? rectStr(*rect) : "null", s.toStdString()});
+        trace(
+            dc, "ExtTextOut",
+            {str(x), str(y), str(long(options)), rect ? rectStr(*rect) : "null", s.toStdString()});
     if (rect && (options & ETO_OPAQUE) && rect->right > rect->left && rect->bottom > rect->top) {
         if (QPainter* p = painterFor(dc, false)) p->fillRect(qtRect(*rect), qtColor(dc->bkColor));
     }
@@ -78,15 +83,19 @@ int DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format) {
     int top = rect->top;
     // Vertical centring and bottom alignment apply to single-line text only.
     if (format & DT_SINGLELINE) {
-        if (format & DT_VCENTER) top = rect->top + (rect->bottom - rect->top - h) / 2;
-        else if (format & DT_BOTTOM) top = rect->bottom - h;
+        if (format & DT_VCENTER)
+            top = rect->top + (rect->bottom - rect->top - h) / 2;
+        else if (format & DT_BOTTOM)
+            top = rect->bottom - h;
     }
     QRect clip = qtRect(*rect);
     for (int i = 0; i < lines.size(); ++i) {
         int w = fm.horizontalAdvance(lines[i]);
         int x = rect->left;
-        if (format & DT_CENTER) x = rect->left + (rect->right - rect->left - w) / 2;
-        else if (format & DT_RIGHT) x = rect->right - w;
+        if (format & DT_CENTER)
+            x = rect->left + (rect->right - rect->left - w) / 2;
+        else if (format & DT_RIGHT)
+            x = rect->right - w;
         drawText(dc, x, top + i * h, lines[i], (format & DT_NOCLIP) ? nullptr : &clip);
     }
     return total;
@@ -99,7 +108,8 @@ BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size) {
     QFontMetrics fm(fontOf(dc)->font);
     size->cx = fm.horizontalAdvance(s);
     size->cy = fm.height();
-    if (tracing(dc)) trace(dc, "GetTextExtentPoint32A", {s.toStdString(), str(size->cx), str(size->cy)});
+    if (tracing(dc))
+        trace(dc, "GetTextExtentPoint32A", {s.toStdString(), str(size->cx), str(size->cy)});
     return TRUE;
 }
 

@@ -38,7 +38,9 @@ public:
     CPoint BottomRight() const { return CPoint(right, bottom); }
     CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
     bool IsRectEmpty() const { return right <= left || bottom <= top; }
-    bool PtInRect(POINT p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool PtInRect(POINT p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     void SetRect(int l, int t, int r, int b) { left = l, top = t, right = r, bottom = b; }
     void OffsetRect(int dx, int dy) { left += dx, right += dx, top += dy, bottom += dy; }
     void InflateRect(int dx, int dy) { left -= dx, right += dx, top -= dy, bottom += dy; }

@@ -14,7 +14,7 @@ namespace {
 // Joins the points it is given with lines, dropping repeated points.
 class Reducer {
 public:
-    Reducer(QPainter& p, QRect bounds) : m_line(p, bounds) {}
+    explicit Reducer(LinePixels& line) : m_line(line) {}
 
     void add(QPoint q) {
         if (m_started && q == m_last) return;
@@ -23,15 +23,15 @@ public:
     }
 
 private:
-    LinePixels m_line;
+    LinePixels& m_line;
     QPoint m_last;
     bool m_started = false;
 };
 
 } // namespace
 
-void drawReducedPolyline(QPainter& p, QRect bounds, const POINT* pts, int n) {
-    auto out = std::make_unique<Reducer>(p, bounds);
+void drawReducedPolyline(LinePixels& line, const POINT* pts, int n) {
+    Reducer out(line);
     int i = 0;
     while (i < n) {
         // One run: the consecutive points i..j-1 that share a column.
@@ -49,20 +49,20 @@ void drawReducedPolyline(QPainter& p, QRect bounds, const POINT* pts, int n) {
             if (y > hi) hi = y, hiLeft = false;
             last = y;
         }
-        out->add(QPoint(x, first));
+        out.add(QPoint(x, first));
         if (j < n || (last != lo && last != hi) || lo == hi) {
             // The next segment starts on the last point, or the last point lies inside the span.
-            out->add(QPoint(x, lo));
-            out->add(QPoint(x, hi));
+            out.add(QPoint(x, lo));
+            out.add(QPoint(x, hi));
         } else if (last == hi) {
             // The polyline ends on its highest point: drawn only if the run left it earlier.
-            out->add(QPoint(x, lo));
-            if (hiLeft) out->add(QPoint(x, hi)), out->add(QPoint(x, lo));
+            out.add(QPoint(x, lo));
+            if (hiLeft) out.add(QPoint(x, hi)), out.add(QPoint(x, lo));
         } else {
-            out->add(QPoint(x, hi));
-            if (loLeft) out->add(QPoint(x, lo)), out->add(QPoint(x, hi));
+            out.add(QPoint(x, hi));
+            if (loLeft) out.add(QPoint(x, lo)), out.add(QPoint(x, hi));
         }
-        out->add(QPoint(x, last));
+        out.add(QPoint(x, last));
         i = j;
     }
 }

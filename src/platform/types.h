@@ -34,9 +34,15 @@ using HANDLE = void*;
 constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
     return COLORREF(r) | (COLORREF(g) << 8) | (COLORREF(b) << 16);
 }
-constexpr BYTE GetRValue(COLORREF c) { return BYTE(c & 0xff); }
-constexpr BYTE GetGValue(COLORREF c) { return BYTE((c >> 8) & 0xff); }
-constexpr BYTE GetBValue(COLORREF c) { return BYTE((c >> 16) & 0xff); }
+constexpr BYTE GetRValue(COLORREF c) {
+    return BYTE(c & 0xff);
+}
+constexpr BYTE GetGValue(COLORREF c) {
+    return BYTE((c >> 8) & 0xff);
+}
+constexpr BYTE GetBValue(COLORREF c) {
+    return BYTE((c >> 16) & 0xff);
+}
 
 struct POINT {
     LONG x;

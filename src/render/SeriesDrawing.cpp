@@ -1,5 +1,7 @@
 #include "render/DrawState.h"
 
+#include "platform/BigBuffer.h"
+
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -136,8 +138,8 @@ void Renderer::drawBars(const DrawState& st, const GcGLine& line, const StripMap
 void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m) {
     const int n = line.nvertex;
     const Vertex2D* v = line.vertex;
-    const auto xs = std::make_unique_for_overwrite<int[]>(n);
-    const auto ys = std::make_unique_for_overwrite<int[]>(n);
+    const BigBuffer<int> xs = makeBigBuffer<int>(size_t(n));
+    const BigBuffer<int> ys = makeBigBuffer<int>(size_t(n));
     int count = 0;
     const auto flush = [&] {
         if (count >= 2)

@@ -80,6 +80,43 @@ TEST(MemoryDC, ExclusiveOrDrawnTwiceRestoresEveryPixel) {
     m.dc.SelectObject(static_cast<CBrush*>(oldBrush));
 }
 
+TEST(MemoryDC, LinesWrittenStraightIntoTheImageMatchThosePaintedThroughQt) {
+    // Copy mode under a rectangular clip writes pixels directly; a merge onto black goes through
+    // the painter. Both must give the same pixels, inside the clip only.
+    auto draw = [](int rop, int seed) {
+        MemoryDC m(64, 48);
+        CRgn clip;
+        clip.CreateRectRgn(5, 4, 60, 40);
+        m.dc.SelectClipRgn(&clip);
+        CPen pen(PS_SOLID, 1, RGB(200, 100, 50));
+        CPen* old = m.dc.SelectObject(&pen);
+        m.dc.SetROP2(rop);
+        std::vector<POINT> pts;
+        unsigned r = unsigned(seed);
+        for (int i = 0; i < 40; ++i) {
+            r = r * 1103515245 + 12345;
+            pts.push_back({LONG(r >> 16) % 90 - 13, LONG(r >> 8) % 70 - 11});
+        }
+        m.dc.Polyline(pts.data(), int(pts.size()));
+        m.dc.MoveTo(-1000, 20), m.dc.LineTo(1000, 21);
+        m.dc.SelectObject(old);
+        std::vector<COLORREF> px;
+        for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 64; ++x) px.push_back(m.dc.GetPixel(x, y));
+        return px;
+    };
+    for (int seed = 1; seed <= 20; ++seed) {
+        std::vector<COLORREF> direct = draw(R2_COPYPEN, seed), painted = draw(R2_MERGEPEN, seed);
+        EXPECT_EQ(direct, painted) << "seed " << seed;
+        int outside = 0;
+        for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 64; ++x)
+                outside +=
+                    (x < 5 || x >= 60 || y < 4 || y >= 40) && direct[size_t(y * 64 + x)] != 0;
+        EXPECT_EQ(outside, 0) << "seed " << seed;
+    }
+}
+
 TEST(MemoryDC, ClipRegionLimitsDrawingAndClipBoxReportsIt) {
     MemoryDC m(20, 20);
     RECT box;
