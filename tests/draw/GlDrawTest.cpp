@@ -83,7 +83,9 @@ TEST(GlDraw, EachMarkStaysInsideItsHalfSizeBox) {
             EXPECT_EQ(c.dc.GetPixel(x, y), RGB(200, 100, 50));
             reach = std::max({reach, std::abs(x - 20), std::abs(y - 20)});
         }
-        if (type < 4) EXPECT_GE(reach, 4); // large marks reach beyond the small ones' box
+        if (type < 4) {
+            EXPECT_GE(reach, 4);
+        } // large marks reach beyond the small ones' box
     }
 }
 
@@ -173,7 +175,9 @@ TEST(GlDraw, EmptyOrMissingPointsDrawNothing) {
         TracedCanvas c;
         GlDraw().PolylineB(&c.dc, k.x, k.y, k.n, 255, 255, 255, k.line, k.mark, 1);
         EXPECT_TRUE(c.drawn().empty()) << k.n;
-        if (k.mark >= 0) EXPECT_TRUE(c.sink.lines().empty()) << k.n;
+        if (k.mark >= 0) {
+            EXPECT_TRUE(c.sink.lines().empty()) << k.n;
+        }
         EXPECT_EQ(c.dc.GetROP2(), R2_XORPEN);
     }
 }

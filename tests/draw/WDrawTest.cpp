@@ -111,7 +111,9 @@ TEST(WDraw, PolylineBMarksStayInsideTheirBox) {
         for (const auto& [x, y] : drawn)
             reach = std::max({reach, std::abs(x - 15), std::abs(y - 15)});
         EXPECT_LE(reach, 5) << type;
-        if (!drawn.empty()) EXPECT_GE(reach, 4) << type;
+        if (!drawn.empty()) {
+            EXPECT_GE(reach, 4) << type;
+        }
     }
 }
 

@@ -19,7 +19,9 @@ TEST(LineTo, StartPixelDrawnEndPixelLeftOut) {
         c.dc.LineTo(e);
         const size_t length = size_t(std::max(std::abs(e.x - 20), std::abs(e.y - 20)));
         EXPECT_EQ(c.drawn().size(), length); // zero length draws nothing
-        if (length) EXPECT_NE(c.dc.GetPixel(20, 20), RGB(0, 0, 0));
+        if (length) {
+            EXPECT_NE(c.dc.GetPixel(20, 20), RGB(0, 0, 0));
+        }
         EXPECT_EQ(c.dc.GetPixel(e.x, e.y), RGB(0, 0, 0));
         c.dc.SelectStockObject(BLACK_PEN);
     }

@@ -34,7 +34,9 @@ TEST(XorRedraw, WhiteInvertsWhatItCoversAndTwiceRestores) {
             const std::vector<COLORREF> once = c.pixels();
             EXPECT_NE(once, before);
             for (size_t i = 0; i < once.size(); ++i)
-                if (once[i] != before[i]) ASSERT_EQ(once[i], before[i] ^ 0xffffff) << i;
+                if (once[i] != before[i]) {
+                    ASSERT_EQ(once[i], before[i] ^ 0xffffff) << i;
+                }
             draw(c.dc);
             EXPECT_EQ(c.pixels(), before);
             c.dc.SetROP2(rop);
