@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when any is missing. Needs root (or sudo).
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libbenchmark-dev
           fonts-dejavu-core clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
