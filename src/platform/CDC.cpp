@@ -1,62 +1,30 @@
 #include "platform/CDC.h"
 
-#include <memory>
-#include <unordered_map>
+#include "platform/HandleMap.h"
 
-namespace {
-
-// A temporary wrapper never deletes the device context it shows.
-struct ReleaseTemporary {
-    void operator()(CDC* dc) const {
-        dc->m_hDC = dc->m_hAttribDC = nullptr;
-        delete dc;
-    }
+template <> struct WrapperTraits<CDC> {
+    static void setHandle(CDC* dc, HDC h) { dc->m_hDC = dc->m_hAttribDC = h; }
 };
-using Temporary = std::unique_ptr<CDC, ReleaseTemporary>;
-
-// Both maps live until the process ends, so wrappers destroyed at exit still find them.
-std::unordered_map<HDC, CDC*>& permanent() {
-    static auto* map = new std::unordered_map<HDC, CDC*>;
-    return *map;
-}
-std::unordered_map<HDC, Temporary>& temporary() {
-    static auto* map = new std::unordered_map<HDC, Temporary>;
-    return *map;
-}
-
-void dropTemporary(HDC h) {
-    temporary().erase(h);
-}
-
-} // namespace
+using Wrappers = HandleMap<HDC, CDC>;
 
 CDC::~CDC() {
     if (m_hDC) ::DeleteDC(Detach());
 }
 
 CDC* CDC::FromHandle(HDC h) {
-    if (!h) return nullptr;
-    auto it = permanent().find(h);
-    if (it != permanent().end()) return it->second;
-    auto& temp = temporary()[h];
-    if (!temp) {
-        temp.reset(new CDC);
-        temp->m_hDC = temp->m_hAttribDC = h;
-    }
-    return temp.get();
+    return Wrappers::find<CDC>(h);
 }
 
 BOOL CDC::Attach(HDC h) {
     if (!h) return FALSE;
-    dropTemporary(h);
     m_hDC = m_hAttribDC = h;
-    permanent()[h] = this;
+    Wrappers::attach(h, this);
     return TRUE;
 }
 
 HDC CDC::Detach() {
     HDC h = m_hDC;
-    if (h) permanent().erase(h);
+    if (h) Wrappers::detach(h);
     m_hDC = m_hAttribDC = nullptr;
     return h;
 }
@@ -68,7 +36,7 @@ BOOL CDC::CreateCompatibleDC(CDC* dc) {
 BOOL CDC::DeleteDC() {
     if (!m_hDC) return FALSE;
     HDC h = Detach();
-    dropTemporary(h);
+    Wrappers::forget(h);
     return ::DeleteDC(h);
 }
 

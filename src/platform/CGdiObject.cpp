@@ -1,37 +1,12 @@
 #include "platform/CGdiObject.h"
 
-#include <memory>
-#include <unordered_map>
-
 #include "platform/CDC.h"
+#include "platform/HandleMap.h"
 
-namespace {
-
-// A temporary wrapper never deletes what it shows.
-struct ReleaseTemporary {
-    void operator()(CGdiObject* o) const {
-        o->m_hObject = nullptr;
-        delete o;
-    }
+template <> struct WrapperTraits<CGdiObject> {
+    static void setHandle(CGdiObject* o, HGDIOBJ h) { o->m_hObject = h; }
 };
-using Temporary = std::unique_ptr<CGdiObject, ReleaseTemporary>;
-
-// Wrappers that hold a handle (Attach) and temporary wrappers made by FromHandle. Both maps live
-// until the process ends, so wrappers destroyed at exit still find them.
-std::unordered_map<HGDIOBJ, CGdiObject*>& permanent() {
-    static auto* map = new std::unordered_map<HGDIOBJ, CGdiObject*>;
-    return *map;
-}
-std::unordered_map<HGDIOBJ, Temporary>& temporary() {
-    static auto* map = new std::unordered_map<HGDIOBJ, Temporary>;
-    return *map;
-}
-
-void dropTemporary(HGDIOBJ h) {
-    temporary().erase(h);
-}
-
-} // namespace
+using Wrappers = HandleMap<HGDIOBJ, CGdiObject>;
 
 CGdiObject::~CGdiObject() {
     DeleteObject();
@@ -40,14 +15,13 @@ CGdiObject::~CGdiObject() {
 BOOL CGdiObject::Attach(HGDIOBJ h) {
     if (!h) return FALSE;
     m_hObject = h;
-    dropTemporary(h);
-    permanent()[h] = this;
+    Wrappers::attach(h, this);
     return TRUE;
 }
 
 HGDIOBJ CGdiObject::Detach() {
     HGDIOBJ h = m_hObject;
-    if (h) permanent().erase(h);
+    if (h) Wrappers::detach(h);
     m_hObject = nullptr;
     return h;
 }
@@ -55,7 +29,7 @@ HGDIOBJ CGdiObject::Detach() {
 BOOL CGdiObject::DeleteObject() {
     if (!m_hObject) return FALSE;
     HGDIOBJ h = Detach();
-    dropTemporary(h);
+    Wrappers::forget(h);
     return ::DeleteObject(h);
 }
 
@@ -64,16 +38,7 @@ BOOL CGdiObject::CreateStockObject(int index) {
 }
 
 template <class T> T* CGdiObject::fromHandleAs(HGDIOBJ h) {
-    if (!h) return nullptr;
-    auto it = permanent().find(h);
-    if (it != permanent().end())
-        if (auto* o = dynamic_cast<T*>(it->second)) return o;
-    auto& temp = temporary()[h];
-    if (!dynamic_cast<T*>(temp.get())) {
-        temp.reset(new T);
-        temp->m_hObject = h;
-    }
-    return static_cast<T*>(temp.get());
+    return Wrappers::find<T>(h);
 }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ h) {

@@ -1,5 +1,7 @@
 #include "render/Renderer.h"
 
+#include "model/CsvWriter.h"
+
 #include <new>
 
 // The comment list is shared by a renderer and its copies and freed with the last of them.
@@ -56,11 +58,7 @@ void Renderer::writeCsv(FILE* stream) {
 }
 
 int Renderer::writeCsv(const char* path) {
-    FILE* f = std::fopen(path, "w");
-    if (!f) return 0;
-    writeCsv(f);
-    std::fclose(f);
-    return 1;
+    return CsvWriter::toFile(path, [this](FILE* stream) { writeCsv(stream); });
 }
 
 int Renderer::isIcg() const {
