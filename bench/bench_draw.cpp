@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <vector>
@@ -138,6 +140,32 @@ double bandwidthFloorMs(Scene& s) {
     return best;
 }
 
+// Resident memory figures of this process from /proc/self/status, in bytes.
+long long statusBytes(const char* key) {
+    FILE* f = std::fopen("/proc/self/status", "r");
+    if (!f) return -1;
+    char line[256];
+    long long kb = -1;
+    const size_t n = std::strlen(key);
+    while (std::fgets(line, sizeof line, f))
+        if (std::strncmp(line, key, n) == 0) kb = std::atoll(line + n + 1);
+    std::fclose(f);
+    return kb * 1024;
+}
+
+// Peak memory added by one drawGraph: the high-water mark of resident memory is reset, the
+// drawing made, and the new mark compared with what was resident before. -1 where the kernel
+// does not allow the reset.
+double peakExtraBytes(Scene& scene, CDC& dc) {
+    FILE* f = std::fopen("/proc/self/clear_refs", "w");
+    if (!f) return -1;
+    const bool reset = std::fputs("5", f) >= 0;
+    if (std::fclose(f) != 0 || !reset) return -1;
+    const long long before = statusBytes("VmRSS:");
+    scene.r.drawGraph(&dc);
+    return double(statusBytes("VmHWM:") - before);
+}
+
 void drawAndCompare(benchmark::State& state, Scene& scene) {
     Surface surface;
     const double floor = floorMs(scene), bandwidth = bandwidthFloorMs(scene);
@@ -153,6 +181,8 @@ void drawAndCompare(benchmark::State& state, Scene& scene) {
     state.counters["ratio"] = ms / floor;
     state.counters["bw_floor_ms"] = bandwidth;
     state.counters["bw_ratio"] = ms / bandwidth;
+    const double vertices = double(scene.lines.size()) * scene.lines[0].nvertex;
+    state.counters["peak_extra_B_per_vertex"] = peakExtraBytes(scene, surface.dc) / vertices;
 }
 
 void BM_DrawOneSeries(benchmark::State& state) {
