@@ -77,7 +77,7 @@ TEST(MemoryDC, ExclusiveOrDrawnTwiceRestoresEveryPixel) {
     EXPECT_EQ(before, after);
     m.dc.SetROP2(oldRop);
     m.dc.SelectObject(old);
-    m.dc.SelectObject(static_cast<CBrush*>(oldBrush));
+    ::SelectObject(m.dc.m_hDC, oldBrush->m_hObject);
 }
 
 TEST(MemoryDC, LinesWrittenStraightIntoTheImageMatchThosePaintedThroughQt) {
