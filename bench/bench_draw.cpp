@@ -83,10 +83,8 @@ struct Surface {
     }
 };
 
-// The floor: map every vertex of every series with the renderer's formulas into two int arrays.
-double floorMs(Scene& s) {
-    const PlotLayout p(s.r.viewport, s.r.zoomScale, s.r.zoomOffset, s.cfg);
-    const VerticalRange range = VerticalRange::of(s.graph, false);
+// Best of three timed passes of map(vertices, n, xs, ys) over every series into two int arrays.
+template <class Map> double bestPassMs(Scene& s, Map map) {
     const int n = s.lines[0].nvertex;
     const auto xs = std::make_unique<int[]>(size_t(n));
     const auto ys = std::make_unique<int[]>(size_t(n));
@@ -94,10 +92,7 @@ double floorMs(Scene& s) {
     for (int run = 0; run < 3; ++run) {
         const auto start = Clock::now();
         for (const GcGLine& line : s.lines) {
-            for (int i = 0; i < n; ++i) {
-                xs[size_t(i)] = PlotLayout::rnd(p.x(line.vertex[i].x));
-                ys[size_t(i)] = PlotLayout::rnd(p.y(line.vertex[i].y, range, 0));
-            }
+            map(line.vertex, n, xs.get(), ys.get());
             benchmark::DoNotOptimize(xs.get());
             benchmark::DoNotOptimize(ys.get());
             benchmark::ClobberMemory();
@@ -108,6 +103,18 @@ double floorMs(Scene& s) {
     return best;
 }
 
+// The floor: every vertex mapped with the renderer's formulas and pixel rounding.
+double floorMs(Scene& s) {
+    const PlotLayout p(s.r.viewport, s.r.zoomScale, s.r.zoomOffset, s.cfg);
+    const VerticalRange range = VerticalRange::of(s.graph, false);
+    return bestPassMs(s, [&](const Vertex2D* v, int n, int* x, int* y) {
+        for (int i = 0; i < n; ++i) {
+            x[i] = PlotLayout::rnd(p.x(v[i].x));
+            y[i] = PlotLayout::rnd(p.y(v[i].y, range, 0));
+        }
+    });
+}
+
 // What memory bandwidth allows: the same pass with each mapping folded into one multiply and
 // add (no division, no clamping), so the compiler can vectorise it.
 double bandwidthFloorMs(Scene& s) {
@@ -116,28 +123,12 @@ double bandwidthFloorMs(Scene& s) {
     const double ax = p.pw / p.hr * p.zx, bx = (p.ox - p.h0 * p.pw / p.hr) * p.zx + p.L + 0.5;
     const double ay = -p.gh / range.r * p.zy,
                  by = p.B - (p.oy - range.lo / range.r * p.gh) * p.zy + 0.5;
-    const int n = s.lines[0].nvertex;
-    const auto xs = std::make_unique<int[]>(size_t(n));
-    const auto ys = std::make_unique<int[]>(size_t(n));
-    double best = 1e300;
-    for (int run = 0; run < 3; ++run) {
-        const auto start = Clock::now();
-        for (const GcGLine& line : s.lines) {
-            const Vertex2D* v = line.vertex;
-            int* __restrict x = xs.get();
-            int* __restrict y = ys.get();
-            for (int i = 0; i < n; ++i) {
-                x[i] = int(v[i].x * ax + bx);
-                y[i] = int(v[i].y * ay + by);
-            }
-            benchmark::DoNotOptimize(xs.get());
-            benchmark::DoNotOptimize(ys.get());
-            benchmark::ClobberMemory();
+    return bestPassMs(s, [&](const Vertex2D* v, int n, int* __restrict x, int* __restrict y) {
+        for (int i = 0; i < n; ++i) {
+            x[i] = int(v[i].x * ax + bx);
+            y[i] = int(v[i].y * ay + by);
         }
-        best =
-            std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    return best;
+    });
 }
 
 // Resident memory figures of this process from /proc/self/status, in bytes.
