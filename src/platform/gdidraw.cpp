@@ -18,7 +18,12 @@ COLORREF mixColor(const DeviceContext* dc, COLORREF c) {
 
 std::string pointsStr(const POINT* pts, int n) {
     std::string s;
-    for (int i = 0; i < n; ++i) s += (i ? ";" : "") + str(pts[i].x) + " " + str(pts[i].y);
+    for (int i = 0; i < n; ++i) {
+        if (i) s += ';';
+        s += str(pts[i].x);
+        s += ' ';
+        s += str(pts[i].y);
+    }
     return s;
 }
 
