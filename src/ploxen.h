@@ -10,6 +10,6 @@
 #include "model/GcGraphConfig.h"
 #include "model/ManInt.h"
 #include "model/Vertex2D.h"
+#include "render/Renderer.h"
 #include "util/BitOp.h"
 #include "view/DrawingArea.h"
-#include "render/Renderer.h"

@@ -6,6 +6,7 @@
 
 #include "platform/CDC.h"
 
+extern "C" {
 void com_WBkColor(CDC* dc, float red, float green, float blue);
 void com_WTextOut(CDC* dc, char* text, int x, int y, float red, float green, float blue);
 void com_WFillRect(CDC* dc, int x1, int y1, int x2, int y2, float red, float green, float blue);
@@ -19,3 +20,4 @@ void com_WPolylineA(CDC* dc, int x1, int y1, int x2, int y2, float red, float gr
 // over them.
 void com_WPolylineB(CDC* dc, int* x, int* y, int n, float red, float green, float blue,
                     int lineStyle, int markType);
+}

@@ -89,7 +89,9 @@ private:
     std::shared_ptr<CommentList> m_commentsOwner;
 };
 
+extern "C" {
 // Decimal exponent of the range [a, b]; *scale receives 10 to that power.
 int com_GLCalcGraphIndex(float a, float b, float* scale);
 // 1 when graduation values from start and step can be written as plain integers.
 int com_GLIsGraphGradInt(float start, float step);
+}

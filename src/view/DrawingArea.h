@@ -1,6 +1,6 @@
 // The com_GL drawing-area functions: one process-wide rectangle (x, y, width, height), starting
 // at (0, 0, 0, 0), and the calls of a buffered drawing protocol, which do nothing here because
-// drawing goes straight to the device context. Exported under their plain names.
+// drawing goes straight to the device context.
 #pragma once
 
 extern "C" {
