@@ -22,13 +22,11 @@ Grad autoGrad(double min, double max) {
 
 } // namespace
 
-TEST(AutoGrad, RoundsHalvesAwayFromZero) {
-    const double in[] = {2.5, -2.5, 2.49, 0.49, -0.5, 0, 9.5, -7.2};
-    const double out[] = {3, -3, 2, 0, -1, 0, 10, -7};
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(com_GLManInt(in[i]), out[i]) << in[i];
-}
-
 TEST(AutoGrad, ChoosesReadableSteps) {
+    const double rounded[][2] = {{2.5, 3},   {-2.5, -3}, {2.49, 2}, {0.49, 0},
+                                 {-0.5, -1}, {0, 0},     {9.5, 10}, {-7.2, -7}};
+    for (auto [in, out] : rounded) EXPECT_EQ(com_GLManInt(in), out) << in; // halves away from 0
+
     struct Case {
         double min, max, step, start;
         int small;
@@ -38,67 +36,53 @@ TEST(AutoGrad, ChoosesReadableSteps) {
         {3, 12.6, 2, 4, 2}, // mantissa rounds to 10: even first graduation
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.min << ".." << c.max);
         const Grad g = autoGrad(c.min, c.max);
-        EXPECT_DOUBLE_EQ(g.step, c.step) << c.min << ".." << c.max;
-        EXPECT_DOUBLE_EQ(g.start, c.start) << c.min << ".." << c.max;
-        EXPECT_EQ(g.small, c.small) << c.min << ".." << c.max;
+        EXPECT_DOUBLE_EQ(g.step, c.step);
+        EXPECT_DOUBLE_EQ(g.start, c.start);
+        EXPECT_EQ(g.small, c.small);
     }
-}
-
-TEST(AutoGrad, AxisVariantsUseTheGraphRanges) {
+    // The axis variants use the graph's own (ordered) ranges and keep them.
     GcGraph g;
     g.setVminVmax(5, -5);
     g.setHminHmax(250, 1250);
     g.setAutoVgrad();
     g.setAutoHgrad();
-    EXPECT_EQ(g.vlargeGradStart, -4);
-    EXPECT_EQ(g.vlargeGradStep, 2);
-    EXPECT_EQ(g.hlargeGradStart, 400);
-    EXPECT_EQ(g.hlargeGradStep, 200);
-    EXPECT_EQ(g.hmin, 250); // the range itself is kept
+    EXPECT_EQ((std::vector<double>{g.vlargeGradStart, g.vlargeGradStep, g.hlargeGradStart,
+                                   g.hlargeGradStep, g.hmin}),
+              (std::vector<double>{-4, 2, 400, 200, 250}));
 }
 
 TEST(AutoGrad, FirstGraduationIsTheFirstAtOrAboveMin) {
     std::mt19937_64 rng(7);
     std::uniform_real_distribution<double> exponent(-12, 12), position(-1000, 1000);
     for (int i = 0; i < 20000; ++i) {
-        const double span = std::pow(10.0, exponent(rng));
-        const double min = position(rng) * span;
+        const double span = std::pow(10.0, exponent(rng)), min = position(rng) * span;
         const Grad g = autoGrad(min, min + span);
         ASSERT_GT(g.step, 0);
         EXPECT_GE(g.start, min);
         EXPECT_LT(g.start - g.step, min + 1e-9 * g.step);
-        const double steps = span / g.step;
-        EXPECT_TRUE(steps >= 2.49 && steps <= 7.51) << min << " + " << span;
+        EXPECT_TRUE(span / g.step >= 2.49 && span / g.step <= 7.51) << min << " + " << span;
     }
 }
 
-TEST(AutoGrad, InvalidRangesLeaveTheOutputsUnchanged) {
+TEST(AutoGrad, InvalidRangesLeaveOutputsAloneAndExtremeOnesStayFinite) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double ranges[][2] = {
-        {1, 1},   {2, 1},    {nan, 1},   {0, nan},
-        {0, inf}, {-inf, 0}, {0, 5e-324}}; // the last one has no representable step
-    for (const auto& r : ranges) {
-        const Grad g = autoGrad(r[0], r[1]);
-        EXPECT_EQ(g.step, -1);
-        EXPECT_EQ(g.start, -1);
-        EXPECT_EQ(g.small, -1);
+    const double invalid[][2] = {{1, 1},   {2, 1},    {nan, 1},   {0, nan},
+                                 {0, inf}, {-inf, 0}, {0, 5e-324}}; // no representable step
+    for (auto [min, max] : invalid) {
+        const Grad g = autoGrad(min, max);
+        EXPECT_TRUE(g.step == -1 && g.start == -1 && g.small == -1) << min << ".." << max;
     }
-}
-
-TEST(AutoGrad, ExtremeRangesGiveFiniteGraduations) {
-    const double ranges[][2] = {{1e-300, 2e-300},
-                                {0, 1e300},
-                                {-DBL_MAX, DBL_MAX},
-                                {-1e-310, 1e-310},
-                                {0, 1e-320},
-                                {1e300, std::nextafter(1e300, DBL_MAX)},
-                                {-DBL_MAX, std::nextafter(-DBL_MAX, 0)}};
-    for (const auto& r : ranges) {
-        const Grad g = autoGrad(r[0], r[1]);
-        EXPECT_TRUE(std::isfinite(g.step) && g.step > 0) << r[0] << ".." << r[1];
-        EXPECT_TRUE(g.start >= r[0] && g.start <= r[1]) << r[0] << ".." << r[1];
+    const double up = std::nextafter(1e300, DBL_MAX), down = std::nextafter(-DBL_MAX, 0);
+    const double extreme[][2] = {{1e-300, 2e-300},  {0, 1e300},  {-DBL_MAX, DBL_MAX},
+                                 {-1e-310, 1e-310}, {0, 1e-320}, {1e300, up},
+                                 {-DBL_MAX, down}};
+    for (auto [min, max] : extreme) {
+        const Grad g = autoGrad(min, max);
+        EXPECT_TRUE(std::isfinite(g.step) && g.step > 0) << min << ".." << max;
+        EXPECT_TRUE(g.start >= min && g.start <= max) << min << ".." << max;
     }
     const Grad tiny = autoGrad(1e-300, 2e-300);
     EXPECT_DOUBLE_EQ(tiny.step, 2e-301);

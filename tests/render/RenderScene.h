@@ -1,9 +1,12 @@
-// Configurations and surfaces for the drawing tests: graphs built from plain vertex lists, and a
-// memory device context that records its calls, with readers for the texts and lines drawn.
+// Configurations and surfaces for the drawing, picking and comment tests: graphs built from plain
+// vertex lists, and a memory device context with a known font that records its calls, with readers
+// for the texts and lines drawn.
 #pragma once
 
 #include <cstdio>
+#include <cstring>
 #include <deque>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,6 +16,13 @@
 #include "render/Renderer.h"
 
 namespace render_test {
+
+using Lines = std::vector<std::string>;
+using Ints = std::vector<int>;
+constexpr double infinity = std::numeric_limits<double>::infinity();
+constexpr double notNumber = std::numeric_limits<double>::quiet_NaN();
+// The plot frame with the default margins on 400 x 300.
+inline const std::string frame = "Polyline(5,60 15;60 240;320 240;320 15;60 15)";
 
 struct GraphSpec {
     std::vector<std::vector<Vertex2D>> lines;
@@ -59,6 +69,14 @@ struct Scene {
     GcGLine& line(int g, int l) { return lines[size_t(g)][size_t(l)]; }
 };
 
+inline LOGFONTA logFont(int height, const char* face) {
+    LOGFONTA f{};
+    f.lfHeight = height;
+    f.lfWeight = FW_NORMAL;
+    std::strcpy(f.lfFaceName, face);
+    return f;
+}
+
 // A text drawn at (x, y), with the extent measured for it last.
 struct DrawnText {
     int x, y, w, h;
@@ -68,17 +86,39 @@ using At = std::pair<int, int>;
 
 struct Surface : Canvas {
     TraceSink sink;
+    CFont base;
 
-    explicit Surface(int w = 400, int h = 300) : Canvas(w, h) {}
+    explicit Surface(int w = 400, int h = 300) : Canvas(w, h) {
+        const LOGFONTA lf = logFont(-20, "Base");
+        base.CreateFontIndirect(&lf);
+        dc.SelectObject(&base);
+        dc.setTrace(&sink);
+    }
+    ~Surface() { dc.setTrace(nullptr); }
 
     void draw(Renderer& r) {
         sink.clear();
-        dc.setTrace(&sink);
         r.drawGraph(&dc);
-        dc.setTrace(nullptr);
     }
-    std::vector<std::string> lines(const std::vector<std::string>& names) const {
-        return sink.lines(names);
+    // Line pick; the outputs start at -7.
+    std::vector<int> lineAt(Renderer& r, int x, int y) {
+        int g = -7, l = -7;
+        const int ok = r.pickGraph(&dc, x, y, g, l);
+        return {ok, g, l};
+    }
+    CRect clipBox() {
+        RECT box;
+        dc.GetClipBox(&box);
+        return box;
+    }
+    HGDIOBJ font() const { return GetCurrentObject(dc, OBJ_FONT); }
+    CSize extent(const char* text, const LOGFONTA& lf) {
+        CFont f;
+        f.CreateFontIndirect(&lf);
+        CFont* old = dc.SelectObject(&f);
+        const CSize size = dc.GetTextExtent(text);
+        dc.SelectObject(old);
+        return size;
     }
     std::vector<DrawnText> texts(const std::string& text) const {
         std::vector<DrawnText> out;
