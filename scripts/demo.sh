@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the library and runs the demo, which writes its pictures
-# into the current folder (ploxen-demo*.bmp). No display is needed.
+# Installs what is missing, builds the library and runs the demo, which writes its picture into
+# the current folder (ploxen-demo.bmp, or the file named as the first argument). No display is
+# needed.
 set -euo pipefail
-here=$(pwd)
-cd "$(dirname "$0")/.."
-bash scripts/deps.sh
-cmake --preset default
-cmake --build --preset default -j"$(nproc)" --target drawbitmap
-cd "$here"
-"$OLDPWD/build/examples/drawbitmap/drawbitmap" "${1:-ploxen-demo.bmp}"
+repo=$(cd "$(dirname "$0")/.." && pwd)
+bash "$repo/scripts/deps.sh"
+cmake -S "$repo" --preset default
+cmake --build "$repo/build" -j"$(nproc)" --target drawbitmap
+"$repo/build/examples/drawbitmap/drawbitmap" "${1:-ploxen-demo.bmp}"
