@@ -132,6 +132,9 @@ QColor qtColor(COLORREF c);
 // points in one pixel column into at most four points; the pixels are those of the full polyline.
 class LinePixels;
 void drawReducedPolyline(LinePixels& line, const POINT* points, int count);
+// Coordinates are kept within +-2^28 before Qt's int arithmetic sees them: far beyond any
+// surface, yet sums and differences of two of them cannot overflow.
+int coord(long long v);
 QRect qtRect(const RECT& r); // the pixels left..right-1, top..bottom-1
 
 // Tracing helpers.

@@ -203,7 +203,8 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int xSrc, in
         trace(dc, "BitBlt",
               {str(x), str(y), str(width), str(height), str(xSrc), str(ySrc), str(long(rop))});
     if (width <= 0 || height <= 0) return TRUE;
-    QRect target(x, y, width, height);
+    const QRect target =
+        qtRect(RECT{x, y, LONG(coord((long long)x + width)), LONG(coord((long long)y + height))});
     QPainter::CompositionMode mode = QPainter::CompositionMode_Source;
     switch (rop) {
     case WHITENESS:
@@ -243,7 +244,8 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int xSrc, in
     if (!from || !from->surface) return FALSE;
     from->surface->beforeRead();
     // A copy, so that source and destination may be the same surface.
-    QImage part = from->surface->image.copy(QRect(xSrc, ySrc, width, height));
+    QImage part =
+        from->surface->image.copy(QRect(coord(xSrc), coord(ySrc), target.width(), target.height()));
     QPainter* p = painterFor(dc, false);
     if (!p) return FALSE;
     p->setCompositionMode(mode);
@@ -266,8 +268,9 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
     auto it = dibs().find(bits);
     if (it != dibs().end() && it->second->bitsStale) it->second->flushBits();
     // Source rectangle in top-down rows; a bottom-up bitmap counts ySrc from its bottom row.
-    QRect source(xSrc, h.biHeight > 0 ? H - (ySrc + srcHeight) : ySrc, srcWidth, srcHeight);
-    source = source.intersected(QRect(0, 0, W, H));
+    const long long top = h.biHeight > 0 ? (long long)H - ySrc - srcHeight : ySrc;
+    const QRect source = QRect(coord(xSrc), coord(top), coord(srcWidth), coord(srcHeight))
+                             .intersected(QRect(0, 0, W, H));
     if (source.isEmpty() || destWidth == 0 || destHeight == 0) return 0;
     QImage picture(source.size(), QImage::Format_RGB32);
     std::vector<QRgb> row(static_cast<size_t>(W));
@@ -279,15 +282,15 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
                   row.data(), h.biBitCount, info->bmiColors, tableSize(h));
         std::memcpy(picture.scanLine(y), row.data() + source.left(), size_t(source.width()) * 4);
     }
-    if (destWidth < 0 || destHeight < 0) {
-        picture = picture.mirrored(destWidth < 0, destHeight < 0);
-        if (destWidth < 0) xDest += destWidth, destWidth = -destWidth;
-        if (destHeight < 0) yDest += destHeight, destHeight = -destHeight;
-    }
+    if (destWidth < 0 || destHeight < 0) picture = picture.mirrored(destWidth < 0, destHeight < 0);
+    // The destination as left, top, width, height with a positive size.
+    long long dx = xDest, dy = yDest, dw = destWidth, dh = destHeight;
+    if (dw < 0) dx += dw, dw = -dw;
+    if (dh < 0) dy += dh, dh = -dh;
     QPainter* p = painterFor(dc, false);
     if (!p) return 0;
     p->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p->drawImage(QRect(xDest, yDest, destWidth, destHeight), picture);
+    p->drawImage(QRect(coord(dx), coord(dy), coord(dw), coord(dh)), picture);
     return source.height();
 }
 

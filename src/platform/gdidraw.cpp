@@ -173,6 +173,7 @@ BOOL boxShape(HDC hdc, const char* name, int l, int t, int r, int b, Draw draw) 
     DeviceContext* dc = dcFrom(hdc);
     if (!dc) return FALSE;
     if (tracing(dc)) trace(dc, name, {str(l), str(t), str(r), str(b)});
+    l = coord(l), t = coord(t), r = coord(r), b = coord(b);
     if (l > r) std::swap(l, r);
     if (t > b) std::swap(t, b);
     if (r - l < 2 || b - t < 2) return TRUE;
@@ -237,17 +238,17 @@ int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     GdiObject* b = objectAs<BrushObject>(brush, Kind::Brush);
     if (!dc || !rect || !b) return 0;
     if (tracing(dc)) trace(dc, "FrameRect", {rectStr(*rect), describe(b)});
-    const RECT& r = *rect;
-    if (r.right <= r.left || r.bottom <= r.top) return 1;
+    if (rect->right <= rect->left || rect->bottom <= rect->top) return 1;
+    const QRect box = qtRect(*rect);
     QBrush fill = qtBrush(dc, b);
     QPainter* p = painterFor(dc, false);
     if (!p || fill.style() == Qt::NoBrush) return 1;
     // A one-pixel border inside the rectangle.
-    int w = r.right - r.left, h = r.bottom - r.top;
-    p->fillRect(QRect(r.left, r.top, w, 1), fill.color());
-    p->fillRect(QRect(r.left, r.bottom - 1, w, 1), fill.color());
-    p->fillRect(QRect(r.left, r.top, 1, h), fill.color());
-    p->fillRect(QRect(r.right - 1, r.top, 1, h), fill.color());
+    const int w = box.width(), h = box.height();
+    p->fillRect(QRect(box.left(), box.top(), w, 1), fill.color());
+    p->fillRect(QRect(box.left(), box.bottom(), w, 1), fill.color());
+    p->fillRect(QRect(box.left(), box.top(), 1, h), fill.color());
+    p->fillRect(QRect(box.right(), box.top(), 1, h), fill.color());
     return 1;
 }
 

@@ -1,6 +1,7 @@
 // Handles, stock objects, object creation and deletion, and the trace helpers.
 #include <QApplication>
 #include <QFontMetrics>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -234,8 +235,14 @@ QColor qtColor(COLORREF c) {
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
+int coord(long long v) {
+    constexpr long long limit = 1LL << 28;
+    return int(std::clamp(v, -limit, limit));
+}
+
 QRect qtRect(const RECT& r) {
-    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    const int l = coord(r.left), t = coord(r.top);
+    return QRect(l, t, coord(r.right) - l, coord(r.bottom) - t);
 }
 
 } // namespace gdi

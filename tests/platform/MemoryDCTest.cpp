@@ -1,6 +1,7 @@
 // Memory device contexts and bitmaps: drawing lands where the platform puts it and reads back.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -197,4 +198,31 @@ TEST(MemoryDC, TextIsMeasuredInTheSelectedFontAndTraced) {
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "SelectObject(font(-20,0,0,0,700,0,0,0,0,0,0,0,32,FONT))");
     EXPECT_EQ(lines[1], "TextOut(10,10,Hello)");
+}
+
+TEST(MemoryDC, ExtremeCoordinatesDrawWhatShowsAndNeverOverflow) {
+    MemoryDC m(16, 16);
+    const int lo = INT_MIN, hi = INT_MAX;
+    CBrush white(RGB(255, 255, 255));
+    RECT all{lo, lo, hi, hi};
+    m.dc.FillRect(&all, &white);
+    EXPECT_EQ(countColor(m.dc, 16, 16, RGB(255, 255, 255)), 256);
+    m.dc.FillSolidRect(&all, RGB(0, 0, 0));
+    m.dc.FrameRect(&all, &white);
+    m.dc.Rectangle(lo, lo, hi, hi);
+    m.dc.Ellipse(hi, hi, lo, lo);
+    m.dc.MoveTo(lo, lo), m.dc.LineTo(hi, hi);
+    CPen pen(PS_SOLID, 1, RGB(0, 255, 0));
+    CPen* old = m.dc.SelectObject(&pen);
+    POINT far[] = {{lo, 3}, {hi, 3}, {3, lo}, {3, hi}};
+    m.dc.Polyline(far, 4);
+    m.dc.SelectObject(old);
+    EXPECT_EQ(m.dc.GetPixel(9, 3), RGB(0, 255, 0)); // the horizontal line crossed row 3
+    EXPECT_EQ(m.dc.GetPixel(3, 9), RGB(0, 255, 0)); // and the vertical one column 3
+    m.dc.BitBlt(lo, lo, hi, hi, &m.dc, hi, lo, SRCCOPY);
+    BITMAPINFO info{};
+    info.bmiHeader = {40, 2, 2, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    unsigned char bits[16] = {};
+    StretchDIBits(m.dc.m_hDC, lo, hi, lo, lo, lo, hi, hi, lo, bits, &info, DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(m.dc.m_hDC, 0, 0, hi, hi, 0, 0, 2, 2, bits, &info, DIB_RGB_COLORS, SRCCOPY);
 }
