@@ -55,32 +55,6 @@ TEST(MemoryDC, RectangleOutlinesWithPenAndFillsInsideWithBrush) {
     EXPECT_EQ(oldPen->m_hObject, GetStockObject(BLACK_PEN));
 }
 
-TEST(MemoryDC, ExclusiveOrDrawnTwiceRestoresEveryPixel) {
-    MemoryDC m(40, 30);
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) m.dc.SetPixel(x, y, RGB(x * 6, y * 8, (x * y) & 255));
-    std::vector<COLORREF> before;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) before.push_back(m.dc.GetPixel(x, y));
-    CPen white(PS_SOLID, 1, RGB(255, 255, 255));
-    CPen* old = m.dc.SelectObject(&white);
-    int oldRop = m.dc.SetROP2(R2_XORPEN);
-    CGdiObject* oldBrush = m.dc.SelectStockObject(NULL_BRUSH);
-    for (int pass = 0; pass < 2; ++pass) {
-        POINT pts[] = {{1, 1}, {35, 20}, {35, 2}, {3, 28}, {3, 3}};
-        m.dc.Polyline(pts, 5);
-        m.dc.MoveTo(0, 15), m.dc.LineTo(39, 15);
-        m.dc.Rectangle(5, 5, 30, 25);
-    }
-    std::vector<COLORREF> after;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) after.push_back(m.dc.GetPixel(x, y));
-    EXPECT_EQ(before, after);
-    m.dc.SetROP2(oldRop);
-    m.dc.SelectObject(old);
-    ::SelectObject(m.dc.m_hDC, oldBrush->m_hObject);
-}
-
 TEST(MemoryDC, LinesWrittenStraightIntoTheImageMatchThosePaintedThroughQt) {
     // Copy mode under a rectangular clip writes pixels directly; a merge onto black goes through
     // the painter. Both must give the same pixels, inside the clip only.

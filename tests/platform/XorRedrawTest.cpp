@@ -12,6 +12,8 @@ TEST(XorRedraw, WhiteInvertsWhatItCoversAndTwiceRestores) {
     const POINT pts[] = {{2, 3}, {40, 3}, {40, 3}, {40, 20}, {5, 44}, {5, 10}, {30, 30}, {30, 29}};
     const std::vector<std::pair<std::string, std::function<void(CDC&)>>> shapes = {
         {"Polyline", [&](CDC& dc) { dc.Polyline(pts, 8); }},
+        {"LineTo", [](CDC& dc) { dc.MoveTo(0, 15), dc.LineTo(47, 16); }},
+        {"Rectangle", [](CDC& dc) { dc.Rectangle(5, 5, 30, 25); }},
         {"Ellipse", [](CDC& dc) { dc.Ellipse(10, 2, 44, 28); }},
         {"Polygon", [&](CDC& dc) { dc.Polygon(pts, 5); }},
         {"Arc", [](CDC& dc) { dc.Arc(3, 3, 40, 40, 3, 3, 3, 3); }},
