@@ -49,16 +49,18 @@ benchmark::Counter perVertex() {
 // picked or drawn.
 constexpr int pointerX = 500, pointerY = 100;
 
-void BM_pickVertex(benchmark::State& state) {
+// The vertex pick (no device context, so nothing is drawn) in a graph or a histogram.
+void BM_pickVertex(benchmark::State& state, GcGraphConfig::TYPE type) {
     Scene& s = scene();
-    s.cfg.type = GcGraphConfig::GRAPH;
+    s.cfg.type = type;
     for (auto _ : state) {
         int g = 0, l = 0, v = 0;
         benchmark::DoNotOptimize(s.renderer.pickGraph(nullptr, pointerX, pointerY, g, l, v));
     }
     state.counters["per_vertex"] = perVertex();
 }
-BENCHMARK(BM_pickVertex)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_pickVertex, graph, GcGraphConfig::GRAPH)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_pickVertex, bar, GcGraphConfig::HISTON)->Unit(benchmark::kMillisecond);
 
 void BM_pickLine(benchmark::State& state) {
     Scene& s = scene();
@@ -70,17 +72,6 @@ void BM_pickLine(benchmark::State& state) {
     state.counters["per_vertex"] = perVertex();
 }
 BENCHMARK(BM_pickLine)->Unit(benchmark::kMillisecond);
-
-void BM_pickBar(benchmark::State& state) {
-    Scene& s = scene();
-    s.cfg.type = GcGraphConfig::HISTON;
-    for (auto _ : state) {
-        int g = 0, l = 0, v = 0;
-        benchmark::DoNotOptimize(s.renderer.pickGraph(nullptr, pointerX, pointerY, g, l, v));
-    }
-    state.counters["per_vertex"] = perVertex();
-}
-BENCHMARK(BM_pickBar)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -47,26 +47,12 @@ TEST(WDraw, FirstFiveAreTheGlDrawPrimitives) {
 
 TEST(WDraw, PolylineBDrawsMarksThenLine) {
     TracedCanvas c;
-    com_WPolylineB(&c.dc, x2, y2, 2, 0.0f, 0.0f, 1.0f, 2, 0);
+    com_WPolylineB(&c.dc, x2, y2, 2, 0.0f, 0.0f, 1.0f, 2, 1);
     const Lines expected = {"SetROP2(13)",
                             "SelectObject(pen(0,1,RGB(0,0,255)))",
                             "SelectObject(brush(RGB(0,0,255)))",
-                            "MoveTo(7,7)",
-                            "LineTo(13,13)",
-                            "MoveTo(7,13)",
-                            "LineTo(13,7)",
-                            "MoveTo(5,10)",
-                            "LineTo(15,10)",
-                            "MoveTo(10,5)",
-                            "LineTo(10,15)",
-                            "MoveTo(17,9)",
-                            "LineTo(23,15)",
-                            "MoveTo(17,15)",
-                            "LineTo(23,9)",
-                            "MoveTo(15,12)",
-                            "LineTo(25,12)",
-                            "MoveTo(20,7)",
-                            "LineTo(20,17)",
+                            "Ellipse(5,5,15,15)",
+                            "Ellipse(15,7,25,17)",
                             kHostPen,
                             kHostBrush,
                             "SelectObject(pen(2,1,RGB(0,0,255)))",
@@ -77,12 +63,14 @@ TEST(WDraw, PolylineBDrawsMarksThenLine) {
 }
 
 TEST(WDraw, PolylineBMarksAndPenStyles) {
-    const std::vector<std::pair<int, Lines>> marks = {{-1, {}},
-                                                      {1, {"Ellipse(5,5,15,15)"}},
-                                                      {2, {"Rectangle(5,5,15,15)"}},
-                                                      {3, {"Polygon(3,10 5;5 15;15 15)"}},
-                                                      {4, {}},
-                                                      {-2, {}}};
+    const std::vector<std::pair<int, Lines>> marks = {
+        {-1, {}},
+        {0, {"MoveTo(7,7)", "MoveTo(7,13)", "MoveTo(5,10)", "MoveTo(10,5)"}},
+        {1, {"Ellipse(5,5,15,15)"}},
+        {2, {"Rectangle(5,5,15,15)"}},
+        {3, {"Polygon(3,10 5;5 15;15 15)"}},
+        {4, {}},
+        {-2, {}}};
     for (const auto& [type, calls] : marks) {
         TracedCanvas c;
         com_WPolylineB(&c.dc, x2, y2, 1, 1.0f, 0.0f, 0.0f, 0, type);
