@@ -1,5 +1,6 @@
 #include "platform/LinePixels.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace gdi {
@@ -7,6 +8,7 @@ namespace gdi {
 LinePixels::LinePixels(QPainter& painter, QRect bounds, std::vector<int> pattern)
     : m_painter(painter), m_bounds(bounds), m_pattern(std::move(pattern)) {
     if (!m_pattern.empty()) m_dashLeft = m_pattern[0];
+    for (int run : m_pattern) m_period += run;
     m_points.reserve(4096);
 }
 
@@ -33,6 +35,17 @@ void LinePixels::plot(long long x, long long y) {
     if (m_points.size() == m_points.capacity()) flush();
 }
 
+void LinePixels::skip(long long steps) {
+    if (m_pattern.empty() || steps <= 0) return;
+    steps %= m_period; // whole periods leave the pattern where it was
+    while (steps >= m_dashLeft) {
+        steps -= m_dashLeft;
+        m_dash = (m_dash + 1) % m_pattern.size();
+        m_dashLeft = m_pattern[m_dash];
+    }
+    m_dashLeft -= steps;
+}
+
 void LinePixels::flush() {
     if (!m_points.empty()) m_painter.drawPoints(m_points.data(), int(m_points.size()));
     m_points.clear();
@@ -50,18 +63,14 @@ void LinePixels::segment(QPoint a, QPoint b) {
     const int minorStep = (xMajor ? dy : dx) > 0 ? 1 : -1;
     const long long majorStart = xMajor ? a.x() : a.y(), minorStart = xMajor ? a.y() : a.x();
 
-    // Only the steps whose major coordinate lies on the surface can show (styled pens must walk
-    // every step to keep their pattern, so they are not shortened).
-    long long k0 = 0, k1 = major; // steps k0 .. k1-1
-    if (m_pattern.empty()) {
-        const long long lo = xMajor ? m_bounds.left() : m_bounds.top();
-        const long long hi = xMajor ? m_bounds.right() : m_bounds.bottom();
-        long long first = majorStep > 0 ? lo - majorStart : majorStart - hi;
-        long long last = majorStep > 0 ? hi - majorStart : majorStart - lo;
-        k0 = std::max(k0, first);
-        k1 = std::min(k1, last + 1);
-        if (k0 >= k1) return;
-    }
+    // Only the steps whose major coordinate lies on the surface can show; a styled pen's
+    // pattern still advances over the others, so dashes keep their places.
+    const long long lo = xMajor ? m_bounds.left() : m_bounds.top();
+    const long long hi = xMajor ? m_bounds.right() : m_bounds.bottom();
+    const long long first = majorStep > 0 ? lo - majorStart : majorStart - hi;
+    const long long last = majorStep > 0 ? hi - majorStart : majorStart - lo;
+    const long long k0 = std::clamp(first, 0LL, major), k1 = std::clamp(last + 1, k0, major);
+    skip(k0);
     // Error term of step k: numerator 2*k*minor + major over 2*major.
     const __int128 den = (__int128)2 * major;
     __int128 num = (__int128)2 * k0 * minor + major;
@@ -77,6 +86,7 @@ void LinePixels::segment(QPoint a, QPoint b) {
         r += add;
         if (r >= full) r -= full, ++q;
     }
+    skip(major - k1);
 }
 
 } // namespace gdi

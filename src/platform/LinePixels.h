@@ -24,12 +24,14 @@ public:
 
 private:
     void plot(long long x, long long y);
+    void skip(long long steps); // advances the dash pattern over steps that cannot show
 
     QPainter& m_painter;
     QRect m_bounds;
     std::vector<int> m_pattern;
     size_t m_dash = 0; // index into the pattern
     long long m_dashLeft = 0;
+    long long m_period = 0; // sum of the pattern's run lengths
     std::vector<QPoint> m_points;
     QImage* m_image = nullptr;
     QRgb m_color = 0;

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "draw/Canvas.h"
 
@@ -25,4 +28,40 @@ TEST(LineTo, StartPixelDrawnEndPixelLeftOut) {
         EXPECT_EQ(c.dc.GetPixel(e.x, e.y), RGB(0, 0, 0));
         c.dc.SelectStockObject(BLACK_PEN);
     }
+}
+
+// A styled line that starts or ends off the surface keeps its dashes where they would be if the
+// whole line were visible, and lines reaching far off the surface cost only their visible part.
+TEST(LineTo, DashesKeepTheirPlaceOffTheSurface) {
+    const POINT path[] = {{-530, 3}, {17, 12}, {29, 37}, {29, 900}, {-2, 5}, {25, -700}, {60, 20}};
+    const int shift = 600; // moves the whole path onto a wide canvas
+    for (int style : {PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT}) {
+        SCOPED_TRACE("style " + std::to_string(style));
+        CPen pen(style, 1, RGB(255, 255, 255));
+        Canvas small(40, 40), wide(1400, 1700);
+        std::vector<POINT> shifted;
+        for (POINT p : path)
+            shifted.push_back({p.x + shift, p.y + shift});
+        small.dc.SelectObject(&pen);
+        wide.dc.SelectObject(&pen);
+        small.dc.Polyline(path, int(std::size(path)));
+        wide.dc.Polyline(shifted.data(), int(shifted.size()));
+        std::set<std::pair<int, int>> expected;
+        for (auto [x, y] : wide.drawn())
+            if (x >= shift && x < shift + 40 && y >= shift && y < shift + 40)
+                expected.insert({x - shift, y - shift});
+        EXPECT_FALSE(expected.empty());
+        EXPECT_EQ(small.drawn(), expected);
+        small.dc.SelectStockObject(BLACK_PEN);
+        wide.dc.SelectStockObject(BLACK_PEN);
+    }
+    Canvas c(40, 40);
+    CPen dashed(PS_DASH, 1, RGB(255, 255, 255));
+    c.dc.SelectObject(&dashed);
+    std::vector<POINT> far;
+    for (int i = 0; i < 2000; ++i)
+        far.push_back({i % 2 ? 1 << 28 : -(1 << 28), 5 + i % 30});
+    c.dc.Polyline(far.data(), int(far.size()));
+    EXPECT_FALSE(c.drawn().empty());
+    c.dc.SelectStockObject(BLACK_PEN);
 }
