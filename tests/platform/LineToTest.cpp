@@ -40,8 +40,7 @@ TEST(LineTo, DashesKeepTheirPlaceOffTheSurface) {
         CPen pen(style, 1, RGB(255, 255, 255));
         Canvas small(40, 40), wide(1400, 1700);
         std::vector<POINT> shifted;
-        for (POINT p : path)
-            shifted.push_back({p.x + shift, p.y + shift});
+        for (POINT p : path) shifted.push_back({p.x + shift, p.y + shift});
         small.dc.SelectObject(&pen);
         wide.dc.SelectObject(&pen);
         small.dc.Polyline(path, int(std::size(path)));
@@ -59,8 +58,7 @@ TEST(LineTo, DashesKeepTheirPlaceOffTheSurface) {
     CPen dashed(PS_DASH, 1, RGB(255, 255, 255));
     c.dc.SelectObject(&dashed);
     std::vector<POINT> far;
-    for (int i = 0; i < 2000; ++i)
-        far.push_back({i % 2 ? 1 << 28 : -(1 << 28), 5 + i % 30});
+    for (int i = 0; i < 2000; ++i) far.push_back({i % 2 ? 1 << 28 : -(1 << 28), 5 + i % 30});
     c.dc.Polyline(far.data(), int(far.size()));
     EXPECT_FALSE(c.drawn().empty());
     c.dc.SelectStockObject(BLACK_PEN);
