@@ -56,10 +56,12 @@ struct PlotLayout {
     static double clamped(double v) {
         return v > -coordLimit ? (v < coordLimit ? v : coordLimit) : -coordLimit;
     }
-    static int rnd(double v) {
-        v = clamped(v);
-        const int t = int(v);
-        return v - t >= 0.5 ? t + 1 : t;
+    static int rnd(double v) { return rndInRange(clamped(v)); }
+    // The same for a value already known to lie within +-coordLimit, in a form the compiler
+    // vectorises.
+    static int rndInRange(double v) {
+        const double t = double(int(v));
+        return int(t + (v - t >= 0.5 ? 1.0 : 0.0));
     }
     // Truncation toward zero, clamped the same way.
     static int trunc(double v) { return int(clamped(v)); }

@@ -13,6 +13,10 @@ namespace {
 // int conversion and the device's own arithmetic.
 constexpr double farMargin = 1e6;
 
+// Vertices mapped per pass of drawPolyline; the block's coordinates stay in the first-level
+// cache.
+constexpr int blockSize = 256;
+
 bool finite(const Vertex2D& v) {
     return std::isfinite(v.x) && std::isfinite(v.y);
 }
@@ -40,7 +44,9 @@ struct Renderer::StripMap {
         : h0(p.h0), hr(p.hr), pw(p.pw), ox(p.ox), zx(p.zx), L(p.L), B(p.B), lo(range.lo),
           r(range.r), k(k), gh(p.gh), oy(p.oy), zy(p.zy), base(p.stripBottom(k)), sT(sT),
           R1(p.R + 1), sB1(sB + 1), boxL(L - farMargin), boxR(R1 + farMargin), boxT(sT - farMargin),
-          boxB(sB1 + farMargin) {}
+          boxB(sB1 + farMargin),
+          roundable(L > -PlotLayout::coordLimit && R1 < PlotLayout::coordLimit &&
+                    sT > -PlotLayout::coordLimit && sB1 < PlotLayout::coordLimit) {}
 
     double h0, hr, pw, ox, zx, L, B, lo, r;
     int k;
@@ -49,6 +55,7 @@ struct Renderer::StripMap {
     double sT;   // strip top clamped to the plot
     double R1, sB1;
     double boxL, boxR, boxT, boxB;
+    bool roundable;
 
     double x(double u) const { return ((u - h0) * pw / hr + ox) * zx + L; }
     double y(double v) const { return B - (((v - lo) / r + k) * gh + oy) * zy; }
@@ -58,6 +65,33 @@ struct Renderer::StripMap {
     }
     long double yWide(double v) const {
         return B - (((static_cast<long double>(v) - lo) / r + k) * gh + oy) * zy;
+    }
+    // x() and y() of n vertices.
+    void mapX(const Vertex2D* v, int n, double* __restrict out) const {
+        for (int i = 0; i < n; ++i) out[i] = x(v[i].x);
+    }
+    void mapY(const Vertex2D* v, int n, double* __restrict out) const {
+        for (int i = 0; i < n; ++i) out[i] = y(v[i].y);
+    }
+    // Whether the n device x all lie left of the strip, or all right of it. (Counting in
+    // doubles lets the compiler vectorise the loop; the counts are exact.)
+    bool allLeftOrRight(const double* xs, int n) const {
+        double left = 0, right = 0;
+        for (int i = 0; i < n; ++i) {
+            left += xs[i] < L ? 1.0 : 0.0;
+            right += xs[i] > R1 ? 1.0 : 0.0;
+        }
+        return left == n || right == n;
+    }
+    // Whether the n points all lie in the strip's rectangle (NaN does not), which itself lies
+    // where the fast rounding applies.
+    bool allInside(const double* xs, const double* ys, int n) const {
+        if (!roundable) return false;
+        double outside = 0;
+        for (int i = 0; i < n; ++i)
+            outside += (xs[i] >= L ? 0.0 : 1.0) + (xs[i] <= R1 ? 0.0 : 1.0) +
+                       (ys[i] >= sT ? 0.0 : 1.0) + (ys[i] <= sB1 ? 0.0 : 1.0);
+        return outside == 0;
     }
     bool inBox(double x, double y) const {
         return x >= boxL && x <= boxR && y >= boxT && y <= boxB;
@@ -185,35 +219,42 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         }
     };
 
-    double x0 = m.x(v[0].x), y0 = 0;
-    bool haveY0 = false, in0 = false;
-    for (int i = 1; i < n; ++i) {
-        const double x1 = m.x(v[i].x);
-        // Most culled segments are decided by x alone, before mapping any y.
-        if ((x0 < m.L && x1 < m.L) || (x0 > m.R1 && x1 > m.R1)) {
+    // Vertices are mapped a block at a time, in loops the compiler vectorises. A block whose
+    // vertices all lie on one side of the strip is one culled stretch; one whose vertices all
+    // lie inside the strip's rectangle is one stretch of the run, rounded in a single pass.
+    // Other blocks go segment by segment.
+    double X[blockSize + 1], Y[blockSize + 1]; // vertices s-1 .. e-1 of the block
+    for (int s = 1; s < n; s += blockSize) {
+        const int len = std::min(n - s, blockSize) + 1;
+        m.mapX(v + s - 1, len, X);
+        if (m.allLeftOrRight(X, len)) {
             flush();
-            x0 = x1;
-            haveY0 = false;
             continue;
         }
-        if (!haveY0) {
-            y0 = m.y(v[i - 1].y);
-            in0 = m.inBox(x0, y0);
+        m.mapY(v + s - 1, len, Y);
+        if (m.allInside(X, Y, len)) {
+            if (count == 0) push(X[0], Y[0]);
+            for (int j = 1; j < len; ++j) xs[count + j - 1] = PlotLayout::rndInRange(X[j]);
+            for (int j = 1; j < len; ++j) ys[count + j - 1] = PlotLayout::rndInRange(Y[j]);
+            count += len - 1;
+            continue;
         }
-        const double y1 = m.y(v[i].y);
-        const bool in1 = m.inBox(x1, y1);
-        if (!in0 || !in1) {
-            farSegment(i, x0, y0, in0, x1, y1, in1);
-        } else if (m.culled(x0, y0, x1, y1)) {
-            flush();
-        } else {
-            if (count == 0) push(x0, y0);
-            push(x1, y1);
+        for (int j = 1; j < len; ++j) {
+            const double x0 = X[j - 1], y0 = Y[j - 1], x1 = X[j], y1 = Y[j];
+            if ((x0 < m.L && x1 < m.L) || (x0 > m.R1 && x1 > m.R1)) {
+                flush();
+                continue;
+            }
+            const bool in0 = m.inBox(x0, y0), in1 = m.inBox(x1, y1);
+            if (!in0 || !in1)
+                farSegment(s + j - 1, x0, y0, in0, x1, y1, in1);
+            else if (m.culled(x0, y0, x1, y1))
+                flush();
+            else {
+                if (count == 0) push(x0, y0);
+                push(x1, y1);
+            }
         }
-        x0 = x1;
-        y0 = y1;
-        in0 = in1;
-        haveY0 = true;
     }
     flush();
 }
