@@ -8,6 +8,8 @@
 #include "platform/LinePixels.h"
 #include "platform/gdi_p.h"
 
+#include <algorithm>
+
 namespace gdi {
 namespace {
 
@@ -36,22 +38,40 @@ void drawReducedPolyline(LinePixels& line, const POINT* pts, int n) {
     while (i < n) {
         // One run: the consecutive points i..j-1 that share a column.
         const LONG x = pts[i].x;
-        LONG first = pts[i].y, lo = first, hi = first, last = first;
-        bool loLeft = false, hiLeft = false; // left again by a later segment of the run
         int j = i + 1;
-        for (; j < n && pts[j].x == x; ++j) {
-            LONG y = pts[j].y;
-            if (y != last) {
-                if (last == lo) loLeft = true;
-                if (last == hi) hiLeft = true;
+        while (j < n && pts[j].x == x) ++j;
+        const LONG first = pts[i].y, last = pts[j - 1].y;
+        LONG lo = first, hi = first;
+        if (j < n) {
+            // The next segment starts on the last point: the span is all that matters.
+            for (int k = i + 1; k < j; ++k) {
+                lo = std::min(lo, pts[k].y);
+                hi = std::max(hi, pts[k].y);
+            }
+            out.add(QPoint(x, first));
+            out.add(QPoint(x, lo));
+            out.add(QPoint(x, hi));
+            out.add(QPoint(x, last));
+            i = j;
+            continue;
+        }
+        // The polyline's last run, whose last pixel is left undrawn unless an earlier segment
+        // of the run covers it.
+        bool loLeft = false, hiLeft = false; // left again by a later segment of the run
+        LONG previous = first;
+        for (int k = i + 1; k < j; ++k) {
+            const LONG y = pts[k].y;
+            if (y != previous) {
+                if (previous == lo) loLeft = true;
+                if (previous == hi) hiLeft = true;
             }
             if (y < lo) lo = y, loLeft = false;
             if (y > hi) hi = y, hiLeft = false;
-            last = y;
+            previous = y;
         }
         out.add(QPoint(x, first));
-        if (j < n || (last != lo && last != hi) || lo == hi) {
-            // The next segment starts on the last point, or the last point lies inside the span.
+        if ((last != lo && last != hi) || lo == hi) {
+            // The last point lies inside the span.
             out.add(QPoint(x, lo));
             out.add(QPoint(x, hi));
         } else if (last == hi) {
