@@ -3,10 +3,12 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +42,15 @@ struct FontObject : GdiObject {
     FontObject() : GdiObject(Kind::Font) {}
     LOGFONTA logFont{};
     QFont font;
+    // The font's metrics, made on first use: a font does not change once created, and labels
+    // are measured and drawn by the thousand.
+    const QFontMetrics& metrics() const {
+        if (!m_metrics) m_metrics.emplace(font);
+        return *m_metrics;
+    }
+
+private:
+    mutable std::optional<QFontMetrics> m_metrics;
 };
 
 struct RegionObject : GdiObject {

@@ -24,15 +24,22 @@ void drawText(DeviceContext* dc, int x, int y, const QString& s, const QRect* cl
     QPainter* p = painterFor(dc, false);
     if (!p || s.isEmpty()) return;
     const FontObject* f = fontOf(dc);
-    QFontMetrics fm(f->font);
+    const QFontMetrics& fm = f->metrics();
+    p->setFont(f->font);
+    p->setPen(qtColor(dc->textColor));
+    if (!clip && !f->logFont.lfEscapement) {
+        // The common case, without the cost of saving and restoring the painter's state.
+        if (dc->bkMode == OPAQUE)
+            p->fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), qtColor(dc->bkColor));
+        p->drawText(x, y + fm.ascent(), s);
+        return;
+    }
     p->save();
     if (clip) p->setClipRect(*clip, p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     p->translate(x, y);
     if (f->logFont.lfEscapement) p->rotate(-f->logFont.lfEscapement / 10.0);
     if (dc->bkMode == OPAQUE)
         p->fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), qtColor(dc->bkColor));
-    p->setFont(f->font);
-    p->setPen(qtColor(dc->textColor));
     p->drawText(0, fm.ascent(), s);
     p->restore();
 }
@@ -71,7 +78,7 @@ int DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format) {
     if (length < 0) length = int(std::strlen(text));
     QString s = latin1(text, length);
     if (tracing(dc)) trace(dc, "DrawText", {s.toStdString(), rectStr(*rect), str(long(format))});
-    QFontMetrics fm(fontOf(dc)->font);
+    const QFontMetrics& fm = fontOf(dc)->metrics();
     QStringList lines = (format & DT_SINGLELINE) ? QStringList{s} : s.split('\n');
     int h = fm.height(), total = h * int(lines.size()), widest = 0;
     for (const QString& line : lines) widest = std::max(widest, fm.horizontalAdvance(line));
@@ -105,7 +112,7 @@ BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size) {
     DeviceContext* dc = dcFrom(hdc);
     if (!dc || !size || length < 0 || (length > 0 && !text)) return FALSE;
     QString s = latin1(text, length);
-    QFontMetrics fm(fontOf(dc)->font);
+    const QFontMetrics& fm = fontOf(dc)->metrics();
     size->cx = fm.horizontalAdvance(s);
     size->cy = fm.height();
     if (tracing(dc))
@@ -117,7 +124,7 @@ BOOL GetTextMetricsA(HDC hdc, LPTEXTMETRICA tm) {
     DeviceContext* dc = dcFrom(hdc);
     if (!dc || !tm) return FALSE;
     const FontObject* f = fontOf(dc);
-    QFontMetrics fm(f->font);
+    const QFontMetrics& fm = f->metrics();
     *tm = TEXTMETRICA{};
     tm->tmHeight = fm.height();
     tm->tmAscent = fm.ascent();
