@@ -223,7 +223,7 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
     // vertices all lie on one side of the strip is one culled stretch; one whose vertices all
     // lie inside the strip's rectangle is one stretch of the run, rounded in a single pass.
     // Other blocks go segment by segment.
-    double X[blockSize + 1], Y[blockSize + 1]; // vertices s-1 .. e-1 of the block
+    double X[blockSize + 1], Y[blockSize + 1]; // vertices s - 1 .. s + len - 2
     for (int s = 1; s < n; s += blockSize) {
         const int len = std::min(n - s, blockSize) + 1;
         m.mapX(v + s - 1, len, X);
