@@ -9,6 +9,9 @@
 #include "platform/CDC.h"
 #include "platform/TraceSink.h"
 
+using Pixels = std::set<std::pair<int, int>>;
+using Lines = std::vector<std::string>; // trace lines
+
 class Canvas {
 public:
     Canvas(int width, int height) : m_width(width), m_height(height) {
@@ -21,9 +24,6 @@ public:
         dc.DeleteDC();
         DeleteObject(m_bitmap);
     }
-
-    int width() const { return m_width; }
-    int height() const { return m_height; }
 
     // Every pixel, row by row from the top.
     std::vector<COLORREF> pixels() const {
@@ -38,14 +38,14 @@ public:
         return out;
     }
 
-    // The (x, y) of every pixel that is not black, the colour a fresh bitmap starts with.
-    std::set<std::pair<int, int>> drawn() const {
-        std::set<std::pair<int, int>> out;
-        std::vector<COLORREF> all = pixels();
-        for (int y = 0; y < m_height; ++y)
-            for (int x = 0; x < m_width; ++x)
-                if (all[size_t(y) * size_t(m_width) + size_t(x)] != RGB(0, 0, 0))
-                    out.insert({x, y});
+    // The (x, y) of every pixel of that colour; by default of every pixel that is not black, the
+    // colour a fresh bitmap starts with.
+    Pixels drawn(COLORREF colour = CLR_INVALID) const {
+        Pixels out;
+        const std::vector<COLORREF> all = pixels();
+        for (size_t i = 0; i < all.size(); ++i)
+            if (colour == CLR_INVALID ? all[i] != RGB(0, 0, 0) : all[i] == colour)
+                out.insert({int(i % size_t(m_width)), int(i / size_t(m_width))});
         return out;
     }
 
@@ -55,6 +55,14 @@ private:
     int m_width, m_height;
     HBITMAP m_bitmap;
 };
+
+// The pixels on the edges of the rectangle from (x0, y0) to (x1, y1), both corners included.
+inline Pixels outline(int x0, int y0, int x1, int y1) {
+    Pixels out;
+    for (int x = x0; x <= x1; ++x) out.insert({x, y0}), out.insert({x, y1});
+    for (int y = y0; y <= y1; ++y) out.insert({x0, y}), out.insert({x1, y});
+    return out;
+}
 
 // A canvas holding a host pen, brush, text colour and exclusive-or mode, recording its calls.
 struct TracedCanvas : Canvas {

@@ -33,20 +33,16 @@ TEST(PrimitiveState, RasterModePenAndBrushComeBackAndDrawingIsInCopyMode) {
     for (const auto& [name, draw] : primitives) {
         SCOPED_TRACE(name);
         for (int rop : {R2_XORPEN, R2_COPYPEN, R2_NOT}) {
-            Canvas c(40, 40);
-            CPen pen(PS_DASH, 1, RGB(9, 8, 7));
-            CBrush brush(RGB(6, 5, 4));
-            c.dc.SelectObject(&pen);
-            c.dc.SelectObject(&brush);
+            TracedCanvas c;
             c.dc.SetROP2(rop);
             draw(&c.dc);
             EXPECT_EQ(c.dc.GetROP2(), rop);
-            EXPECT_EQ(GetCurrentObject(c.dc.m_hDC, OBJ_PEN), pen.m_hObject);
-            EXPECT_EQ(GetCurrentObject(c.dc.m_hDC, OBJ_BRUSH), brush.m_hObject);
+            EXPECT_EQ(GetCurrentObject(c.dc.m_hDC, OBJ_PEN), c.hostPen.m_hObject);
+            EXPECT_EQ(GetCurrentObject(c.dc.m_hDC, OBJ_BRUSH), c.hostBrush.m_hObject);
         }
         if (name.find("nothing") != std::string::npos || name == "TextOutA") continue;
-        Canvas copy(40, 40), xorred(40, 40);
-        xorred.dc.SetROP2(R2_XORPEN);
+        Canvas copy(40, 40);
+        TracedCanvas xorred;
         draw(&copy.dc);
         draw(&xorred.dc);
         draw(&xorred.dc); // twice: an exclusive-or drawing would erase itself

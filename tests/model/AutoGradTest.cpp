@@ -4,7 +4,6 @@
 #include <cfloat>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <limits>
 #include <random>
 
 namespace {
@@ -27,20 +26,18 @@ TEST(AutoGrad, ChoosesReadableSteps) {
                                  {-0.5, -1}, {0, 0},     {9.5, 10}, {-7.2, -7}};
     for (auto [in, out] : rounded) EXPECT_EQ(com_GLManInt(in), out) << in; // halves away from 0
 
-    struct Case {
-        double min, max, step, start;
-        int small;
-    } cases[] = {
-        {0, 1, 0.2, 0, 2},  {0, 1.5, 0.5, 0, 5}, {1, 3.5, 1, 1, 2},    {0, 7, 2, 0, 2},
-        {-5, 5, 2, -4, 2},  {3, 9.5, 2, 4, 2},   {-3.7, 42, 10, 0, 2}, {250, 1250, 200, 400, 2},
-        {3, 12.6, 2, 4, 2}, // mantissa rounds to 10: even first graduation
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.min << ".." << c.max);
-        const Grad g = autoGrad(c.min, c.max);
-        EXPECT_DOUBLE_EQ(g.step, c.step);
-        EXPECT_DOUBLE_EQ(g.start, c.start);
-        EXPECT_EQ(g.small, c.small);
+    // (min, max, step, start, small); in 3..12.6 the mantissa rounds to 10: even first graduation.
+    const double cases[][5] = {{0, 1, 0.2, 0, 2},    {0, 1.5, 0.5, 0, 5},
+                               {1, 3.5, 1, 1, 2},    {0, 7, 2, 0, 2},
+                               {-5, 5, 2, -4, 2},    {3, 9.5, 2, 4, 2},
+                               {-3.7, 42, 10, 0, 2}, {250, 1250, 200, 400, 2},
+                               {3, 12.6, 2, 4, 2},   {1e-300, 2e-300, 2e-301, 1e-300, 2}};
+    for (auto [min, max, step, start, small] : cases) {
+        SCOPED_TRACE(testing::Message() << min << ".." << max);
+        const Grad g = autoGrad(min, max);
+        EXPECT_DOUBLE_EQ(g.step, step);
+        EXPECT_DOUBLE_EQ(g.start, start);
+        EXPECT_EQ(g.small, small);
     }
     // The axis variants use the graph's own (ordered) ranges and keep them.
     GcGraph g;
@@ -67,8 +64,7 @@ TEST(AutoGrad, FirstGraduationIsTheFirstAtOrAboveMin) {
 }
 
 TEST(AutoGrad, InvalidRangesLeaveOutputsAloneAndExtremeOnesStayFinite) {
-    const double inf = std::numeric_limits<double>::infinity();
-    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = INFINITY, nan = NAN;
     const double invalid[][2] = {{1, 1},   {2, 1},    {nan, 1},   {0, nan},
                                  {0, inf}, {-inf, 0}, {0, 5e-324}}; // no representable step
     for (auto [min, max] : invalid) {
@@ -84,7 +80,4 @@ TEST(AutoGrad, InvalidRangesLeaveOutputsAloneAndExtremeOnesStayFinite) {
         EXPECT_TRUE(std::isfinite(g.step) && g.step > 0) << min << ".." << max;
         EXPECT_TRUE(g.start >= min && g.start <= max) << min << ".." << max;
     }
-    const Grad tiny = autoGrad(1e-300, 2e-300);
-    EXPECT_DOUBLE_EQ(tiny.step, 2e-301);
-    EXPECT_DOUBLE_EQ(tiny.start, 1e-300);
 }

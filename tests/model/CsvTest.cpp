@@ -1,5 +1,7 @@
 #include "model/GcGraphConfig.h"
+#include "render/Renderer.h"
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -10,7 +12,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -59,12 +60,12 @@ struct Example {
 
 } // namespace
 
-TEST(Csv, ExampleFilesAndEmptyOrFullWidthParts) {
+TEST(Csv, ExampleFilesOfEachWriterAndEmptyOrFullWidthParts) {
     Example ex;
     EXPECT_EQ(ex.configText(), "Time,Volt - a,Time,Volt - b,\n0,1,0,3,\n1,2.5,,,\n\n");
-    EXPECT_STREQ(ex.graph.htitle, "Own");
     EXPECT_EQ(ex.graphText(), "Own,Volt - a,Own,Volt - b,\n0,1,0,3,\n1,2.5,,,\n");
-    // Files hold the same text; writing into a missing directory fails and creates nothing.
+    // Files hold the same text; a renderer writes its configuration once per set since the last
+    // deleteGraph. Writing into a missing directory fails and creates nothing.
     const auto dir = std::filesystem::temp_directory_path() / "ploxen-csv-test";
     const auto path = dir / "out.csv";
     std::filesystem::create_directories(dir);
@@ -72,9 +73,17 @@ TEST(Csv, ExampleFilesAndEmptyOrFullWidthParts) {
     EXPECT_EQ(readFile(path), ex.configText());
     EXPECT_EQ(ex.graph.writeCsv(path.c_str()), 1);
     EXPECT_EQ(readFile(path), ex.graphText());
+    Renderer r;
+    r.set(&ex.config), r.set(&ex.config);
+    EXPECT_EQ(r.writeCsv(path.c_str()), 1);
+    EXPECT_EQ(readFile(path), ex.configText() + ex.configText());
+    r.deleteGraph();
+    EXPECT_EQ(r.writeCsv(path.c_str()), 1);
+    EXPECT_EQ(readFile(path), "");
     std::filesystem::remove_all(dir);
     EXPECT_EQ(ex.config.writeCsv(path.c_str()), 0);
     EXPECT_EQ(ex.graph.writeCsv(path.c_str()), 0);
+    EXPECT_EQ(r.writeCsv(path.c_str()), 0);
     EXPECT_FALSE(std::filesystem::exists(dir));
 
     ex.lines[0].nvertex = 0;
@@ -99,21 +108,17 @@ TEST(Csv, ExampleFilesAndEmptyOrFullWidthParts) {
 // Special values, decimal boundaries, ties at the sixth digit and random numbers: enough text to
 // pass through the writer's buffer many times.
 TEST(Csv, NumbersMatchPrintfExactly) {
-    const double inf = std::numeric_limits<double>::infinity();
-    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = INFINITY, nan = NAN;
     std::vector<double> values = {
         0.0,    -0.0, inf,      -inf,    nan,      -nan, DBL_MAX, DBL_MIN,
         5e-324, 0.5,  999999.5, 9999995, 123456.5, 1e15, 1.5e-5,  9.99999949999e-5};
-    for (int k = -7; k <= 17; ++k) {
+    for (int k = -7; k <= 17; ++k)
         for (double d : {std::pow(10.0, k), 9.999995 * std::pow(10.0, k - 1)})
             values.insert(values.end(), {d, std::nextafter(d, 0), -std::nextafter(d, inf)});
-    }
     std::mt19937_64 rng(42);
     std::uniform_real_distribution<double> uniform(-1e7, 1e7), exponent(-7, 17);
     for (int i = 0; i < 100000; ++i) {
-        const uint64_t bits = rng();
-        double d;
-        std::memcpy(&d, &bits, sizeof d);
+        const double d = std::bit_cast<double>(rng());             // any bit pattern
         const double tie = std::round(uniform(rng) / 10) * 10 + 5; // seven digits ending in 5
         values.insert(values.end(), {d, uniform(rng) * std::pow(10.0, exponent(rng)),
                                      tie * std::pow(10.0, exponent(rng) - 7)});

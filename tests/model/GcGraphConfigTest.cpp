@@ -1,18 +1,16 @@
 #include "model/GcGraphConfig.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
-#include <limits>
 
 TEST(GcGraphConfig, MarginsAreAllAcceptedOrAllReset) {
     GcGraphConfig config;
-    EXPECT_TRUE(config.rightMargin == 0.2 && config.topMargin == 0.05);
-    const double NaN = std::numeric_limits<double>::quiet_NaN();
     struct Case {
         double l, r, b, t;
         bool valid;
     } cases[] = {{0, 0, 0, 0, true},          {0.3, 0.2, 0.1, 0.6, true},
                  {0.5, 0.5, 0.1, 0.1, false}, {-0.1, 0, 0, 0, false},
-                 {0, 0, 1, 0, false},         {0, 0, 0.2, NaN, false},
+                 {0, 0, 1, 0, false},         {0, 0, 0.2, NAN, false},
                  {0.1, 0.2, 0.7, 0.3, false}};
     for (const Case& c : cases) {
         config.setMargin(c.l, c.r, c.b, c.t);

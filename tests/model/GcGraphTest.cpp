@@ -1,7 +1,8 @@
 #include "model/GcGraph.h"
 
+#include <array>
+#include <cmath>
 #include <gtest/gtest.h>
-#include <limits>
 
 TEST(GcGraph, SetOrdersRangesAndClampsSteps) {
     char vt[] = "Volt";
@@ -12,28 +13,16 @@ TEST(GcGraph, SetOrdersRangesAndClampsSteps) {
               (std::vector<double>{2, 5, 3, 2, 6, 3, 1, 1}));
     EXPECT_STREQ(g.vtitle, "Volt");
 
-    // setMinMax: ordered, non-empty and finite.
-    constexpr double inf = std::numeric_limits<double>::infinity();
-    constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
-    struct Case {
-        double a, b, min, max;
-    } cases[] = {
-        {5, 2, 2, 5},
-        {0, 0, -0.5, 0.5},
-        {3, 3, 1.5, 4.5},
-        {-4, -4, -6, -2},
-        {1e308, 1e308, 5e307, 1.5e308},
-        {NaN, 1, -0.5, 0.5},
-        {1, NaN, -0.5, 0.5},
-        {inf, inf, -0.5, 0.5},
-        {-inf, inf, -0.5, 0.5},
-        {-inf, 3, -0.5, 0.5},
-        {1.5e308, 1.5e308, -0.5, 0.5},
-        {5e-324, 5e-324, -0.5, 0.5},
-    };
-    for (const Case& c : cases) {
-        g.setVminVmax(c.a, c.b);
-        EXPECT_TRUE(g.vmin == c.min && g.vmax == c.max) << c.a << ", " << c.b;
+    // setMinMax: ordered, non-empty and finite; what cannot be made so becomes -0.5..0.5.
+    constexpr double inf = INFINITY, NaN = NAN;
+    using Case = std::array<double, 4>; // a, b, min, max
+    for (auto [a, b, min, max] :
+         {Case{5, 2, 2, 5}, Case{0, 0, -0.5, 0.5}, Case{3, 3, 1.5, 4.5}, Case{-4, -4, -6, -2},
+          Case{1e308, 1e308, 5e307, 1.5e308}, Case{NaN, 1, -0.5, 0.5}, Case{1, NaN, -0.5, 0.5},
+          Case{inf, inf, -0.5, 0.5}, Case{-inf, inf, -0.5, 0.5}, Case{-inf, 3, -0.5, 0.5},
+          Case{1.5e308, 1.5e308, -0.5, 0.5}, Case{5e-324, 5e-324, -0.5, 0.5}}) {
+        g.setVminVmax(a, b);
+        EXPECT_TRUE(g.vmin == min && g.vmax == max) << a << ", " << b;
     }
 }
 

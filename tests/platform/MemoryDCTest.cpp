@@ -2,53 +2,21 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstring>
 #include <vector>
 
-#include "platform/CDC.h"
-#include "platform/TraceSink.h"
-
-namespace {
-
-struct MemoryDC {
-    CDC dc;
-    CBitmap bitmap;
-    MemoryDC(int w, int h) {
-        dc.CreateCompatibleDC(nullptr);
-        bitmap.Attach(CreateCompatibleBitmap(dc.m_hDC, w, h));
-        dc.SelectObject(&bitmap);
-    }
-    ~MemoryDC() { dc.DeleteDC(); } // release the bitmap before the wrapper deletes it
-};
-
-int countColor(CDC& dc, int w, int h, COLORREF c) {
-    int n = 0;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) n += dc.GetPixel(x, y) == c;
-    return n;
-}
-
-} // namespace
-
-TEST(MemoryDC, WorksWithoutAHostApplicationObjectAndStartsBlack) {
-    MemoryDC m(8, 6);
-    EXPECT_EQ(m.dc.GetPixel(0, 0), RGB(0, 0, 0));
-    EXPECT_EQ(m.dc.GetPixel(8, 0), CLR_INVALID);
-    EXPECT_EQ(m.dc.GetDeviceCaps(BITSPIXEL) * m.dc.GetDeviceCaps(PLANES), 32);
-}
+#include "draw/Canvas.h"
 
 TEST(MemoryDC, RectangleOutlinesWithPenAndFillsInsideWithBrush) {
-    MemoryDC m(12, 12);
+    Canvas m(12, 12);
     CPen pen(PS_SOLID, 1, RGB(255, 0, 0));
     CBrush brush(RGB(0, 0, 255));
     CPen* oldPen = m.dc.SelectObject(&pen);
     CBrush* oldBrush = m.dc.SelectObject(&brush);
-    m.dc.Rectangle(2, 3, 7, 9); // covers x 2..6, y 3..8
+    m.dc.Rectangle(2, 3, 7, 9);
     EXPECT_EQ(m.dc.GetPixel(2, 3), RGB(255, 0, 0));
     EXPECT_EQ(m.dc.GetPixel(6, 8), RGB(255, 0, 0));
-    EXPECT_EQ(m.dc.GetPixel(7, 8), RGB(0, 0, 0));
-    EXPECT_EQ(m.dc.GetPixel(6, 9), RGB(0, 0, 0));
-    EXPECT_EQ(countColor(m.dc, 12, 12, RGB(0, 0, 255)), 3 * 4);
+    EXPECT_EQ(m.drawn().size(), 5u * 6u); // x 2..6, y 3..8: right and bottom edges left out
+    EXPECT_EQ(m.drawn(RGB(0, 0, 255)).size(), 3u * 4u);
     // The previous objects come back from SelectObject, as stock wrappers.
     EXPECT_EQ(m.dc.SelectObject(oldPen), &pen);
     EXPECT_EQ(m.dc.SelectObject(oldBrush), &brush);
@@ -59,7 +27,7 @@ TEST(MemoryDC, LinesWrittenStraightIntoTheImageMatchThosePaintedThroughQt) {
     // Copy mode under a rectangular clip writes pixels directly; a merge onto black goes through
     // the painter. Both must give the same pixels, inside the clip only.
     auto draw = [](int rop, int seed) {
-        MemoryDC m(64, 48);
+        Canvas m(64, 48);
         CRgn clip;
         clip.CreateRectRgn(5, 4, 60, 40);
         m.dc.SelectClipRgn(&clip);
@@ -75,25 +43,16 @@ TEST(MemoryDC, LinesWrittenStraightIntoTheImageMatchThosePaintedThroughQt) {
         m.dc.Polyline(pts.data(), int(pts.size()));
         m.dc.MoveTo(-1000, 20), m.dc.LineTo(1000, 21);
         m.dc.SelectObject(old);
-        std::vector<COLORREF> px;
-        for (int y = 0; y < 48; ++y)
-            for (int x = 0; x < 64; ++x) px.push_back(m.dc.GetPixel(x, y));
-        return px;
+        for (auto [x, y] : m.drawn())
+            EXPECT_TRUE(x >= 5 && x < 60 && y >= 4 && y < 40) << x << "," << y << ", seed " << seed;
+        return m.pixels();
     };
-    for (int seed = 1; seed <= 20; ++seed) {
-        std::vector<COLORREF> direct = draw(R2_COPYPEN, seed), painted = draw(R2_MERGEPEN, seed);
-        EXPECT_EQ(direct, painted) << "seed " << seed;
-        int outside = 0;
-        for (int y = 0; y < 48; ++y)
-            for (int x = 0; x < 64; ++x)
-                outside +=
-                    (x < 5 || x >= 60 || y < 4 || y >= 40) && direct[size_t(y * 64 + x)] != 0;
-        EXPECT_EQ(outside, 0) << "seed " << seed;
-    }
+    for (int seed = 1; seed <= 20; ++seed)
+        EXPECT_EQ(draw(R2_COPYPEN, seed), draw(R2_MERGEPEN, seed)) << "seed " << seed;
 }
 
 TEST(MemoryDC, ClipRegionLimitsDrawingAndClipBoxReportsIt) {
-    MemoryDC m(20, 20);
+    Canvas m(20, 20);
     RECT box;
     EXPECT_EQ(m.dc.GetClipBox(&box), SIMPLEREGION);
     EXPECT_EQ(CRect(box), CRect(0, 0, 20, 20));
@@ -102,7 +61,7 @@ TEST(MemoryDC, ClipRegionLimitsDrawingAndClipBoxReportsIt) {
     m.dc.SelectClipRgn(&rgn);
     rgn.DeleteObject(); // the device context keeps its own copy
     m.dc.FillSolidRect(0, 0, 20, 20, RGB(0, 255, 0));
-    EXPECT_EQ(countColor(m.dc, 20, 20, RGB(0, 255, 0)), 25);
+    EXPECT_EQ(m.drawn(RGB(0, 255, 0)).size(), 25u);
     EXPECT_EQ(m.dc.GetBkColor(), RGB(0, 255, 0)); // FillSolidRect leaves the colour set
     m.dc.GetClipBox(&box);
     EXPECT_EQ(CRect(box), CRect(5, 5, 10, 10));
@@ -117,8 +76,8 @@ TEST(MemoryDC, DIBSectionBitsFollowDrawingAfterFlushAndDrawingSeesHostWrites) {
     ASSERT_TRUE(dib && bits);
     SelectObject(dc, dib);
     RECT top{0, 0, 4, 1};
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    FillRect(dc, &top, red);
+    CBrush red(RGB(255, 0, 0));
+    FillRect(dc, &top, HBRUSH(red.m_hObject));
     GdiFlush();
     auto* b = static_cast<unsigned char*>(bits);
     const int stride = 12; // 4 pixels of 3 bytes, already a multiple of 4
@@ -130,26 +89,32 @@ TEST(MemoryDC, DIBSectionBitsFollowDrawingAfterFlushAndDrawingSeesHostWrites) {
     EXPECT_EQ(GetPixel(dc, 0, 2), RGB(0, 0, 200));
     DeleteDC(dc);
     DeleteObject(dib);
-    DeleteObject(red);
 }
 
-TEST(MemoryDC, GetDIBitsReadsRowsBottomUpIn24Bits) {
-    MemoryDC m(5, 2);
-    m.dc.SetPixel(0, 0, RGB(1, 2, 3));
-    m.dc.SetPixel(4, 1, RGB(10, 20, 30));
+TEST(MemoryDC, WrappersStartBlackWithoutAHostApplicationObjectAndGetDIBitsReadsRowsBottomUp) {
+    CDC dc;
+    CBitmap bitmap;
+    dc.CreateCompatibleDC(nullptr);
+    bitmap.Attach(CreateCompatibleBitmap(dc.m_hDC, 5, 2));
+    dc.SelectObject(&bitmap);
+    EXPECT_EQ(dc.GetPixel(0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(dc.GetPixel(5, 0), CLR_INVALID);
+    EXPECT_EQ(dc.GetDeviceCaps(BITSPIXEL) * dc.GetDeviceCaps(PLANES), 32);
+    dc.SetPixel(0, 0, RGB(1, 2, 3));
+    dc.SetPixel(4, 1, RGB(10, 20, 30));
     BITMAPINFO info{};
     info.bmiHeader = {40, 5, 2, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    ASSERT_TRUE(GetDIBits(m.dc.m_hDC, m.bitmap.m_hObject, 0, 2, nullptr, &info, DIB_RGB_COLORS));
+    ASSERT_TRUE(GetDIBits(dc.m_hDC, bitmap.m_hObject, 0, 2, nullptr, &info, DIB_RGB_COLORS));
     EXPECT_EQ(info.bmiHeader.biSizeImage, 2u * 16u); // 15 bytes padded to 16
     std::vector<unsigned char> rows(info.bmiHeader.biSizeImage);
-    EXPECT_EQ(GetDIBits(m.dc.m_hDC, m.bitmap.m_hObject, 0, 2, rows.data(), &info, DIB_RGB_COLORS),
-              2);
+    EXPECT_EQ(GetDIBits(dc.m_hDC, bitmap.m_hObject, 0, 2, rows.data(), &info, DIB_RGB_COLORS), 2);
     EXPECT_EQ((std::vector<int>{rows[12], rows[13], rows[14]}), (std::vector<int>{30, 20, 10}));
     EXPECT_EQ((std::vector<int>{rows[16], rows[17], rows[18]}), (std::vector<int>{3, 2, 1}));
+    dc.DeleteDC(); // release the bitmap before the wrapper deletes it
 }
 
 TEST(MemoryDC, TextIsMeasuredInTheSelectedFontAndTraced) {
-    MemoryDC m(200, 60);
+    Canvas m(200, 60);
     TraceSink sink;
     m.dc.setTrace(&sink);
     CFont font;
@@ -167,7 +132,7 @@ TEST(MemoryDC, TextIsMeasuredInTheSelectedFontAndTraced) {
     // Opaque background: the text's cell is filled with the background colour.
     EXPECT_EQ(m.dc.GetPixel(10, 10), RGB(0, 0, 255));
     EXPECT_EQ(m.dc.GetPixel(10 + big.cx, 10 + big.cy), RGB(0, 0, 0));
-    EXPECT_GT(countColor(m.dc, 200, 60, RGB(255, 255, 255)), 20);
+    EXPECT_GT(m.drawn(RGB(255, 255, 255)).size(), 20u);
     auto lines = sink.lines({"SelectObject", "TextOut"});
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "SelectObject(font(-20,0,0,0,700,0,0,0,0,0,0,0,32,FONT))");
@@ -175,22 +140,21 @@ TEST(MemoryDC, TextIsMeasuredInTheSelectedFontAndTraced) {
 }
 
 TEST(MemoryDC, ExtremeCoordinatesDrawWhatShowsAndNeverOverflow) {
-    MemoryDC m(16, 16);
+    CPen pen(PS_SOLID, 1, RGB(0, 255, 0));
+    Canvas m(16, 16);
     const int lo = INT_MIN, hi = INT_MAX;
     CBrush white(RGB(255, 255, 255));
     RECT all{lo, lo, hi, hi};
     m.dc.FillRect(&all, &white);
-    EXPECT_EQ(countColor(m.dc, 16, 16, RGB(255, 255, 255)), 256);
+    EXPECT_EQ(m.drawn(RGB(255, 255, 255)).size(), 256u);
     m.dc.FillSolidRect(&all, RGB(0, 0, 0));
     m.dc.FrameRect(&all, &white);
     m.dc.Rectangle(lo, lo, hi, hi);
     m.dc.Ellipse(hi, hi, lo, lo);
     m.dc.MoveTo(lo, lo), m.dc.LineTo(hi, hi);
-    CPen pen(PS_SOLID, 1, RGB(0, 255, 0));
-    CPen* old = m.dc.SelectObject(&pen);
+    m.dc.SelectObject(&pen);
     POINT far[] = {{lo, 3}, {hi, 3}, {3, lo}, {3, hi}};
     m.dc.Polyline(far, 4);
-    m.dc.SelectObject(old);
     EXPECT_EQ(m.dc.GetPixel(9, 3), RGB(0, 255, 0)); // the horizontal line crossed row 3
     EXPECT_EQ(m.dc.GetPixel(3, 9), RGB(0, 255, 0)); // and the vertical one column 3
     m.dc.BitBlt(lo, lo, hi, hi, &m.dc, hi, lo, SRCCOPY);

@@ -16,15 +16,12 @@ constexpr int kSize = 64;
 
 // The pixels of the points drawn as one Polyline, or segment by segment.
 std::vector<COLORREF> draw(const std::vector<POINT>& pts, bool segments) {
-    Canvas c(kSize, kSize);
     CPen pen(PS_SOLID, 1, RGB(255, 255, 255));
-    CPen* old = c.dc.SelectObject(&pen);
+    Canvas c(kSize, kSize);
+    c.dc.SelectObject(&pen);
     if (!segments) c.dc.Polyline(pts.data(), int(pts.size()));
-    for (size_t i = 1; segments && i < pts.size(); ++i) {
-        c.dc.MoveTo(pts[i - 1]);
-        c.dc.LineTo(pts[i]);
-    }
-    c.dc.SelectObject(old);
+    for (size_t i = 1; segments && i < pts.size(); ++i)
+        c.dc.MoveTo(pts[i - 1]), c.dc.LineTo(pts[i]);
     return c.pixels();
 }
 

@@ -28,22 +28,16 @@ TEST(XorRedraw, WhiteInvertsWhatItCoversAndTwiceRestores) {
             for (int y = 0; y < 48; ++y)
                 for (int x = 0; x < 48; ++x) c.dc.SetPixel(x, y, rng() & 0xffffff);
             const std::vector<COLORREF> before = c.pixels();
-            CPen* oldPen = c.dc.SelectObject(&white);
-            HGDIOBJ oldBrush = SelectObject(c.dc.m_hDC, filled ? whiteBrush.m_hObject
-                                                               : GetStockObject(NULL_BRUSH));
-            const int rop = c.dc.SetROP2(R2_XORPEN);
+            c.dc.SelectObject(&white);
+            SelectObject(c.dc.m_hDC, filled ? whiteBrush.m_hObject : GetStockObject(NULL_BRUSH));
+            c.dc.SetROP2(R2_XORPEN);
             draw(c.dc);
             const std::vector<COLORREF> once = c.pixels();
             EXPECT_NE(once, before);
             for (size_t i = 0; i < once.size(); ++i)
-                if (once[i] != before[i]) {
-                    ASSERT_EQ(once[i], before[i] ^ 0xffffff) << i;
-                }
+                ASSERT_TRUE(once[i] == before[i] || once[i] == (before[i] ^ 0xffffff)) << i;
             draw(c.dc);
             EXPECT_EQ(c.pixels(), before);
-            c.dc.SetROP2(rop);
-            c.dc.SelectObject(oldPen);
-            SelectObject(c.dc.m_hDC, oldBrush);
         }
     }
 }

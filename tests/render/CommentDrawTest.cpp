@@ -36,7 +36,6 @@ TEST(CommentDraw, DrawsInOrderNumbersAndRestoresTheFont) {
     s.sink.clear();
     r.setBackgroundBlack();
     r.deleteComments();
-    EXPECT_EQ(r.comments->head, nullptr);
     r.drawComments(&s.dc);
     EXPECT_EQ(s.sink.lines(), (Lines{"SetBkColor(RGB(0,0,0))"}));
     s.sink.clear();
@@ -61,27 +60,18 @@ TEST(CommentDraw, GetCommentHitsTheInclusiveTextBoxOfTheOlder) {
     const CSize e = s.extent("Hello", small);
     ASSERT_TRUE(e.cx > 0 && e.cy > 0);
     const CString name = r.comments->add("Hello", small, RGB(1, 2, 3), CPoint(50, 60));
-    struct Probe {
-        int x, y;
-        bool hit;
-    };
-    const Probe probes[] = {{50, 60, true},
-                            {50 + e.cx, 60 + e.cy, true},
-                            {50 + e.cx, 60, true},
-                            {50, 60 + e.cy, true},
-                            {49, 60, false},
-                            {50, 59, false},
-                            {51 + e.cx, 60 + e.cy, false},
-                            {50 + e.cx, 61 + e.cy, false}};
-    for (const Probe& p : probes) { // a miss zeroes the size only
-        SCOPED_TRACE(testing::Message() << p.x << "," << p.y);
+    // Offsets from the comment's corner (50, 60); a miss zeroes the size only.
+    const int probes[][3] = {{0, 0, 1},  {e.cx, e.cy, 1}, {e.cx, 0, 1},        {0, e.cy, 1},
+                             {-1, 0, 0}, {0, -1, 0},      {e.cx + 1, e.cy, 0}, {e.cx, e.cy + 1, 0}};
+    for (auto [dx, dy, hit] : probes) {
+        SCOPED_TRACE(testing::Message() << dx << "," << dy);
         size = CSize(-1, -1), font = large, color = 77;
-        const CString got = r.getComment(&s.dc, p.x, p.y, size, font, color);
-        EXPECT_EQ(got.str(), p.hit ? name.str() : "");
-        EXPECT_EQ(size, p.hit ? e : CSize(0, 0));
-        EXPECT_STREQ(font.lfFaceName, p.hit ? "DejaVu Sans" : "DejaVu Serif");
-        EXPECT_EQ(font.lfHeight, p.hit ? -12 : -30);
-        EXPECT_EQ(color, p.hit ? RGB(1, 2, 3) : 77u);
+        const CString got = r.getComment(&s.dc, 50 + dx, 60 + dy, size, font, color);
+        EXPECT_EQ(got.str(), hit ? name.str() : "");
+        EXPECT_EQ(size, hit ? e : CSize(0, 0));
+        EXPECT_STREQ(font.lfFaceName, hit ? "DejaVu Sans" : "DejaVu Serif");
+        EXPECT_EQ(font.lfHeight, hit ? -12 : -30);
+        EXPECT_EQ(color, hit ? RGB(1, 2, 3) : 77u);
     }
     EXPECT_EQ(s.font(), s.base.m_hObject);
     r.comments->add("newer", large, RGB(2, 0, 0), CPoint(52, 62));

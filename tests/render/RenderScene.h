@@ -3,11 +3,10 @@
 // for the texts and lines drawn.
 #pragma once
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <deque>
-#include <limits>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -17,10 +16,8 @@
 
 namespace render_test {
 
-using Lines = std::vector<std::string>;
 using Ints = std::vector<int>;
-constexpr double infinity = std::numeric_limits<double>::infinity();
-constexpr double notNumber = std::numeric_limits<double>::quiet_NaN();
+constexpr double infinity = INFINITY, notNumber = NAN;
 // The plot frame with the default margins on 400 x 300.
 inline const std::string frame = "Polyline(5,60 15;60 240;320 240;320 15;60 15)";
 
@@ -53,8 +50,7 @@ struct Scene {
                 std::snprintf(line.name, sizeof line.name, "g%zus%zu", g, l);
             }
             GcGraph& gr = graphs[g];
-            gr.nline = int(s.lines.size());
-            gr.line = lines.back().data();
+            gr.setGLine(int(s.lines.size()), lines.back().data());
             gr.vmin = s.vmin, gr.vmax = s.vmax, gr.hmin = s.hmin, gr.hmax = s.hmax;
             gr.vlargeGradStart = s.vmin, gr.vlargeGradStep = (s.vmax - s.vmin) / 2;
             gr.hlargeGradStart = s.hmin, gr.hlargeGradStep = (s.hmax - s.hmin) / 2;
@@ -94,17 +90,11 @@ struct Surface : Canvas {
         dc.SelectObject(&base);
         dc.setTrace(&sink);
     }
-    ~Surface() { dc.setTrace(nullptr); }
+    ~Surface() { dc.setTrace(nullptr); } // the sink goes before the canvas deletes its DC
 
     void draw(Renderer& r) {
         sink.clear();
         r.drawGraph(&dc);
-    }
-    // Line pick; the outputs start at -7.
-    std::vector<int> lineAt(Renderer& r, int x, int y) {
-        int g = -7, l = -7;
-        const int ok = r.pickGraph(&dc, x, y, g, l);
-        return {ok, g, l};
     }
     CRect clipBox() {
         RECT box;
@@ -122,11 +112,10 @@ struct Surface : Canvas {
     }
     std::vector<DrawnText> texts(const std::string& text) const {
         std::vector<DrawnText> out;
-        std::map<std::string, std::pair<int, int>> extent;
+        int w = 0, h = 0;
         for (const TraceCall& c : sink.calls()) {
-            if (c.name == "GetTextExtentPoint32A") extent[c.args[0]] = {c.arg(1), c.arg(2)};
-            if (c.name == "TextOut" && c.args[2] == text)
-                out.push_back({c.arg(0), c.arg(1), extent[text].first, extent[text].second});
+            if (c.name == "GetTextExtentPoint32A" && c.args[0] == text) w = c.arg(1), h = c.arg(2);
+            if (c.name == "TextOut" && c.args[2] == text) out.push_back({c.arg(0), c.arg(1), w, h});
         }
         return out;
     }
@@ -147,13 +136,6 @@ struct Surface : Canvas {
                 inPen = c.args[0] == pen;
             if (c.name == "Polyline" && inPen) out.push_back(c.args[0] + "," + c.args[1]);
         }
-        return out;
-    }
-    std::set<std::pair<int, int>> pixelsOf(COLORREF colour) const {
-        std::set<std::pair<int, int>> out;
-        const std::vector<COLORREF> all = pixels();
-        for (size_t i = 0; i < all.size(); ++i)
-            if (all[i] == colour) out.insert({int(i % size_t(width())), int(i / size_t(width()))});
         return out;
     }
 };

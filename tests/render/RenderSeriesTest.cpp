@@ -7,7 +7,6 @@
 #include "render/RenderScene.h"
 
 using namespace render_test;
-using Pixels = std::set<std::pair<int, int>>;
 
 namespace {
 
@@ -17,12 +16,6 @@ Pixels within(const Pixels& all, int x0, int y0, int x1, int y1) {
     Pixels out;
     for (auto [x, y] : all)
         if (x >= x0 && x <= x1 && y >= y0 && y <= y1) out.insert({x, y});
-    return out;
-}
-Pixels outline(int x0, int y0, int x1, int y1) {
-    Pixels out;
-    for (int x = x0; x <= x1; ++x) out.insert({x, y0}), out.insert({x, y1});
-    for (int y = y0; y <= y1; ++y) out.insert({x0, y}), out.insert({x1, y});
     return out;
 }
 // Largest vertical distance of the pixels from the line through (x0, y0) with that slope.
@@ -60,8 +53,7 @@ TEST(RenderSeries, StripZoomedOutOfThePlotDrawsNothing) {
     EXPECT_EQ(s.polylines(20).size(), 1u); // the legend sample: the series lies above T
     EXPECT_TRUE(s.polylines(30).empty());
     EXPECT_TRUE(s.texts("g2s0").empty());
-    EXPECT_TRUE(s.pixelsOf(RGB(20, 0, 0)).empty()); // its legend is clipped away
-    EXPECT_TRUE(s.pixelsOf(RGB(30, 0, 0)).empty());
+    EXPECT_TRUE(s.drawn(RGB(20, 0, 0)).empty()); // its legend is clipped away
 }
 
 TEST(RenderSeries, NonFiniteVerticesBreakTheLineAndFarOnesKeepTheVisibleSlope) {
@@ -84,7 +76,7 @@ TEST(RenderSeries, NonFiniteVerticesBreakTheLineAndFarOnesKeepTheVisibleSlope) {
     Scene farEnd({GraphSpec{{{{0, .4}, {1e300, 1e300}}}}});
     Surface f;
     f.draw(farEnd.r);
-    const Pixels cut = within(f.pixelsOf(RGB(10, 0, 0)), 60, 15, 320, 240);
+    const Pixels cut = within(f.drawn(RGB(10, 0, 0)), 60, 15, 320, 240);
     ASSERT_FALSE(cut.empty());
     EXPECT_LE(offLine(cut, 60, 150, -225.0 / 260), 1.0);
     EXPECT_EQ(cut.begin()->first, 60);
@@ -107,7 +99,7 @@ TEST(RenderSeries, NonFiniteVerticesBreakTheLineAndFarOnesKeepTheVisibleSlope) {
         zoomed.r.zoomOffset[0] = -130, zoomed.r.zoomOffset[1] = -112.5;
         Surface z;
         z.draw(zoomed.r);
-        const Pixels line = within(z.pixelsOf(RGB(10, 0, 0)), 0, 0, 321, 300);
+        const Pixels line = within(z.drawn(RGB(10, 0, 0)), 0, 0, 321, 300);
         ASSERT_GT(line.size(), 200u);
         EXPECT_LE(offLine(line, 60, 240, -225.0 / 260), 1.0);
         EXPECT_GE(line.rbegin()->first, 318);
@@ -166,15 +158,15 @@ TEST(RenderSeries, FrameSeparatorsAndBarsLandOnTheirPixels) {
     s.draw(stacked.r);
     Pixels expected = outline(60, 15, 320, 240);
     for (int x = 60; x <= 320; ++x) expected.insert({x, 165}), expected.insert({x, 90});
-    EXPECT_EQ(within(s.pixelsOf(RGB(255, 255, 255)), 59, 14, 321, 241), expected);
+    EXPECT_EQ(within(s.drawn(RGB(255, 255, 255)), 59, 14, 321, 241), expected);
 
     Scene bars({GraphSpec{{{{0, 3}, {1, 5}, {2, 4}}}, 2, 6, 0, 2}});
     bars.cfg.changeHistFromTo();
     Surface b;
     b.draw(bars.r);
     Pixels both = outline(60, 184, 190, 240);
-    for (auto p : outline(190, 71, 320, 240)) both.insert(p);
-    EXPECT_EQ(within(b.pixelsOf(RGB(10, 0, 0)), 0, 0, 321, 300), both);
+    both.merge(outline(190, 71, 320, 240));
+    EXPECT_EQ(within(b.drawn(RGB(10, 0, 0)), 0, 0, 321, 300), both);
 }
 
 TEST(RenderSeries, LongSeriesDrawTheSameWhereverTheirStretchesFall) {
@@ -201,12 +193,8 @@ TEST(RenderSeries, LongSeriesDrawTheSameWhereverTheirStretchesFall) {
         s.draw(scene.r);
         const Lines runs = s.polylines(10);
         ASSERT_GT(runs.size(), 4u);
-        if (prefix == 0) {
-            expected = runs;
-            pixels = s.pixelsOf(RGB(10, 0, 0));
-        } else {
-            EXPECT_EQ(runs, expected);
-            EXPECT_EQ(s.pixelsOf(RGB(10, 0, 0)), pixels);
-        }
+        if (prefix == 0) expected = runs, pixels = s.drawn(RGB(10, 0, 0));
+        EXPECT_EQ(runs, expected);
+        EXPECT_EQ(s.drawn(RGB(10, 0, 0)), pixels);
     }
 }

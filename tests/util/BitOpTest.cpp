@@ -14,24 +14,20 @@ template <class T> Bytes<T> bytesOf(const T& v) {
     return out;
 }
 
-// A value whose bytes run 1, 2, 3, ... and the same bytes reversed.
-template <class T> std::pair<T, Bytes<T>> counting() {
+// A value whose bytes run 1, 2, 3, ... comes back with them reversed; only the first n elements
+// change.
+template <class T> void reversesAndRoundTrips() {
     Bytes<T> in, reversed;
     for (size_t i = 0; i < in.size(); ++i)
         in[i] = reversed[in.size() - 1 - i] = static_cast<unsigned char>(i + 1);
-    T v;
-    std::memcpy(&v, in.data(), sizeof(T));
-    return {v, reversed};
-}
-
-template <class T> void reversesAndRoundTrips() {
-    auto [v, reversed] = counting<T>();
-    T a[2] = {v, v};
-    BitOp().Trans(1, a); // only the first n elements change
+    T a[2];
+    std::memcpy(&a[0], in.data(), sizeof(T));
+    a[1] = a[0];
+    BitOp().Trans(1, a);
     EXPECT_EQ(bytesOf(a[0]), reversed);
-    EXPECT_EQ(bytesOf(a[1]), bytesOf(v));
+    EXPECT_EQ(bytesOf(a[1]), in);
     BitOp().Trans(2, a);
-    EXPECT_EQ(bytesOf(a[0]), bytesOf(v));
+    EXPECT_EQ(bytesOf(a[0]), in);
     EXPECT_EQ(bytesOf(a[1]), reversed);
 }
 
