@@ -28,7 +28,15 @@ void drawText(DeviceContext* dc, int x, int y, const QString& s, const QRect* cl
     p->setFont(f->font);
     p->setPen(qtColor(dc->textColor));
     if (!clip && !f->logFont.lfEscapement) {
-        // The common case, without the cost of saving and restoring the painter's state.
+        // The common case, without the cost of saving and restoring the painter's state. Text
+        // that cannot reach the visible part of the surface is not laid out at all; its box is
+        // bounded by the widest glyph, with a line's height of room for overhanging glyphs.
+        const QRect visible = dc->hasClip ? dc->clip.boundingRect() & dc->surface->image.rect()
+                                          : dc->surface->image.rect();
+        const long long room = fm.height(), right = x + (long long)fm.maxWidth() * s.size();
+        if (x - room > visible.right() || right + room < visible.left() ||
+            y - room > visible.bottom() || y + 2 * room < visible.top())
+            return;
         if (dc->bkMode == OPAQUE)
             p->fillRect(QRect(x, y, fm.horizontalAdvance(s), fm.height()), qtColor(dc->bkColor));
         p->drawText(x, y + fm.ascent(), s);

@@ -139,6 +139,45 @@ TEST(MemoryDC, TextIsMeasuredInTheSelectedFontAndTraced) {
     EXPECT_EQ(lines[1], "TextOut(10,10,Hello)");
 }
 
+TEST(MemoryDC, TextAcrossTheSurfaceEdgesShowsItsVisiblePart) {
+    // The same text on a small surface and on a large one shifted so that all of it lands there:
+    // the small surface must hold exactly the large one's pixels over its area, also where the
+    // text only just reaches in, under a clip, and where it lies wholly outside.
+    const int shift = 300;
+    CFont font;
+    font.CreateFont(-18, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, FF_SWISS, "FONT");
+    const POINT at[] = {{-40, 5}, {30, -12}, {-100, 10}, {35, 18}, {-12, -15}, {50, 50}, {5, -40}};
+    for (bool clipped : {false, true}) {
+        for (POINT p : at) {
+            SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y) +
+                         (clipped ? " clip" : ""));
+            Canvas small(40, 20), large(640, 640);
+            for (Canvas* c : {&small, &large}) {
+                c->dc.SelectObject(&font);
+                c->dc.SetTextColor(RGB(255, 255, 255));
+                c->dc.SetBkColor(RGB(0, 0, 255));
+            }
+            if (clipped) {
+                CRgn clip;
+                clip.CreateRectRgn(3, 2, 30, 15);
+                small.dc.SelectClipRgn(&clip);
+                clip.DeleteObject();
+                clip.CreateRectRgn(shift + 3, shift + 2, shift + 30, shift + 15);
+                large.dc.SelectClipRgn(&clip);
+            }
+            small.dc.TextOut(p.x, p.y, "Wg_Hello", 8);
+            large.dc.TextOut(p.x + shift, p.y + shift, "Wg_Hello", 8);
+            Pixels expected;
+            for (auto [x, y] : large.drawn())
+                if (x >= shift && x < shift + 40 && y >= shift && y < shift + 20)
+                    expected.insert({x - shift, y - shift});
+            EXPECT_EQ(small.drawn(), expected);
+            small.dc.SelectStockObject(SYSTEM_FONT);
+            large.dc.SelectStockObject(SYSTEM_FONT);
+        }
+    }
+}
+
 TEST(MemoryDC, ExtremeCoordinatesDrawWhatShowsAndNeverOverflow) {
     CPen pen(PS_SOLID, 1, RGB(0, 255, 0));
     Canvas m(16, 16);
