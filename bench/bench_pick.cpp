@@ -6,6 +6,8 @@
 #include <cmath>
 #include <vector>
 
+#include "PerVertex.h"
+
 namespace {
 
 constexpr int vertexCount = 1'000'000;
@@ -39,12 +41,6 @@ Scene& scene() {
     return s;
 }
 
-// Time per vertex, shown with an SI prefix (n for nanoseconds).
-benchmark::Counter perVertex() {
-    return benchmark::Counter(vertexCount, benchmark::Counter::kIsIterationInvariantRate |
-                                               benchmark::Counter::kInvert);
-}
-
 // A pointer in the plot, well above the curve, so the whole series is measured and nothing is
 // picked or drawn.
 constexpr int pointerX = 500, pointerY = 100;
@@ -57,7 +53,7 @@ void BM_pickVertex(benchmark::State& state, GcGraphConfig::TYPE type) {
         int g = 0, l = 0, v = 0;
         benchmark::DoNotOptimize(s.renderer.pickGraph(nullptr, pointerX, pointerY, g, l, v));
     }
-    state.counters["per_vertex"] = perVertex();
+    state.counters["per_vertex"] = perVertex(vertexCount);
 }
 BENCHMARK_CAPTURE(BM_pickVertex, graph, GcGraphConfig::GRAPH)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_pickVertex, bar, GcGraphConfig::HISTON)->Unit(benchmark::kMillisecond);
@@ -69,7 +65,7 @@ void BM_pickLine(benchmark::State& state) {
         int g = 0, l = 0;
         benchmark::DoNotOptimize(s.renderer.pickGraph(&s.dc, pointerX, pointerY, g, l));
     }
-    state.counters["per_vertex"] = perVertex();
+    state.counters["per_vertex"] = perVertex(vertexCount);
 }
 BENCHMARK(BM_pickLine)->Unit(benchmark::kMillisecond);
 

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "PerVertex.h"
+
 namespace {
 
 constexpr int vertexCount = 10'000'000;
@@ -28,12 +30,6 @@ Data& data() {
     return d;
 }
 
-// Time per vertex, shown with an SI prefix (n for nanoseconds).
-benchmark::Counter perVertex() {
-    return benchmark::Counter(vertexCount, benchmark::Counter::kIsIterationInvariantRate |
-                                               benchmark::Counter::kInvert);
-}
-
 void BM_setAutoVminVmax(benchmark::State& state) {
     GcGraph& graph = data().graph;
     for (auto _ : state) {
@@ -41,7 +37,7 @@ void BM_setAutoVminVmax(benchmark::State& state) {
         benchmark::DoNotOptimize(graph.vmin);
         benchmark::DoNotOptimize(graph.vmax);
     }
-    state.counters["time/vertex"] = perVertex();
+    state.counters["time/vertex"] = perVertex(vertexCount);
 }
 BENCHMARK(BM_setAutoVminVmax)->Unit(benchmark::kMillisecond);
 
@@ -52,7 +48,7 @@ void BM_setAutoHminHmax(benchmark::State& state) {
         benchmark::DoNotOptimize(graph.hmin);
         benchmark::DoNotOptimize(graph.hmax);
     }
-    state.counters["time/vertex"] = perVertex();
+    state.counters["time/vertex"] = perVertex(vertexCount);
 }
 BENCHMARK(BM_setAutoHminHmax)->Unit(benchmark::kMillisecond);
 
