@@ -1,0 +1,64 @@
+// The framework's root class and its run-time class records: dynamic creation by class
+// record (CreateObject), class names and kind tests (IsKindOf) without C++ RTTI.
+#pragma once
+
+#include "platform/types.h"
+
+class CObject;
+
+struct CRuntimeClass {
+    const char* m_lpszClassName;
+    int m_nObjectSize;
+    UINT m_wSchema;
+    CObject* (*m_pfnCreateObject)();
+    CRuntimeClass* m_pBaseClass;
+
+    // A new object of this class, or nullptr when the class is not dynamically creatable.
+    CObject* CreateObject();
+    BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
+    // The class record registered under this name, or nullptr.
+    static CRuntimeClass* FromName(const char* lpszClassName);
+};
+
+// Registers a class record by name when its translation unit is loaded.
+struct AFX_CLASSINIT {
+    explicit AFX_CLASSINIT(CRuntimeClass* pNewClass);
+};
+
+#define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
+
+#define DECLARE_DYNAMIC(class_name)                                                                \
+public:                                                                                            \
+    static CRuntimeClass class##class_name;                                                        \
+    CRuntimeClass* GetRuntimeClass() const override;
+
+#define DECLARE_DYNCREATE(class_name)                                                              \
+    DECLARE_DYNAMIC(class_name)                                                                    \
+    static CObject* CreateObject();
+
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                       \
+    CRuntimeClass class_name::class##class_name = {#class_name, int(sizeof(class_name)), wSchema,  \
+                                                   pfnNew, RUNTIME_CLASS(base_class_name)};        \
+    static AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name));                           \
+    CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                             \
+    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
+
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                           \
+    CObject* class_name::CreateObject() { return new class_name; }                                 \
+    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
+
+class CObject {
+public:
+    static CRuntimeClass classCObject;
+
+    virtual ~CObject() = default;
+    virtual CRuntimeClass* GetRuntimeClass() const;
+    BOOL IsKindOf(const CRuntimeClass* pClass) const;
+
+protected:
+    CObject() = default;
+    CObject(const CObject&) = default;
+    CObject& operator=(const CObject&) = default;
+};
