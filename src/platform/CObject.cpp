@@ -28,17 +28,14 @@ CObject* CRuntimeClass::CreateObject() {
 
 BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const {
     for (const CRuntimeClass* c = this; c; c = c->m_pBaseClass)
-        if (c == pBaseClass)
-            return TRUE;
+        if (c == pBaseClass) return TRUE;
     return FALSE;
 }
 
 CRuntimeClass* CRuntimeClass::FromName(const char* lpszClassName) {
-    if (!lpszClassName)
-        return nullptr;
+    if (!lpszClassName) return nullptr;
     for (CRuntimeClass* c : registry())
-        if (std::strcmp(c->m_lpszClassName, lpszClassName) == 0)
-            return c;
+        if (std::strcmp(c->m_lpszClassName, lpszClassName) == 0) return c;
     return std::strcmp(lpszClassName, "CObject") == 0 ? &CObject::classCObject : nullptr;
 }
 

@@ -90,7 +90,7 @@ struct DLGITEMTEMPLATE_DATA {
 struct DLGTEMPLATE_DATA {
     UINT id;
     const char* caption;
-    DWORD style; // WS_* and DS_*; WS_VISIBLE makes a modeless dialog show on creation
+    DWORD style;  // WS_* and DS_*; WS_VISIBLE makes a modeless dialog show on creation
     short cx, cy; // dialog units
     const char* fontName;
     WORD fontPointSize;

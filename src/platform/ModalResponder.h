@@ -1,0 +1,33 @@
+// One process-wide hook that answers every modal request (message boxes, modal dialogs, the
+// font and print dialogs) without showing anything: for tests and batch programs. With no
+// responder set, real Qt dialogs appear; with no display either, nothing may wait forever (a
+// message box writes its text as one line to stderr and returns its default button, DoModal
+// returns IDCANCEL).
+#pragma once
+
+#include <functional>
+
+#include "platform/types.h"
+
+class CDialog;
+
+struct ModalRequest {
+    enum Kind { MessageBox, Dialog, FontDialog, PrintDialog };
+    Kind kind;
+    // MessageBox: the text and the MB_* type. Dialog: the template ID.
+    const char* text = nullptr;
+    UINT type = 0;
+    // Dialog: the dialog, initialised (OnInitDialog has run) and hidden. The responder may
+    // change its controls (SetDlgItemText, ...) and answers with the ID of the button to press
+    // (IDOK, IDCANCEL or a control ID); DoModal presses it and, when the dialog did not end,
+    // asks again. FontDialog/PrintDialog: the dialog object, whose fields the responder may fill.
+    void* object = nullptr;
+};
+
+// Answers a request: a button ID (IDOK, IDCANCEL, IDYES, ...).
+using ModalResponder = std::function<int(ModalRequest&)>;
+
+// Sets (or, with an empty function, clears) the responder; returns the previous one.
+ModalResponder AfxSetModalResponder(ModalResponder responder);
+// The responder in force, or an empty function.
+const ModalResponder& AfxGetModalResponder();
