@@ -49,7 +49,9 @@ bool overlaps(const Lock& l, std::uint64_t offset, std::uint64_t end) {
 }
 
 // Whether an open with access a and share mode s may coexist with one with access b, share t.
+// An open without read or write access takes no part in sharing.
 bool compatible(DWORD a, DWORD s, DWORD b, DWORD t) {
+    if (!a || !b) return true;
     auto allows = [](DWORD access, DWORD share) {
         return (!(access & GENERIC_READ) || (share & FILE_SHARE_READ)) &&
                (!(access & GENERIC_WRITE) || (share & FILE_SHARE_WRITE));

@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "TempDir.h"
+#include "platform/kernel.h"
+
+namespace {
+
+constexpr DWORD R = GENERIC_READ, W = GENERIC_WRITE, RW = R | W;
+constexpr DWORD SR = FILE_SHARE_READ, SW = FILE_SHARE_WRITE, SRW = SR | SW;
+
+HANDLE open(const std::string& name, DWORD access, DWORD share = SRW,
+            DWORD creation = OPEN_ALWAYS) {
+    return CreateFileA(name.c_str(), access, share, nullptr, creation, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
+}
+
+BOOL write(HANDLE h, const std::string& text) {
+    DWORD n = 0;
+    return WriteFile(h, text.data(), DWORD(text.size()), &n, nullptr) && n == text.size();
+}
+
+std::string readAll(HANDLE h) {
+    char buf[64];
+    DWORD n = 0;
+    SetFilePointer(h, 0, nullptr, FILE_BEGIN);
+    return ReadFile(h, buf, sizeof buf, &n, nullptr) ? std::string(buf, n) : "<failed>";
+}
+
+} // namespace
+
+TEST(KernelFile, ShareModesDecideWhetherASecondOpenIsAllowedAndNeverTruncateOnRefusal) {
+    struct Row {
+        DWORD access1, share1, access2, share2;
+        bool allowed;
+    } rows[] = {
+        {R, SR, R, SRW, true},  {R, SR, W, SRW, false},   {W, SR, R, SRW, true},
+        {W, SR, R, SR, false},  {RW, SRW, RW, SRW, true}, {R, SW, W, SRW, true},
+        {R, SW, R, SRW, false}, {0, 0, RW, 0, true},      {R, 0, 0, 0, true},
+    };
+    TempDir dir;
+    const std::string name = dir / "f";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.access1 << "/" << row.share1 << " then "
+                                        << row.access2 << "/" << row.share2);
+        HANDLE w = open(name, W, SRW, CREATE_ALWAYS);
+        ASSERT_TRUE(write(w, "kept"));
+        CloseHandle(w);
+        HANDLE first = open(name, row.access1, row.share1);
+        ASSERT_NE(first, INVALID_HANDLE_VALUE);
+        HANDLE second = open(name, row.access2, row.share2, CREATE_ALWAYS);
+        EXPECT_EQ(second != INVALID_HANDLE_VALUE, row.allowed);
+        if (second == INVALID_HANDLE_VALUE) {
+            EXPECT_EQ(GetLastError(), ERROR_SHARING_VIOLATION);
+            HANDLE r = open(name, 0, SRW);
+            EXPECT_EQ(GetFileSize(r, nullptr), 4u); // the refused open truncated nothing
+            CloseHandle(r);
+        }
+        CloseHandle(second);
+        CloseHandle(first);
+    }
+}
+
+TEST(KernelFile, CreationDispositionsAndOpenErrorsSetTheLastError) {
+    TempDir dir;
+    const std::string name = dir / "f";
+    struct Row {
+        std::string path;
+        DWORD access, creation, error;
+        bool opens;
+    } rows[] = {
+        {name, R, OPEN_EXISTING, ERROR_FILE_NOT_FOUND, false},
+        {dir / "nodir/f", RW, OPEN_ALWAYS, ERROR_PATH_NOT_FOUND, false},
+        {"", R, OPEN_EXISTING, ERROR_PATH_NOT_FOUND, false},
+        {name, W, CREATE_NEW, NO_ERROR, true},
+        {name, W, CREATE_NEW, ERROR_FILE_EXISTS, false},
+        {name, W, OPEN_ALWAYS, ERROR_ALREADY_EXISTS, true},
+        {name, R, TRUNCATE_EXISTING, ERROR_INVALID_PARAMETER, false},
+        {dir.path.string(), R, OPEN_EXISTING, ERROR_ACCESS_DENIED, false},
+        {dir.path.string(), W, OPEN_EXISTING, ERROR_ACCESS_DENIED, false},
+        {dir / "g", W, CREATE_ALWAYS, NO_ERROR, true},
+        {dir / "g", W, CREATE_ALWAYS, ERROR_ALREADY_EXISTS, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.path + " " + std::to_string(row.creation));
+        SetLastError(12345);
+        HANDLE h = open(row.path, row.access, SRW, row.creation);
+        EXPECT_EQ(h != INVALID_HANDLE_VALUE, row.opens);
+        EXPECT_EQ(GetLastError(), row.error);
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    }
+}
+
+TEST(KernelFile, ClosedHandlesStayInvalidWhenTheirSlotAndDescriptorAreReused) {
+    TempDir dir;
+    HANDLE old = open(dir / "a", RW);
+    ASSERT_TRUE(CloseHandle(old));
+    HANDLE h = open(dir / "b", RW); // takes the freed slot and descriptor number
+    ASSERT_TRUE(write(h, "b data"));
+    for (HANDLE bad : {old, INVALID_HANDLE_VALUE, HANDLE(nullptr), HANDLE(LONG_PTR(4 * 1000))}) {
+        EXPECT_FALSE(write(bad, "x"));
+        EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+        EXPECT_EQ(SetFilePointer(bad, 0, nullptr, FILE_BEGIN), INVALID_SET_FILE_POINTER);
+        EXPECT_EQ(GetFileType(bad), FILE_TYPE_UNKNOWN);
+        EXPECT_FALSE(CloseHandle(bad));
+        EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    }
+    EXPECT_EQ(readAll(h), "b data");
+    CloseHandle(h);
+}
+
+TEST(KernelFile, HandlesOnlyGrantTheirAccessAndDuplicatesShareTheFile) {
+    TempDir dir;
+    HANDLE r = open(dir / "f", R);
+    HANDLE w = open(dir / "f", W);
+    DWORD n;
+    char c;
+    EXPECT_FALSE(write(r, "x"));
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_FALSE(ReadFile(w, &c, 1, &n, nullptr));
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_FALSE(SetEndOfFile(r));
+    HANDLE up = nullptr;
+    EXPECT_FALSE(DuplicateHandle(GetCurrentProcess(), r, GetCurrentProcess(), &up, RW, FALSE, 0));
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+
+    // A duplicate shares the file pointer and outlives the original.
+    HANDLE d = nullptr;
+    ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), w, GetCurrentProcess(), &d, 0, FALSE,
+                                DUPLICATE_SAME_ACCESS));
+    ASSERT_TRUE(write(w, "ab"));
+    ASSERT_TRUE(CloseHandle(w));
+    ASSERT_TRUE(write(d, "cd"));
+    EXPECT_EQ(readAll(r), "abcd");
+    HANDLE moved = nullptr;
+    ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), d, GetCurrentProcess(), &moved, 0, FALSE,
+                                DUPLICATE_SAME_ACCESS | DUPLICATE_CLOSE_SOURCE));
+    EXPECT_FALSE(CloseHandle(d));
+    EXPECT_TRUE(CloseHandle(moved));
+    CloseHandle(r);
+}
+
+TEST(KernelFile, LocksAreExclusiveInThisProcessAndSeenByOthers) {
+    TempDir dir;
+    const std::string name = dir / "f";
+    HANDLE a = open(name, RW), b = open(name, R);
+    ASSERT_TRUE(write(a, std::string(100, 'a')));
+    ASSERT_TRUE(LockFile(a, 10, 0, 20, 0));
+    EXPECT_FALSE(LockFile(b, 29, 0, 5, 0));
+    EXPECT_EQ(GetLastError(), ERROR_LOCK_VIOLATION);
+    EXPECT_FALSE(LockFile(a, 0, 0, 11, 0)); // overlapping a lock of the same handle
+    EXPECT_TRUE(LockFile(b, 30, 0, 5, 0));
+    // Transfers through other opens may not touch the locked bytes.
+    DWORD n;
+    char buf[8];
+    OVERLAPPED at{};
+    at.Offset = 5;
+    EXPECT_FALSE(ReadFile(b, buf, 8, &n, &at));
+    EXPECT_EQ(GetLastError(), ERROR_LOCK_VIOLATION);
+    at.Offset = 40;
+    EXPECT_TRUE(ReadFile(b, buf, 8, &n, &at));
+    EXPECT_EQ(SetFilePointer(b, 0, nullptr, FILE_CURRENT), 48u);
+    // Another process sees a's range as an open-file-description lock.
+    const pid_t child = fork();
+    if (child == 0) {
+        const int fd = ::open(name.c_str(), O_RDWR);
+        struct flock fl {};
+        fl.l_type = F_WRLCK;
+        fl.l_start = 15;
+        fl.l_len = 1;
+        const bool refused = fcntl(fd, F_OFD_SETLK, &fl) != 0 && errno == EAGAIN;
+        fl.l_start = 50;
+        _exit(refused && fcntl(fd, F_OFD_SETLK, &fl) == 0 ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    EXPECT_FALSE(UnlockFile(a, 10, 0, 19, 0));
+    EXPECT_EQ(GetLastError(), ERROR_NOT_LOCKED);
+    ASSERT_TRUE(UnlockFile(a, 10, 0, 20, 0));
+    EXPECT_TRUE(LockFile(b, 10, 0, 1, 0));
+    CloseHandle(b); // releases b's locks
+    EXPECT_TRUE(LockFile(a, 10, 0, 30, 0));
+    CloseHandle(a);
+}
+
+TEST(KernelFile, PositionsBeyond32BitsNeedTheHighHalfAndAllOnesIsAValidLowHalf) {
+    TempDir dir;
+    HANDLE h = open(dir / "f", RW);
+    LONG high = 0;
+    EXPECT_EQ(SetFilePointer(h, -1, nullptr, FILE_BEGIN), INVALID_SET_FILE_POINTER);
+    EXPECT_EQ(GetLastError(), ERROR_NEGATIVE_SEEK);
+    high = 1;
+    SetLastError(ERROR_GEN_FAILURE);
+    EXPECT_EQ(SetFilePointer(h, -1, &high, FILE_BEGIN), 0xFFFFFFFFu); // 0x1FFFFFFFF
+    EXPECT_EQ(GetLastError(), NO_ERROR);
+    EXPECT_EQ(high, 1);
+    ASSERT_TRUE(SetEndOfFile(h));
+    DWORD sizeHigh = 0;
+    SetLastError(ERROR_GEN_FAILURE);
+    EXPECT_EQ(GetFileSize(h, &sizeHigh), 0xFFFFFFFFu);
+    EXPECT_EQ(GetLastError(), NO_ERROR);
+    EXPECT_EQ(sizeHigh, 1u);
+    EXPECT_EQ(SetFilePointer(h, 1, nullptr, FILE_END), INVALID_SET_FILE_POINTER);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    high = 0;
+    EXPECT_EQ(SetFilePointer(h, 0, &high, FILE_CURRENT), 0xFFFFFFFFu); // unmoved by failures
+    CloseHandle(h);
+}
+
+TEST(KernelFile, LastErrorIsPerThread) {
+    SetLastError(ERROR_LOCK_VIOLATION);
+    std::thread([] {
+        EXPECT_EQ(GetLastError(), NO_ERROR);
+        SetLastError(ERROR_DISK_FULL);
+    }).join();
+    EXPECT_EQ(GetLastError(), ERROR_LOCK_VIOLATION);
+}
