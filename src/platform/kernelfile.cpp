@@ -39,12 +39,12 @@ template <class F> auto withSizeSignalHeld(F f) {
     sigemptyset(&xfsz);
     sigaddset(&xfsz, SIGXFSZ);
     pthread_sigmask(SIG_BLOCK, &xfsz, &old);
+    errno = 0;
     auto result = f();
     const int saved = errno;
     if (!sigismember(&old, SIGXFSZ)) {
         const timespec now{0, 0};
-        while (sigtimedwait(&xfsz, nullptr, &now) == SIGXFSZ) {
-        }
+        if (saved == EFBIG) sigtimedwait(&xfsz, nullptr, &now); // one pending signal at most
         pthread_sigmask(SIG_SETMASK, &old, nullptr);
     }
     errno = saved;
