@@ -3,29 +3,6 @@
 #include "platform/CFileException.h"
 #include "platform/kernel.h"
 
-TEST(CFileException, PlatformErrorsMapToCauses) {
-    const std::pair<DWORD, int> rows[] = {
-        {NO_ERROR, CFileException::none},
-        {ERROR_FILE_NOT_FOUND, CFileException::fileNotFound},
-        {ERROR_PATH_NOT_FOUND, CFileException::badPath},
-        {ERROR_TOO_MANY_OPEN_FILES, CFileException::tooManyOpenFiles},
-        {ERROR_ACCESS_DENIED, CFileException::accessDenied},
-        {ERROR_INVALID_HANDLE, CFileException::invalidFile},
-        {ERROR_NEGATIVE_SEEK, CFileException::badSeek},
-        {ERROR_IO_DEVICE, CFileException::hardIO},
-        {ERROR_SHARING_VIOLATION, CFileException::sharingViolation},
-        {ERROR_LOCK_VIOLATION, CFileException::lockViolation},
-        {ERROR_DISK_FULL, CFileException::diskFull},
-        {ERROR_FILE_TOO_LARGE, CFileException::diskFull},
-        {ERROR_HANDLE_EOF, CFileException::endOfFile},
-        {ERROR_INVALID_PARAMETER, CFileException::genericException},
-    };
-    for (auto [error, cause] : rows)
-        EXPECT_EQ(CFileException::OsErrorToException(LONG(error)), cause) << error;
-    EXPECT_EQ(CFileException::ErrnoToException(ENOSPC), CFileException::diskFull);
-    EXPECT_EQ(CFileException::ErrnoToException(EACCES), CFileException::accessDenied);
-}
-
 TEST(CFileException, ThrownAsHeapPointersThatDescribeThemselves) {
     try {
         CFileException::ThrowOsError(LONG(ERROR_SHARING_VIOLATION), "/data/run.bin");
