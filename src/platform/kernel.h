@@ -8,7 +8,8 @@
 //
 // What is enforced where:
 // - Share modes are checked between all opens of a file (same device and inode) in this
-//   process. Other processes cannot see them: POSIX has no share modes.
+//   process. Other processes cannot see them: POSIX has no share modes. FILE_SHARE_DELETE is
+//   accepted and has no effect (there is no delete access to share).
 // - LockFile locks are exclusive and conflict between any two open files of this process, and,
 //   through open-file-description locks (F_OFD_SETLK), with locks that other processes take the
 //   same way. ReadFile and WriteFile honour the locks of this process only; other processes'

@@ -180,7 +180,7 @@ void CFile64::UnlockRange(const unsigned long long& pos, const unsigned long lon
         CFileException::ThrowOsError(LONG(GetLastError()));
 }
 
-DWORD CFile64::GetFileType() {
+DWORD CFile64::GetFileType() const {
     return ::GetFileType(m_hFile);
 }
 

@@ -54,8 +54,8 @@ public:
 
     void LockRange(const unsigned long long& pos, const unsigned long long& count);
     void UnlockRange(const unsigned long long& pos, const unsigned long long& count);
-    DWORD GetFileType();
-    CString GetFileName() { return m_strFileName; }
+    DWORD GetFileType() const;
+    CString GetFileName() const { return m_strFileName; }
     void SetFileName(const char* name) { m_strFileName = name; }
 
     static unsigned long long MakeUnsignedInt64(DWORD high, DWORD low);
