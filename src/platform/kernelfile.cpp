@@ -90,7 +90,8 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
     const bool truncates = disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING;
     const bool reads = access & GENERIC_READ;
     const bool writes = (access & GENERIC_WRITE) || truncates;
-    int flags = O_CLOEXEC | (reads && writes ? O_RDWR : writes ? O_WRONLY : O_RDONLY);
+    // Non-blocking while opening, so that a pipe without a partner does not wait forever.
+    int flags = O_CLOEXEC | O_NONBLOCK | (reads && writes ? O_RDWR : writes ? O_WRONLY : O_RDONLY);
     if (dwFlagsAndAttributes & FILE_FLAG_WRITE_THROUGH) flags |= O_DSYNC;
     const mode_t mode = (dwFlagsAndAttributes & FILE_ATTRIBUTE_READONLY) ? 0444 : 0666;
 
@@ -117,6 +118,7 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
 
     auto file = std::make_shared<OpenFile>();
     file->fd = fd;
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     file->access = access;
     file->share = dwShareMode;
     file->fdWrites = writes;

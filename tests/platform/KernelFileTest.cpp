@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -164,6 +166,29 @@ TEST(KernelFile, PositionsBeyond32BitsNeedTheHighHalf) {
     EXPECT_EQ(SetFilePointer(h, 0, &high, FILE_CURRENT), 0u); // failures left it in place
     EXPECT_EQ(high, 1);
     CloseHandle(h);
+}
+
+TEST(KernelFile, PipesOpenWithoutWaitingForAPartner) {
+    TempDir dir;
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+    EXPECT_EQ(open(dir / "fifo", W, SRW, OPEN_EXISTING), INVALID_HANDLE_VALUE); // no reader yet
+    HANDLE r = open(dir / "fifo", R, SRW, OPEN_EXISTING);
+    EXPECT_EQ(GetFileType(r), FILE_TYPE_PIPE);
+    HANDLE w = open(dir / "fifo", W, SRW, OPEN_EXISTING);
+    ASSERT_TRUE(write(w, "through"));
+    char buf[16];
+    DWORD n = 0;
+    EXPECT_TRUE(ReadFile(r, buf, sizeof buf, &n, nullptr)); // what is there, without waiting
+    EXPECT_EQ(std::string(buf, n), "through");
+    std::thread later([w] { // once open, a read waits for data as usual
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        write(w, "x");
+    });
+    EXPECT_TRUE(ReadFile(r, buf, sizeof buf, &n, nullptr));
+    EXPECT_EQ(n, 1u);
+    later.join();
+    CloseHandle(w);
+    CloseHandle(r);
 }
 
 TEST(KernelFile, LastErrorIsPerThread) {
