@@ -1,0 +1,13 @@
+#include "platform/CException.h"
+
+IMPLEMENT_DYNAMIC(CException, CObject)
+
+void CException::Delete() {
+    if (m_bAutoDelete) delete this;
+}
+
+BOOL CException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext) {
+    if (pnHelpContext) *pnHelpContext = 0;
+    if (lpszError && nMaxError) *lpszError = '\0';
+    return FALSE;
+}

@@ -1,0 +1,22 @@
+// The framework's exception root. Exceptions are thrown as heap pointers and the handler frees
+// them with Delete():
+//     try { file.Write(p, n); } catch (CFileException* e) { ...; e->Delete(); }
+// An exception made on the stack is constructed with bAutoDelete FALSE; Delete leaves it alone.
+#pragma once
+
+#include "platform/CObject.h"
+
+using PUINT = UINT*;
+
+class CException : public CObject {
+    DECLARE_DYNAMIC(CException)
+public:
+    explicit CException(BOOL bAutoDelete = TRUE) : m_bAutoDelete(bAutoDelete) {}
+
+    void Delete();
+    // Copies a description of the error into lpszError (at most nMaxError characters with the
+    // terminating NUL). FALSE when there is none to give.
+    virtual BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr);
+
+    BOOL m_bAutoDelete;
+};
