@@ -33,8 +33,7 @@ template <class T, int N> constexpr int countOf(const T (&)[N]) {
 const DLGITEMTEMPLATE_DATA drawComment[] = {
     {WC_STATICA, "&Text:", label, 7, 9, 24, 8, other},
     {WC_EDITA, "", edit, 34, 7, 179, 14, IDC_COMMENT},
-    {WC_STATICA, "Apply, then click on the graph to place the comment (right click cancels).",
-     groupLabel, 7, 26, 206, 8, other},
+    {WC_STATICA, "Apply, then click where the comment goes.", groupLabel, 7, 26, 206, 8, other},
     {WC_BUTTONA, "&Font...", button, 7, 41, 50, 14, IDC_FONT},
     {WC_BUTTONA, "&Apply", defButton, 109, 41, 50, 14, IDC_APPLY},
     {WC_BUTTONA, "Close", button, 163, 41, 50, 14, IDC_CLOSE},
@@ -52,8 +51,7 @@ const DLGITEMTEMPLATE_DATA viewing2d[] = {
     {WC_BUTTONA, "&Zoom", defButton, 7, 7, 50, 14, IDC_ZOOM},
     {WC_BUTTONA, "&Unzoom", button, 64, 7, 50, 14, IDC_UNZOOM},
     {WC_BUTTONA, "Close", button, 121, 7, 50, 14, IDC_CLOSE},
-    {WC_STATICA, "Zoom: click two corners on the graph (right click cancels).", groupLabel, 7, 27,
-     164, 8, other},
+    {WC_STATICA, "Click two corners; a right click cancels.", groupLabel, 7, 27, 164, 8, other},
 };
 
 const DLGITEMTEMPLATE_DATA inquirePoint[] = {
