@@ -11,7 +11,7 @@
 
 namespace {
 
-// Sets a responder for one test and restores the previous one.
+// Sets a responder for one scope and restores the previous one.
 struct Responder {
     explicit Responder(ModalResponder r) : previous(AfxSetModalResponder(std::move(r))) {}
     ~Responder() { AfxSetModalResponder(previous); }
@@ -28,41 +28,37 @@ LOGFONTA logFont(LONG height, LONG weight, BYTE italic, BYTE underline, BYTE str
     return lf;
 }
 
-} // namespace
-
-TEST(AfxMessageBox, TheResponderSeesTextAndTypeAndAnswers) {
-    ModalRequest seen{ModalRequest::Dialog};
-    std::string text;
-    Responder r([&](ModalRequest& q) {
-        seen = q, text = q.text;
-        return IDNO;
-    });
-    EXPECT_EQ(AfxMessageBox("Overwrite?", MB_YESNO | MB_ICONQUESTION), IDNO);
-    EXPECT_EQ(seen.kind, ModalRequest::MessageBox);
-    EXPECT_EQ(text, "Overwrite?");
-    EXPECT_EQ(seen.type, MB_YESNO | MB_ICONQUESTION);
-    EXPECT_EQ(AfxMessageBox(42u, MB_OKCANCEL), IDNO);
-    EXPECT_EQ(text, "Message 42");
-    EXPECT_EQ(seen.type, MB_OKCANCEL);
+bool same(const LOGFONTA& a, const LOGFONTA& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-TEST(AfxMessageBox, HeadlessWritesOneLineAndReturnsTheDefaultButton) {
-    ASSERT_FALSE(AfxGetModalResponder());
+} // namespace
+
+TEST(AfxMessageBox, TheResponderAnswersAndHeadlessWritesOneLineAndTakesTheDefault) {
+    {
+        std::string seen;
+        Responder r([&](ModalRequest& q) {
+            seen = std::string(q.text) + " " + std::to_string(q.type) + " " +
+                   std::to_string(q.kind == ModalRequest::MessageBox);
+            return IDNO;
+        });
+        EXPECT_EQ(AfxMessageBox("Overwrite?", MB_YESNO | MB_ICONQUESTION), IDNO);
+        EXPECT_EQ(seen, "Overwrite? 36 1");
+        EXPECT_EQ(AfxMessageBox(42u, MB_OKCANCEL), IDNO);
+        EXPECT_EQ(seen, "Message 42 1 1");
+    }
     gdi::ensureQt(); // Qt's own start-up notes stay out of the captured text
-    struct Case {
-        UINT type;
-        int answer;
-    };
-    for (Case c :
-         {Case{MB_OK, IDOK}, Case{MB_OKCANCEL | MB_DEFBUTTON2, IDCANCEL},
-          Case{MB_YESNO | MB_DEFBUTTON2 | MB_ICONWARNING, IDNO},
-          Case{MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL},
-          Case{MB_ABORTRETRYIGNORE | MB_DEFBUTTON2, IDRETRY},
-          Case{MB_RETRYCANCEL | MB_ICONERROR, IDRETRY}, Case{MB_OKCANCEL | MB_DEFBUTTON3, IDOK}}) {
+    const std::pair<UINT, int> cases[] = {{MB_OK, IDOK},
+                                          {MB_OKCANCEL | MB_DEFBUTTON2, IDCANCEL},
+                                          {MB_YESNO | MB_DEFBUTTON2 | MB_ICONWARNING, IDNO},
+                                          {MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL},
+                                          {MB_ABORTRETRYIGNORE | MB_DEFBUTTON2, IDRETRY},
+                                          {MB_RETRYCANCEL | MB_ICONERROR, IDRETRY},
+                                          {MB_OKCANCEL | MB_DEFBUTTON3, IDOK}};
+    for (auto [type, answer] : cases) {
         testing::internal::CaptureStderr();
-        int answer = AfxMessageBox("Line one\nline two\r\nend", c.type);
+        EXPECT_EQ(AfxMessageBox("Line one\nline two\r\nend", type), answer) << type;
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "Line one line two  end\n");
-        EXPECT_EQ(answer, c.answer) << c.type;
     }
 }
 
@@ -74,64 +70,44 @@ TEST(CFontDialog, LogicalFontsSurviveTheQtFontBothWays) {
         std::memset(back.lfFaceName, 'x', LF_FACESIZE);
         back.lfHeight = back.lfWeight = back.lfItalic = back.lfUnderline = back.lfStrikeOut = 0;
         gdi::toLogFont(gdi::qtFont(lf), back);
-        EXPECT_EQ(std::memcmp(&back, &lf, sizeof lf), 0) << lf.lfFaceName;
+        EXPECT_TRUE(same(back, lf)) << lf.lfFaceName;
     }
-    // A chooser's point size becomes the pixel height at 96 dots per inch.
-    QFont twelve("DejaVu Sans");
-    twelve.setPointSize(12);
+    QFont twelve("DejaVu Sans", 12); // a chooser's points: pixels at 96 dots per inch
     LOGFONTA lf{};
     gdi::toLogFont(twelve, lf);
     EXPECT_EQ(lf.lfHeight, -16);
-    EXPECT_STREQ(lf.lfFaceName, "DejaVu Sans");
 }
 
-TEST(CFontDialog, OkWritesTheChoiceBackAndCancelKeepsEverything) {
+TEST(CFontDialog, OkWritesTheChoiceBackAndCancelOrNoDisplayKeepsEverything) {
     const LOGFONTA initial = logFont(-11, FW_NORMAL, 0, 0, 0, "MS Sans Serif");
     const LOGFONTA chosen = logFont(-20, FW_BOLD, 1, 0, 0, "DejaVu Serif");
-    for (int answer : {IDOK, IDCANCEL}) {
+    for (int answer : {IDOK, IDCANCEL, 0}) {
         LOGFONTA host = initial;
-        CFontDialog dlg(&host, CF_EFFECTS | CF_SCREENFONTS);
+        CFontDialog dlg(&host);
         dlg.m_cf.rgbColors = RGB(0, 255, 0);
-        Responder r([&](ModalRequest& q) {
+        Responder r(answer ? ModalResponder([&](ModalRequest& q) {
             EXPECT_EQ(q.kind, ModalRequest::FontDialog);
-            auto* d = static_cast<CFontDialog*>(q.object);
-            d->m_lf = chosen;
-            d->m_cf.rgbColors = RGB(1, 2, 3);
+            static_cast<CFontDialog*>(q.object)->m_lf = chosen;
+            static_cast<CFontDialog*>(q.object)->m_cf.rgbColors = RGB(1, 2, 3);
             return answer;
-        });
-        EXPECT_EQ(dlg.DoModal(), answer);
+        })
+                           : ModalResponder());
+        EXPECT_EQ(dlg.DoModal(), answer == IDOK ? IDOK : IDCANCEL);
         const LOGFONTA& expected = answer == IDOK ? chosen : initial;
-        EXPECT_EQ(std::memcmp(&host, &expected, sizeof host), 0);
-        EXPECT_EQ(std::memcmp(&dlg.m_lf, &expected, sizeof host), 0);
         LOGFONTA current{};
         dlg.GetCurrentFont(&current);
-        EXPECT_EQ(std::memcmp(&current, &expected, sizeof host), 0);
+        EXPECT_TRUE(same(host, expected) && same(dlg.m_lf, expected) && same(current, expected));
         EXPECT_EQ(dlg.GetColor(), answer == IDOK ? RGB(1, 2, 3) : RGB(0, 255, 0));
         EXPECT_EQ(dlg.GetFaceName(), CString(expected.lfFaceName));
-        EXPECT_EQ(dlg.IsBold(), answer == IDOK);
-        EXPECT_EQ(dlg.IsItalic(), answer == IDOK);
-        if (answer == IDOK) {
-            EXPECT_EQ(dlg.GetSize(), 150); // 20 pixels at 96 dpi: 15 points
-            EXPECT_EQ(dlg.GetStyleName(), CString("Bold Italic"));
-        }
+        EXPECT_EQ(dlg.IsBold() && dlg.IsItalic(), answer == IDOK);
+        EXPECT_EQ(dlg.GetSize(), answer == IDOK ? 150 : 0); // 20 pixels: 15 points
     }
-}
-
-TEST(CFontDialog, HeadlessWithoutResponderCancelsAndWithoutInitialFontFillsItsOwn) {
-    ASSERT_FALSE(AfxGetModalResponder());
-    LOGFONTA host = logFont(-11, FW_NORMAL, 0, 0, 0, "MS Sans Serif");
-    const LOGFONTA before = host;
-    CFontDialog headless(&host);
-    EXPECT_EQ(headless.m_cf.Flags & (CF_EFFECTS | CF_SCREENFONTS), CF_EFFECTS | CF_SCREENFONTS);
-    EXPECT_EQ(headless.DoModal(), IDCANCEL);
-    EXPECT_EQ(std::memcmp(&host, &before, sizeof host), 0);
-
-    CFontDialog own;
-    EXPECT_EQ(own.m_cf.lpLogFont, &own.m_lf);
+    CFontDialog own; // no initial font: the dialog's own m_lf receives the choice
     Responder r([](ModalRequest& q) {
         static_cast<CFontDialog*>(q.object)->m_lf.lfWeight = FW_BOLD;
         return IDOK;
     });
+    EXPECT_EQ(own.m_cf.Flags & (CF_EFFECTS | CF_SCREENFONTS), CF_EFFECTS | CF_SCREENFONTS);
     EXPECT_EQ(own.DoModal(), IDOK);
     EXPECT_TRUE(own.IsBold());
 }
