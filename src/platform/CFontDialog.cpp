@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/AfxMessageBox.h"
+#include "platform/CDC.h"
 #include "platform/ModalResponder.h"
 #include "platform/gdi_p.h"
 
@@ -25,8 +26,7 @@ COLORREF colorRef(const QColor& c) {
 
 } // namespace
 
-CFontDialog::CFontDialog(LPLOGFONTA lplfInitial, DWORD dwFlags, CDC* /*pdcPrinter*/,
-                         CWnd* pParentWnd)
+CFontDialog::CFontDialog(LPLOGFONTA lplfInitial, DWORD dwFlags, CDC* pdcPrinter, CWnd* pParentWnd)
     : m_cf{}, m_lf{}, m_pParentWnd(pParentWnd), m_szStyleName{} {
     m_cf.lStructSize = sizeof m_cf;
     m_cf.Flags = dwFlags;
@@ -37,6 +37,10 @@ CFontDialog::CFontDialog(LPLOGFONTA lplfInitial, DWORD dwFlags, CDC* /*pdcPrinte
         m_lf = *lplfInitial;
     } else {
         m_cf.lpLogFont = &m_lf;
+    }
+    if (pdcPrinter) {
+        m_cf.hDC = pdcPrinter->m_hDC;
+        m_cf.Flags |= CF_PRINTERFONTS;
     }
 }
 

@@ -49,10 +49,17 @@ struct TempDir {
 // library, and a leaked load as a library still mapped once that reference is gone.
 TEST(ModuleEntry, AttachNeedsTheLanguageLibraryAndLoadsAndFreesItOnce) {
     std::vector<std::string> messages;
-    ModalResponder previous = AfxSetModalResponder([&](ModalRequest& r) {
+    struct Restore {
+        ModalResponder previous;
+        ~Restore() {
+            setLibrarySearchDirs({});
+            DllMain(self, DLL_PROCESS_ATTACH, nullptr);
+            AfxSetModalResponder(previous);
+        }
+    } restore{AfxSetModalResponder([&](ModalRequest& r) {
         messages.push_back(std::string(r.text) + (r.type == MB_OK ? "" : " (not MB_OK)"));
         return IDOK;
-    });
+    })};
     ASSERT_NE(findDialogTemplate(IDD_GRADUATE), nullptr);
     void* own = dlopen(languagePath.c_str(), RTLD_NOW);
     EXPECT_TRUE(DllMain(self, DLL_PROCESS_ATTACH, nullptr));
@@ -76,7 +83,6 @@ TEST(ModuleEntry, AttachNeedsTheLanguageLibraryAndLoadsAndFreesItOnce) {
     EXPECT_EQ(messages.size(), 1u);
     ASSERT_NE(findDialogTemplate(IDD_GRADUATE), nullptr);
     EXPECT_EQ(findDialogTemplate(IDD_GRADUATE)->id, IDD_GRADUATE);
-    AfxSetModalResponder(previous);
 }
 
 // A host linked to the module at build time: this test program, run again on a copy of the
