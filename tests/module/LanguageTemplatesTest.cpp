@@ -10,7 +10,9 @@
 
 namespace {
 
-enum Kind { Edit, Text, PushButton, Radio, ListBox, Slider };
+// FirstRadio starts its group; the Radio after it ends the pair, the next control starting a
+// new group (DDX_Radio counts the buttons up to there).
+enum Kind { Edit, Text, PushButton, FirstRadio, Radio, ListBox, Slider };
 
 const DLGITEMTEMPLATE_DATA* item(const DLGTEMPLATE_DATA& t, WORD id, int* index = nullptr) {
     for (int i = 0; i < t.nItems; ++i)
@@ -31,6 +33,7 @@ bool hasKind(const DLGITEMTEMPLATE_DATA& c, Kind kind) {
         return is(c, WC_EDITA) || is(c, WC_STATICA);
     case PushButton:
         return is(c, WC_BUTTONA, BS_PUSHBUTTON) || is(c, WC_BUTTONA, BS_DEFPUSHBUTTON);
+    case FirstRadio:
     case Radio:
         return is(c, WC_BUTTONA, BS_RADIOBUTTON) || is(c, WC_BUTTONA, BS_AUTORADIOBUTTON);
     case ListBox:
@@ -67,12 +70,12 @@ TEST(LanguageTemplates, EveryTemplateHoldsItsControlsOfTheRightKindInsideAndApar
         {IDD_INQUIRESTATISTICS, IDC_MAX, Text}, {IDD_INQUIRESTATISTICS, IDC_MIN, Text},
         {IDD_INQUIRESTATISTICS, IDC_MEAN, Text}, {IDD_INQUIRESTATISTICS, IDC_SIGMA, Text},
         {IDD_INQUIRESTATISTICS, IDC_DIFFCOEF, Text}, {IDD_INQUIRESTATISTICS, IDC_CLOSE, PushButton},
-        {IDD_GRADUATE, IDC_RANGEAUTO, Radio}, {IDD_GRADUATE, IDC_RANGEMANUAL, Radio},
+        {IDD_GRADUATE, IDC_RANGEAUTO, FirstRadio}, {IDD_GRADUATE, IDC_RANGEMANUAL, Radio},
         {IDD_GRADUATE, IDC_MAX, Edit}, {IDD_GRADUATE, IDC_MIN, Edit},
-        {IDD_GRADUATE, IDC_GRADAUTO, Radio}, {IDD_GRADUATE, IDC_GRADMANUAL, Radio},
+        {IDD_GRADUATE, IDC_GRADAUTO, FirstRadio}, {IDD_GRADUATE, IDC_GRADMANUAL, Radio},
         {IDD_GRADUATE, IDC_GRADSTEP, Edit}, {IDD_GRADUATE, IDC_SMALLGRADSLIDER, Slider},
         {IDD_GRADUATE, IDC_SMALLGRAD, Text}, {IDD_GRADUATE, 1, PushButton},
-        {IDD_MINIGRADUATE, IDC_RANGEAUTO, Radio}, {IDD_MINIGRADUATE, IDC_RANGEMANUAL, Radio},
+        {IDD_MINIGRADUATE, IDC_RANGEAUTO, FirstRadio}, {IDD_MINIGRADUATE, IDC_RANGEMANUAL, Radio},
         {IDD_MINIGRADUATE, IDC_MAX, Edit}, {IDD_MINIGRADUATE, IDC_MIN, Edit},
         {IDD_MINIGRADUATE, 1, PushButton}
         // clang-format on
@@ -80,8 +83,18 @@ TEST(LanguageTemplates, EveryTemplateHoldsItsControlsOfTheRightKindInsideAndApar
     for (const auto& e : controls) {
         const DLGTEMPLATE_DATA* t = findDialogTemplate(e.dialog);
         ASSERT_NE(t, nullptr) << e.dialog;
-        const DLGITEMTEMPLATE_DATA* c = item(*t, e.id);
+        int i = -1;
+        const DLGITEMTEMPLATE_DATA* c = item(*t, e.id, &i);
         ASSERT_NE(c, nullptr) << e.dialog << " " << e.id;
+        if (e.kind == FirstRadio || e.kind == Radio) {
+            // The first button starts the group and its partner follows; the control after
+            // the partner starts the next group.
+            bool next = i + 1 < t->nItems;
+            EXPECT_EQ(bool(c->style & WS_GROUP), e.kind == FirstRadio) << e.id;
+            bool grouped = e.kind == FirstRadio ? next && t->items[i + 1].id == e.id + 1
+                                                : next && (t->items[i + 1].style & WS_GROUP);
+            EXPECT_TRUE(grouped) << e.id;
+        }
         EXPECT_TRUE(hasKind(*c, e.kind)) << e.id << " " << c->className << " " << c->style;
         EXPECT_EQ(c->style & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE) << e.id;
     }
@@ -104,22 +117,5 @@ TEST(LanguageTemplates, EveryTemplateHoldsItsControlsOfTheRightKindInsideAndApar
                 EXPECT_TRUE(frame || !overlap(c, d)) << c.text << " / " << d.text;
             }
         }
-    }
-}
-
-// DDX_Radio counts buttons from the first of a group up to the next control with the group
-// style: each pair starts a group on its first button, and the control after the second
-// starts the next group.
-TEST(LanguageTemplates, RadioPairsFormGroupsOfTwo) {
-    for (auto [dialog, first] : {std::pair{IDD_GRADUATE, IDC_RANGEAUTO},
-                                 {IDD_GRADUATE, IDC_GRADAUTO},
-                                 {IDD_MINIGRADUATE, IDC_RANGEAUTO}}) {
-        const DLGTEMPLATE_DATA* t = findDialogTemplate(dialog);
-        int i = -1;
-        ASSERT_TRUE(t && item(*t, WORD(first), &i) && i + 2 < t->nItems) << first;
-        EXPECT_TRUE(t->items[i].style & WS_GROUP) << first;
-        EXPECT_EQ(t->items[i + 1].id, first + 1);
-        EXPECT_FALSE(t->items[i + 1].style & WS_GROUP) << first;
-        EXPECT_TRUE(t->items[i + 2].style & WS_GROUP) << first;
     }
 }
