@@ -63,7 +63,7 @@ INT_PTR CFontDialog::DoModal() {
         if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
             grid && (m_cf.Flags & CF_EFFECTS)) {
             auto* button = new QPushButton(swatch(color), QObject::tr("&Colour..."), &dialog);
-            QObject::connect(button, &QPushButton::clicked, &dialog, [&] {
+            QObject::connect(button, &QPushButton::clicked, &dialog, [&color, &dialog, button] {
                 QColor c = QColorDialog::getColor(color, &dialog);
                 if (c.isValid()) color = c, button->setIcon(swatch(c));
             });
