@@ -31,3 +31,8 @@ using ModalResponder = std::function<int(ModalRequest&)>;
 ModalResponder AfxSetModalResponder(ModalResponder responder);
 // The responder in force, or an empty function.
 const ModalResponder& AfxGetModalResponder();
+
+// Whether a real modal window can be shown and answered: Qt runs with a display (not the
+// offscreen or minimal platform), as a widgets application, and this is its thread. Starts
+// Qt's application object when there is none.
+bool canShowModalUi();

@@ -158,6 +158,12 @@ std::string hex(COLORREF c);
 std::string str(long v);
 std::string rectStr(const RECT& r);
 
+// A logical font as Qt draws it: a negative height is the character (em) height in pixels, a
+// positive one the cell height, 0 the default; escapement is applied when text is drawn.
+QFont qtFont(const LOGFONTA& lf);
+// Writes font's size, weight, style and face into lf; the other fields are left as they are.
+void toLogFont(const QFont& font, LOGFONTA& lf);
+
 // Starts Qt's application object on first use (offscreen where there is no display).
 void ensureQt();
 

@@ -22,6 +22,8 @@ std::unordered_map<const void*, std::unique_ptr<DeviceContext>>& dcs() {
     return *map;
 }
 
+} // namespace
+
 QFont qtFont(const LOGFONTA& lf) {
     ensureQt();
     char face[LF_FACESIZE + 1] = {};
@@ -59,7 +61,21 @@ QFont qtFont(const LOGFONTA& lf) {
     return f;
 }
 
-} // namespace
+void toLogFont(const QFont& font, LOGFONTA& lf) {
+    // The inverse of qtFont: a point size becomes the pixel height at the logical resolution
+    // device contexts report (96 dots per inch), as a negative (character) height.
+    int px = font.pixelSize();
+    if (px <= 0) px = std::max(1, int(font.pointSizeF() * 96.0 / 72.0 + 0.5));
+    lf.lfHeight = -px;
+    lf.lfWidth = 0;
+    lf.lfWeight = font.weight();
+    lf.lfItalic = font.italic();
+    lf.lfUnderline = font.underline();
+    lf.lfStrikeOut = font.strikeOut();
+    std::memset(lf.lfFaceName, 0, LF_FACESIZE);
+    const QByteArray face = font.family().toLatin1();
+    std::memcpy(lf.lfFaceName, face.constData(), std::min<qsizetype>(face.size(), LF_FACESIZE - 1));
+}
 
 void ensureQt() {
     if (QCoreApplication::instance()) return;

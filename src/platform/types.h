@@ -13,6 +13,7 @@ using INT = int;
 using LONG = std::int32_t;
 using ULONG = std::uint32_t;
 using LONG_PTR = std::intptr_t;
+using INT_PTR = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
 using WPARAM = UINT_PTR;
 using LPARAM = LONG_PTR;
@@ -163,3 +164,21 @@ struct LOGPALETTE {
 constexpr DWORD BI_RGB = 0;
 constexpr UINT DIB_RGB_COLORS = 0;
 constexpr UINT DIB_PAL_COLORS = 1;
+
+// Module and window handles. A module handle is what the dynamic loader knows the module by;
+// a window handle names a window.
+struct HINSTANCE__;
+using HINSTANCE = HINSTANCE__*;
+using HMODULE = HINSTANCE;
+struct HWND__;
+using HWND = HWND__*;
+using LPLOGFONTA = LOGFONTA*;
+using LPLOGFONT = LPLOGFONTA;
+
+// Calling conventions have no meaning on this platform.
+#ifndef WINAPI
+#define WINAPI
+#endif
+#ifndef CALLBACK
+#define CALLBACK
+#endif

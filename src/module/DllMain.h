@@ -1,0 +1,8 @@
+// The module's entry point: on process attach it registers the module as an extension module
+// and loads the language library "Lang/plx.dll" that holds its dialog templates; without that
+// library the attach fails. The library's load-time constructor and destructor call it.
+#pragma once
+
+#include "platform/AfxLoadLibrary.h"
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);

@@ -1,0 +1,63 @@
+#include "platform/AfxLoadLibrary.h"
+
+#include <algorithm>
+#include <cctype>
+#include <dlfcn.h>
+
+namespace {
+
+std::vector<std::string>& searchOverride() {
+    static auto* dirs = new std::vector<std::string>;
+    return *dirs;
+}
+
+// The directory this library was loaded from.
+std::string libraryDir() {
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<void*>(&AfxLoadLibrary), &info) || !info.dli_fname) return ".";
+    std::string path = info.dli_fname;
+    std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+// The platform name in this platform's spelling: '/' separators and ".so" for ".dll".
+std::string localName(std::string name) {
+    std::replace(name.begin(), name.end(), '\\', '/');
+    if (name.size() >= 4) {
+        std::string suffix = name.substr(name.size() - 4);
+        std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                       [](unsigned char c) { return char(std::tolower(c)); });
+        if (suffix == ".dll") name.replace(name.size() - 4, 4, ".so");
+    }
+    return name;
+}
+
+HINSTANCE loadFile(const std::string& path) {
+    return static_cast<HINSTANCE>(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL));
+}
+
+} // namespace
+
+HINSTANCE AfxLoadLibrary(LPCSTR lpszModuleName) {
+    if (!lpszModuleName || !*lpszModuleName) return nullptr;
+    const std::string name = localName(lpszModuleName);
+    if (name.front() == '/') return loadFile(name);
+    std::vector<std::string> dirs = searchOverride();
+    if (dirs.empty()) dirs = {libraryDir(), "."};
+    for (const std::string& dir : dirs)
+        if (HINSTANCE h = loadFile(dir + "/" + name)) return h;
+    return name.find('/') == std::string::npos ? loadFile(name) : nullptr;
+}
+
+BOOL AfxFreeLibrary(HINSTANCE hInstLib) {
+    return hInstLib && dlclose(hInstLib) == 0;
+}
+
+FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
+    if (!hModule || !lpProcName) return nullptr;
+    return reinterpret_cast<FARPROC>(dlsym(hModule, lpProcName));
+}
+
+void setLibrarySearchDirs(std::vector<std::string> dirs) {
+    searchOverride() = std::move(dirs);
+}

@@ -1,0 +1,28 @@
+// Loading and freeing dynamic libraries by their platform names, over dlopen/dlclose. A ".dll"
+// name stands for the ".so" of the same name; a relative name is searched beside this library,
+// then in the working directory, and a bare file name finally along the loader's own path.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+// Reasons a module's entry point is called for.
+constexpr DWORD DLL_PROCESS_DETACH = 0;
+constexpr DWORD DLL_PROCESS_ATTACH = 1;
+constexpr DWORD DLL_THREAD_ATTACH = 2;
+constexpr DWORD DLL_THREAD_DETACH = 3;
+
+using FARPROC = INT_PTR(WINAPI*)();
+
+// The loaded module, or NULL when it cannot be found or loaded.
+HINSTANCE AfxLoadLibrary(LPCSTR lpszModuleName);
+// Releases one load of the module; FALSE for a null handle.
+BOOL AfxFreeLibrary(HINSTANCE hInstLib);
+// The address of an exported function or object of a loaded module, or NULL.
+FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
+
+// Replaces the directories a relative name is searched in (an empty list restores the default:
+// beside this library, then the working directory). For tests.
+void setLibrarySearchDirs(std::vector<std::string> dirs);

@@ -1,0 +1,126 @@
+// The module entry loads the language library and links its templates into the resource chain;
+// without the library it refuses, and a host linked to the module then does not start.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <dlfcn.h>
+#include <filesystem>
+#include <sys/wait.h>
+
+#include "module/DllMain.h"
+#include "module/ResourceIds.h"
+#include "platform/AfxMessageBox.h"
+#include "platform/ModalResponder.h"
+#include "platform/ResourceChain.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+Dl_info moduleInfo() {
+    Dl_info info{};
+    dladdr(reinterpret_cast<void*>(&DllMain), &info);
+    return info;
+}
+const fs::path modulePath = moduleInfo().dli_fname;
+const fs::path languagePath = modulePath.parent_path() / "Lang" / "plx.so";
+const auto self = static_cast<HINSTANCE>(moduleInfo().dli_fbase);
+
+// Whether the language library is mapped, without keeping a reference.
+bool languageMapped() {
+    void* h = dlopen(languagePath.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    if (h) dlclose(h);
+    return h != nullptr;
+}
+
+struct TempDir {
+    TempDir() {
+        char name[] = "/tmp/plxmodXXXXXX";
+        path = mkdtemp(name);
+    }
+    ~TempDir() { fs::remove_all(path); }
+    fs::path path;
+};
+
+} // namespace
+
+// The program starts attached (the load-time constructor ran) and is left attached. A
+// reference of the test's own keeps the library mapped, so a double free shows as an unmapped
+// library, and a leaked load as a library still mapped once that reference is gone.
+TEST(ModuleEntry, AttachNeedsTheLanguageLibraryAndLoadsAndFreesItOnce) {
+    std::vector<std::string> messages;
+    struct Restore {
+        ModalResponder previous;
+        ~Restore() {
+            setLibrarySearchDirs({});
+            DllMain(self, DLL_PROCESS_ATTACH, nullptr);
+            AfxSetModalResponder(previous);
+        }
+    } restore{AfxSetModalResponder([&](ModalRequest& r) {
+        messages.push_back(std::string(r.text) + (r.type == MB_OK ? "" : " (not MB_OK)"));
+        return IDOK;
+    })};
+    ASSERT_NE(findDialogTemplate(IDD_GRADUATE), nullptr);
+    void* own = dlopen(languagePath.c_str(), RTLD_NOW);
+    EXPECT_TRUE(DllMain(self, DLL_PROCESS_ATTACH, nullptr));
+    EXPECT_TRUE(DllMain(self, DLL_PROCESS_DETACH, nullptr));
+    EXPECT_TRUE(DllMain(self, DLL_PROCESS_DETACH, nullptr));
+    EXPECT_EQ(findDialogTemplate(IDD_GRADUATE), nullptr);
+    EXPECT_TRUE(languageMapped());
+    dlclose(own);
+    EXPECT_FALSE(languageMapped());
+
+    TempDir empty;
+    setLibrarySearchDirs({empty.path.string()});
+    EXPECT_FALSE(DllMain(self, DLL_PROCESS_ATTACH, nullptr));
+    EXPECT_EQ(messages, std::vector<std::string>{"No resource file!"});
+    EXPECT_EQ(findDialogTemplate(IDD_GRADUATE), nullptr);
+    EXPECT_FALSE(languageMapped());
+
+    setLibrarySearchDirs({});
+    EXPECT_TRUE(DllMain(self, DLL_PROCESS_ATTACH, nullptr));
+    EXPECT_TRUE(DllMain(self, DLL_THREAD_ATTACH, nullptr));
+    EXPECT_EQ(messages.size(), 1u);
+    ASSERT_NE(findDialogTemplate(IDD_GRADUATE), nullptr);
+    EXPECT_EQ(findDialogTemplate(IDD_GRADUATE)->id, IDD_GRADUATE);
+}
+
+// A host linked to the module at build time: this test program, run again on a copy of the
+// module in a directory of its own, from another working directory.
+TEST(ModuleEntry, HostStartsOnlyWithTheLanguageLibraryBesideTheModuleOrInItsWorkingDir) {
+    struct Case {
+        bool besideModule, inWorkingDir;
+        int exitStatus;
+    };
+    for (Case c : {Case{false, false, 1}, Case{true, false, 0}, Case{false, true, 0}}) {
+        TempDir dir;
+        fs::path lib = dir.path / "lib", run = dir.path / "run";
+        fs::create_directories(lib), fs::create_directories(run);
+        fs::copy_file(modulePath, lib / modulePath.filename());
+        for (fs::path d : {c.besideModule ? lib : fs::path(), c.inWorkingDir ? run : fs::path()})
+            if (!d.empty() && fs::create_directory(d / "Lang"))
+                fs::copy_file(languagePath, d / "Lang" / "plx.so");
+        std::string command = "cd '" + run.string() + "' && LD_LIBRARY_PATH='" + lib.string() +
+                              "' '" + fs::read_symlink("/proc/self/exe").string() +
+                              "' --gtest_list_tests 2>&1 >/dev/null";
+        FILE* child = popen(command.c_str(), "r");
+        ASSERT_NE(child, nullptr);
+        std::string errors;
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, child)) errors += buffer;
+        int status = pclose(child);
+        ASSERT_TRUE(WIFEXITED(status)) << errors;
+        EXPECT_EQ(WEXITSTATUS(status), c.exitStatus) << c.besideModule << c.inWorkingDir;
+        EXPECT_EQ(errors.find("No resource file!\n") != std::string::npos, c.exitStatus == 1);
+    }
+}
+
+TEST(ModuleEntry, AfxLoadLibraryFindsDllNamesAsSharedObjectsAndRefusesMissingOnes) {
+    HINSTANCE h = AfxLoadLibrary("Lang\\plx.DLL"); // the language library, beside the module
+    ASSERT_NE(h, nullptr);
+    EXPECT_NE(GetProcAddress(h, "PlxDialogTemplates"), nullptr);
+    EXPECT_TRUE(AfxFreeLibrary(h));
+    for (const char* name : {"Lang/missing.dll", "missing.dll", "/nonexistent/plx.so", "", "plx"})
+        EXPECT_EQ(AfxLoadLibrary(name), nullptr) << name;
+    EXPECT_EQ(AfxLoadLibrary(nullptr), nullptr);
+}
