@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTreeWidget>
+#include <QValidator>
 #include <algorithm>
 #include <cstring>
 
@@ -109,8 +110,32 @@ QWidget* makeButton(Window* w, const QString& text, QWidget* parent) {
     return b;
 }
 
+// The edit's text limit: it stops the user's typing, not the program's WM_SETTEXT (a Qt maximum
+// length would cut the program's text too). Edits that shorten a text over the limit are let be.
+class TextLimit : public QValidator {
+public:
+    explicit TextLimit(QLineEdit* e) : QValidator(e) {
+        connect(e, &QLineEdit::textChanged, this,
+                [this](const QString& s) { m_length = s.size(); });
+    }
+    State validate(QString& s, int&) const override {
+        return s.size() > limit && s.size() > m_length ? Invalid : Acceptable;
+    }
+    qsizetype limit = 30000;
+
+private:
+    qsizetype m_length = 0;
+};
+
+TextLimit* textLimit(QLineEdit* e) {
+    return static_cast<TextLimit*>(const_cast<QValidator*>(e->validator()));
+}
+
 QWidget* makeEdit(Window* w, const QString& text, QWidget* parent) {
-    auto* e = new QLineEdit(text, parent);
+    auto* e = new QLineEdit(parent);
+    e->setMaxLength(0x7FFFFFFF);
+    e->setValidator(new TextLimit(e));
+    e->setText(text);
     e->setReadOnly(w->style & ES_READONLY);
     if (w->style & ES_RIGHT) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const HWND h = w->hwnd;
@@ -277,10 +302,10 @@ LRESULT editProc(Window* w, UINT msg, WPARAM wParam, LPARAM lParam, bool* handle
         e->insert(qstr(reinterpret_cast<LPCSTR>(lParam)));
         return 0;
     case EM_LIMITTEXT:
-        e->setMaxLength(wParam && wParam < 0x7FFFFFFE ? int(wParam) : 0x7FFFFFFE);
+        textLimit(e)->limit = wParam ? qsizetype(wParam) : 0x7FFFFFFE;
         return 0;
     case EM_GETLIMITTEXT:
-        return e->maxLength();
+        return LRESULT(textLimit(e)->limit);
     case EM_SETREADONLY:
         e->setReadOnly(wParam);
         return TRUE;

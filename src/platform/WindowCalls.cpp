@@ -93,7 +93,7 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
         break;
     }
     if (q->isWindow() && nCmdShow != SW_HIDE && nCmdShow != SW_SHOWNA &&
-        nCmdShow != SW_SHOWNOACTIVATE && nCmdShow != SW_SHOWMINNOACTIVE) {
+        nCmdShow != SW_SHOWNOACTIVATE && nCmdShow != SW_SHOWMINNOACTIVE && hasDisplay()) {
         q->raise();
         q->activateWindow();
     }
@@ -209,7 +209,7 @@ HWND GetFocus() {
 
 HWND SetActiveWindow(HWND hWnd) {
     const HWND previous = GetActiveWindow();
-    if (QWidget* q = widgetOf(hWnd)) {
+    if (QWidget* q = widgetOf(hWnd); q && hasDisplay()) {
         q->window()->raise();
         q->window()->activateWindow();
     }
