@@ -167,7 +167,8 @@ TEST(Window, MessagesForNullOrDestroyedWindowsAreRefusedOrDropped) {
     child.log.clear();
     EXPECT_FALSE(PostMessage(h, WM_LBUTTONDOWN, 0, 0));
     EXPECT_EQ(SendMessage(h, WM_LBUTTONDOWN, 0, 0), 0);
-    pump();
+    MSG msg;
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_TRUE(child.log.empty());
     EXPECT_FALSE(IsWindow(h));
     frame->DestroyWindow();
@@ -217,5 +218,47 @@ TEST(Window, DrawingOutsideAPaintStaysInTheBackingImageUntilTheNextInvalidation)
     view.UpdateWindow();
     EXPECT_EQ(view.paints, 2);
     EXPECT_EQ(CClientDC(&view).GetPixel(5, 5), RGB(200, 0, 0));
+    frame->DestroyWindow();
+}
+
+namespace {
+
+// Waits inside its button-down handler for the next mouse message, as the tool dialogs do.
+class CWaiter : public CRecorder {
+protected:
+    afx_msg void OnLButtonDown(UINT f, CPoint p) {
+        note("wait", f, p);
+        const size_t before = log.size();
+        for (int polls = 0; log.size() == before && polls < 100000; ++polls) {
+            MSG msg;
+            if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessage(&msg);
+            }
+        }
+        log.push_back("done");
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CWaiter, CRecorder)
+ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(Window, NestedLoopTakesTheNextMessageAndQtsLoopTheRestInOrder) {
+    auto* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "nested"));
+    CWaiter view;
+    ASSERT_TRUE(view.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 50, 50), frame, 1));
+    view.log.clear();
+    const HWND h = view.m_hWnd;
+    PostMessage(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+    PostMessage(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessage(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(3, 3));
+    PostMessage(h, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    QCoreApplication::processEvents(); // no loop of ours: Qt's loop drains the queue
+    EXPECT_EQ(view.log, (std::vector<std::string>{"wait 1 1,1", "move 1 2,2", "done", "move 1 3,3",
+                                                  "lup 0 4,4"}));
     frame->DestroyWindow();
 }
