@@ -253,12 +253,18 @@ TEST(Window, NestedLoopTakesTheNextMessageAndQtsLoopTheRestInOrder) {
     ASSERT_TRUE(view.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 50, 50), frame, 1));
     view.log.clear();
     const HWND h = view.m_hWnd;
-    PostMessage(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
-    PostMessage(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(2, 2));
-    PostMessage(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(3, 3));
-    PostMessage(h, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
-    QCoreApplication::processEvents(); // no loop of ours: Qt's loop drains the queue
-    EXPECT_EQ(view.log, (std::vector<std::string>{"wait 1 1,1", "move 1 2,2", "done", "move 1 3,3",
-                                                  "lup 0 4,4"}));
+    // Started from the queue (drained by Qt's loop) and from outside it (as a button's
+    // handler would start it): either way the wait takes exactly the next message.
+    for (bool posted : {true, false}) {
+        view.log.clear();
+        if (posted) PostMessage(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+        PostMessage(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(2, 2));
+        PostMessage(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(3, 3));
+        PostMessage(h, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+        if (!posted) SendMessage(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+        QCoreApplication::processEvents(); // no loop of ours: Qt's loop drains the rest
+        EXPECT_EQ(view.log, (std::vector<std::string>{"wait 1 1,1", "move 1 2,2", "done",
+                                                      "move 1 3,3", "lup 0 4,4"}));
+    }
     frame->DestroyWindow();
 }
