@@ -85,6 +85,8 @@ template <class T, auto pfn> LRESULT afxCallMessage(CCmdTarget* t, WPARAM w, LPA
 #define ON_WM_NCDESTROY() AFX_MSG_ENTRY(WM_NCDESTROY, self->OnNcDestroy(); return 0;)
 #define ON_WM_SIZE()                                                                               \
     AFX_MSG_ENTRY(WM_SIZE, self->OnSize(UINT(w), GET_X_LPARAM(l), GET_Y_LPARAM(l)); return 0;)
+#define ON_WM_PARENTNOTIFY()                                                                       \
+    AFX_MSG_ENTRY(WM_PARENTNOTIFY, self->OnParentNotify(UINT(w), l); return 0;)
 #define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, self->OnPaint(); return 0;)
 #define ON_WM_CLOSE() AFX_MSG_ENTRY(WM_CLOSE, self->OnClose(); return 0;)
 #define AFX_MOUSE_ENTRY(msg, fn)                                                                   \

@@ -6,6 +6,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
 ON_WM_CREATE()
 ON_WM_SIZE()
 ON_WM_CLOSE()
+ON_WM_PARENTNOTIFY()
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
@@ -55,6 +56,11 @@ void CFrameWnd::RecalcLayout(BOOL) {
 void CFrameWnd::OnSize(UINT nType, int cx, int cy) {
     CWnd::OnSize(nType, cx, cy);
     RecalcLayout();
+}
+
+void CFrameWnd::OnParentNotify(UINT message, LPARAM lParam) {
+    CWnd::OnParentNotify(message, lParam);
+    if (LOWORD(message) == WM_CREATE && HIWORD(message) == AFX_IDW_PANE_FIRST) RecalcLayout();
 }
 
 void CFrameWnd::OnClose() {

@@ -26,6 +26,8 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnClose();
+    // A pane made after the frame fills it at once.
+    afx_msg void OnParentNotify(UINT message, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -87,6 +87,8 @@ BOOL CWnd::createWindow(CREATESTRUCT& cs) {
     if (!(w = find(h))) return FALSE; // destroyed while handling WM_CREATE
     clientSizeChanged(w, w->widget->size());
     if ((w = find(h)) && (style & WS_VISIBLE)) ::ShowWindow(h, SW_SHOW);
+    if ((style & WS_CHILD) && find(h))
+        send(cs.hwndParent, WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, id), LPARAM(h));
     return find(h) != nullptr;
 }
 
@@ -341,6 +343,9 @@ void CWnd::OnPaint() {
     Default();
 }
 void CWnd::OnClose() {
+    Default();
+}
+void CWnd::OnParentNotify(UINT, LPARAM) {
     Default();
 }
 void CWnd::OnMouseMove(UINT, CPoint) {
