@@ -79,6 +79,7 @@ BOOL CWnd::createWindow(CREATESTRUCT& cs) {
     setWidget(w, makeWidget(w, cs.lpszName, parentWidget));
     w->widget->setGeometry(cs.x, cs.y, std::max(cs.cx, 0), std::max(cs.cy, 0));
     if (style & WS_DISABLED) w->widget->setEnabled(false);
+    if (!(style & WS_VISIBLE)) w->widget->hide(); // Qt would show a child with its parent
     if (w->kind == Kind::Generic) resizeSurface(w, w->widget->size());
     if (send(h, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         ::DestroyWindow(h);

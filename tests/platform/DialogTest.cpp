@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSlider>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -361,4 +362,94 @@ TEST_F(Dialogs, TextLimitStopsTypingButNotTheProgram) {
     QKeyEvent back(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
     QCoreApplication::sendEvent(line, &back);
     EXPECT_EQ(text(dlg, 104), "programmati");
+}
+
+TEST_F(Dialogs, ControlsSitWhereTheTemplatePutsThem) {
+    CTestDlg dlg;
+    ASSERT_TRUE(dlg.Create(900));
+    for (const DLGITEMTEMPLATE_DATA& item : items) {
+        SCOPED_TRACE(item.id);
+        CRect expected(item.x, item.y, item.x + item.cx, item.y + item.cy);
+        dlg.MapDialogRect(&expected);
+        CRect actual;
+        CWnd* control = dlg.GetDlgItem(item.id);
+        control->GetWindowRect(&actual);
+        dlg.ScreenToClient(&actual);
+        EXPECT_EQ(actual.TopLeft(), expected.TopLeft());
+        EXPECT_LE(std::abs(actual.Width() - expected.Width()), 1);
+    }
+    CRect client;
+    dlg.GetClientRect(&client);
+    CRect size(0, 0, 200, 145);
+    dlg.MapDialogRect(&size);
+    EXPECT_EQ(client.Size(), size.Size());
+    EXPECT_GT(client.Width(), 200); // dialog units are wider than pixels
+}
+
+TEST_F(Dialogs, EditSelectionFollowsTheControlMessages) {
+    CTestDlg dlg;
+    ASSERT_TRUE(dlg.Create(900));
+    dlg.m_edit.SetWindowText("abcdef");
+    const struct {
+        int start, end;
+        int wantStart, wantEnd;
+    } cases[] = {{2, 4, 2, 4}, {0, -1, 0, 6}, {3, 99, 3, 6}, {-1, 0, 6, 6}};
+    for (const auto& c : cases) {
+        dlg.m_edit.SetSel(c.start, c.end);
+        int start = -7, end = -7;
+        dlg.m_edit.GetSel(start, end);
+        EXPECT_EQ(start, c.wantStart) << c.start << "," << c.end;
+        EXPECT_EQ(end, c.wantEnd) << c.start << "," << c.end;
+        EXPECT_EQ(dlg.m_edit.GetSel(), DWORD(MAKELONG(c.wantStart, c.wantEnd)));
+    }
+    dlg.m_edit.SetSel(1, 3);
+    dlg.m_edit.ReplaceSel("XY");
+    CString s;
+    dlg.m_edit.GetWindowText(s);
+    EXPECT_EQ(s, "aXYdef");
+}
+
+TEST_F(Dialogs, CloseAndEndDialogOnAModelessDialog) {
+    CTestDlg dlg;
+    ASSERT_TRUE(dlg.Create(900));
+    dlg.ShowWindow(SW_SHOW);
+    dlg.SetDlgItemText(101, "55");
+    dlg.SendMessage(WM_CLOSE); // the title bar's close: Cancel, without data exchange
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+    EXPECT_FALSE(dlg.IsWindowVisible());
+    EXPECT_TRUE(IsWindow(dlg.m_hWnd)); // hidden, not destroyed
+    EXPECT_EQ(dlg.m_n, 7);
+    dlg.ShowWindow(SW_SHOW);
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_FALSE(dlg.IsWindowVisible());
+    EXPECT_EQ(dlg.m_n, 55);
+}
+
+TEST_F(Dialogs, SingleSelectionListsKeepOneItem) {
+    CTestDlg dlg;
+    ASSERT_TRUE(dlg.Create(900));
+    CListBox list;
+    ASSERT_TRUE(list.Create(LBS_SORT | LBS_NOTIFY, CRect(0, 0, 50, 50), &dlg, 170));
+    for (const char* s : {"pear", "Apple", "fig"}) list.AddString(s);
+    CString first;
+    list.GetText(0, first);
+    EXPECT_EQ(first, "Apple");
+    EXPECT_EQ(list.GetSelCount(), LB_ERR);
+    EXPECT_EQ(list.SetSel(0), LB_ERR);
+    EXPECT_EQ(list.GetCurSel(), LB_ERR);
+    EXPECT_EQ(list.SetCurSel(2), 2);
+    EXPECT_EQ(list.SetCurSel(1), 1);
+    EXPECT_EQ(list.GetCurSel(), 1);
+    EXPECT_EQ(list.SetCurSel(-1), LB_ERR);
+    EXPECT_EQ(list.GetCurSel(), LB_ERR);
+
+    CListCtrl view;
+    ASSERT_TRUE(view.Create(LVS_REPORT | LVS_SINGLESEL, CRect(0, 0, 50, 50), &dlg, 171));
+    view.InsertItem(0, "a");
+    view.InsertItem(1, "b");
+    view.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    view.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(view.GetItemState(0, LVIS_SELECTED), 0u);
+    EXPECT_EQ(view.GetSelectedCount(), 1u);
 }
