@@ -120,7 +120,10 @@ TEST(Application, RunEndsWhenTheMainWindowIsDestroyed) {
     // The close arrives while Run waits for messages.
     const HWND main = app.m_pMainWnd->m_hWnd;
     QTimer::singleShot(10, [main] { PostMessage(main, WM_CLOSE, 0, 0); });
-    QTimer::singleShot(5000, [] { PostQuitMessage(99); }); // fails rather than hangs
+    QTimer guard; // fails rather than hangs; gone with the test
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { PostQuitMessage(99); });
+    guard.start(5000);
     EXPECT_EQ(app.Run(), 0);
     EXPECT_FALSE(IsWindow(main));
     EXPECT_EQ(app.m_pMainWnd, nullptr);
