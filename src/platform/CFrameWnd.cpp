@@ -13,10 +13,8 @@ const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
 BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                        CWnd* pParentWnd, LPCSTR, DWORD dwExStyle, CCreateContext* pContext) {
-    RECT r = rect;
-    if (r.left == CW_USEDEFAULT) r = RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, 0};
-    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle & ~WS_CHILD, r, pParentWnd, 0,
-                    pContext);
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle & ~WS_CHILD, rect, pParentWnd,
+                    0, pContext);
 }
 
 int CFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {

@@ -1,6 +1,8 @@
 #include "platform/CWnd.h"
 
 #include <QScreen>
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -52,8 +54,12 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
     cs.style = LONG(dwStyle);
     cs.x = rect.left;
     cs.y = rect.top;
-    cs.cx = rect.right - rect.left;
-    cs.cy = rect.bottom - rect.top;
+    // A default position (rectDefault) also asks for a default size.
+    const auto extent = [](LONG from, LONG to) {
+        return int(std::clamp<long long>(0LL + to - from, INT_MIN, INT_MAX));
+    };
+    cs.cx = rect.left == CW_USEDEFAULT ? CW_USEDEFAULT : extent(rect.left, rect.right);
+    cs.cy = rect.left == CW_USEDEFAULT ? CW_USEDEFAULT : extent(rect.top, rect.bottom);
     cs.hwndParent = pParentWnd ? pParentWnd->m_hWnd : nullptr;
     cs.hMenu = reinterpret_cast<HMENU>(UINT_PTR(nID));
     cs.lpCreateParams = lpParam;
