@@ -1,6 +1,7 @@
 #include "platform/CException.h"
 
 IMPLEMENT_DYNAMIC(CException, CObject)
+IMPLEMENT_DYNAMIC(CUserException, CException)
 
 void CException::Delete() {
     if (m_bAutoDelete) delete this;
@@ -10,4 +11,8 @@ BOOL CException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpCo
     if (pnHelpContext) *pnHelpContext = 0;
     if (lpszError && nMaxError) *lpszError = '\0';
     return FALSE;
+}
+
+void AfxThrowUserException() {
+    throw new CUserException;
 }

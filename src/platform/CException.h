@@ -20,3 +20,10 @@ public:
 
     BOOL m_bAutoDelete;
 };
+
+// A failure the user has already been told about (a data exchange that did not validate).
+class CUserException : public CException {
+    DECLARE_DYNAMIC(CUserException)
+};
+
+[[noreturn]] void AfxThrowUserException();

@@ -4,7 +4,7 @@
 #include <QThread>
 #include <utility>
 
-#include "platform/gdi_p.h"
+#include "platform/QtApplication.h"
 
 namespace {
 
@@ -24,9 +24,7 @@ const ModalResponder& AfxGetModalResponder() {
 }
 
 bool canShowModalUi() {
-    gdi::ensureQt();
+    if (!hasDisplay()) return false;
     auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
-    if (!app || QThread::currentThread() != app->thread()) return false;
-    const QString platform = QGuiApplication::platformName();
-    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+    return app && QThread::currentThread() == app->thread();
 }

@@ -7,11 +7,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/QtApplication.h"
 #include "platform/gdi.h"
 
 namespace gdi {
@@ -72,6 +74,10 @@ struct Surface {
     std::unique_ptr<QPainter> painter;
     const void* configuredFor = nullptr; // device context whose state the painter carries
     BitmapObject* dib = nullptr;         // set when the surface mirrors a DIB section's bits
+    // A window's backing image: called at the first drawing since the window last showed it,
+    // so that the window shows what was drawn outside a paint.
+    std::function<void()> onDraw;
+    bool drawnSinceShown = false;
 
     QPainter* begin();
     void end();
@@ -163,9 +169,6 @@ std::string rectStr(const RECT& r);
 QFont qtFont(const LOGFONTA& lf);
 // Writes font's size, weight, style and face into lf; the other fields are left as they are.
 void toLogFont(const QFont& font, LOGFONTA& lf);
-
-// Starts Qt's application object on first use (offscreen where there is no display).
-void ensureQt();
 
 // Row conversion between 32-bit image rows and the platform's bitmap rows.
 void packRow(const QRgb* src, int width, unsigned char* dst, int bpp,

@@ -166,7 +166,7 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, H
     if (h.biWidth <= 0 || height == 0 || !validBitCount(h.biBitCount) ||
         h.biCompression != BI_RGB || h.biWidth * height > kMaxPixels || usage != DIB_RGB_COLORS)
         return nullptr;
-    ensureQt();
+    ensureQtApplication();
     auto b = std::make_unique<BitmapObject>();
     b->dibSection = true;
     b->header = h;

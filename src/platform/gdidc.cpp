@@ -26,6 +26,10 @@ void Surface::beforeRead() {
 void Surface::beforeDraw() {
     beforeRead();
     if (dib) dib->bitsStale = true;
+    if (onDraw && !drawnSinceShown) {
+        drawnSinceShown = true;
+        onDraw();
+    }
 }
 
 namespace {
@@ -94,7 +98,7 @@ QPainter* painterFor(DeviceContext* dc, bool useRop) {
 }
 
 HDC createSurfaceDC(std::shared_ptr<Surface> surface, bool memory) {
-    ensureQt();
+    ensureQtApplication();
     auto dc = std::make_unique<DeviceContext>();
     dc->pen = objectFrom(stockObject(BLACK_PEN));
     dc->brush = objectFrom(stockObject(WHITE_BRUSH));

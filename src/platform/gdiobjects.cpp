@@ -1,12 +1,11 @@
 // Handles, stock objects, object creation and deletion, and the trace helpers.
-#include <QApplication>
 #include <QFontMetrics>
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <unordered_map>
 
+#include "platform/QtApplication.h"
 #include "platform/TraceSink.h"
 #include "platform/gdi_p.h"
 
@@ -25,7 +24,7 @@ std::unordered_map<const void*, std::unique_ptr<DeviceContext>>& dcs() {
 } // namespace
 
 QFont qtFont(const LOGFONTA& lf) {
-    ensureQt();
+    ensureQtApplication();
     char face[LF_FACESIZE + 1] = {};
     std::memcpy(face, lf.lfFaceName, LF_FACESIZE);
     QFont f;
@@ -75,19 +74,6 @@ void toLogFont(const QFont& font, LOGFONTA& lf) {
     std::memset(lf.lfFaceName, 0, LF_FACESIZE);
     const QByteArray face = font.family().toLatin1();
     std::memcpy(lf.lfFaceName, face.constData(), std::min<qsizetype>(face.size(), LF_FACESIZE - 1));
-}
-
-void ensureQt() {
-    if (QCoreApplication::instance()) return;
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
-        !std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "ploxen";
-    static char* argv[] = {name, nullptr};
-    // Lives for the rest of the process, as a host's own application object would.
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
 }
 
 DeviceContext* dcFrom(HDC h) {

@@ -7,6 +7,7 @@
 #include "platform/AfxMessageBox.h"
 #include "platform/CFontDialog.h"
 #include "platform/ModalResponder.h"
+#include "platform/QtApplication.h"
 #include "platform/gdi_p.h"
 
 namespace {
@@ -47,7 +48,7 @@ TEST(AfxMessageBox, TheResponderAnswersAndHeadlessWritesOneLineAndTakesTheDefaul
         EXPECT_EQ(AfxMessageBox(42u, MB_OKCANCEL), IDNO);
         EXPECT_EQ(seen, "Message 42 1 1");
     }
-    gdi::ensureQt(); // Qt's own start-up notes stay out of the captured text
+    ensureQtApplication(); // Qt's own start-up notes stay out of the captured text
     const std::pair<UINT, int> cases[] = {{MB_OK, IDOK},
                                           {MB_OKCANCEL | MB_DEFBUTTON2, IDCANCEL},
                                           {MB_YESNO | MB_DEFBUTTON2 | MB_ICONWARNING, IDNO},

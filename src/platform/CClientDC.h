@@ -1,0 +1,26 @@
+// Device contexts of a window: both draw into the window's backing image. CPaintDC is made in
+// an OnPaint handler (it ends the pending paint); CClientDC anywhere else.
+#pragma once
+
+#include "platform/CDC.h"
+#include "platform/CWnd.h"
+
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(CWnd* pWnd);
+    ~CClientDC() override;
+
+protected:
+    HWND m_hWnd;
+};
+
+class CPaintDC : public CDC {
+public:
+    explicit CPaintDC(CWnd* pWnd);
+    ~CPaintDC() override;
+
+    PAINTSTRUCT m_ps{};
+
+protected:
+    HWND m_hWnd;
+};

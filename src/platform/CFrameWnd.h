@@ -1,0 +1,33 @@
+// The framework's top-level frame window. Its client area is filled by the child with the ID
+// AFX_IDW_PANE_FIRST (the view), which follows every resize of the frame.
+#pragma once
+
+#include "platform/CWnd.h"
+
+class CFrameWnd : public CWnd {
+    DECLARE_DYNCREATE(CFrameWnd)
+public:
+    static const CRect rectDefault; // lets the platform choose the size
+
+    BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
+                const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr,
+                LPCSTR lpszMenuName = nullptr, DWORD dwExStyle = 0,
+                CCreateContext* pContext = nullptr);
+    // Makes the context's view class and creates it as the pane with that ID.
+    CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
+    // Fits the pane to the client area.
+    virtual void RecalcLayout(BOOL bNotify = TRUE);
+
+protected:
+    // Frames are made with new and delete themselves when their window is gone.
+    void PostNcDestroy() override;
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnClose();
+    // A pane made after the frame fills it at once.
+    afx_msg void OnParentNotify(UINT message, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,89 @@
+#include "platform/WndWidget.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/wnd_p.h"
+
+namespace wnd {
+
+WndWidget::WndWidget(HWND h, QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags), m_hwnd(h) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void WndWidget::paintEvent(QPaintEvent*) {
+    Window* w = wnd::find(m_hwnd);
+    if (!w || !w->surface) return;
+    if (w->dirty) send(m_hwnd, WM_PAINT, 0, 0);
+    if (!(w = wnd::find(m_hwnd))) return; // destroyed while painting
+    w->surface->drawnSinceShown = false;
+    QPainter p(this);
+    p.drawImage(0, 0, w->surface->image);
+}
+
+void WndWidget::resizeEvent(QResizeEvent* e) {
+    if (Window* w = wnd::find(m_hwnd)) clientSizeChanged(w, e->size());
+}
+
+WPARAM mouseFlags(const QMouseEvent* e) {
+    WPARAM f = 0;
+    const Qt::MouseButtons b = e->buttons();
+    if (b & Qt::LeftButton) f |= MK_LBUTTON;
+    if (b & Qt::RightButton) f |= MK_RBUTTON;
+    if (b & Qt::MiddleButton) f |= MK_MBUTTON;
+    if (e->modifiers() & Qt::ShiftModifier) f |= MK_SHIFT;
+    if (e->modifiers() & Qt::ControlModifier) f |= MK_CONTROL;
+    return f;
+}
+
+void WndWidget::post(UINT msg, QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    postInput(m_hwnd, msg, mouseFlags(e), MAKELPARAM(p.x(), p.y()));
+}
+
+namespace {
+
+UINT downMessage(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton:
+        return WM_LBUTTONDOWN;
+    case Qt::RightButton:
+        return WM_RBUTTONDOWN;
+    case Qt::MiddleButton:
+        return WM_MBUTTONDOWN;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void WndWidget::mousePressEvent(QMouseEvent* e) {
+    if (UINT m = downMessage(e->button())) post(m, e);
+}
+
+// A window class without double-click messages gets the second press as a plain press.
+void WndWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+    mousePressEvent(e);
+}
+
+void WndWidget::mouseReleaseEvent(QMouseEvent* e) {
+    // The up messages follow the down messages by one.
+    if (UINT m = downMessage(e->button())) post(m + 1, e);
+}
+
+void WndWidget::mouseMoveEvent(QMouseEvent* e) {
+    post(WM_MOUSEMOVE, e);
+}
+
+void WndWidget::closeEvent(QCloseEvent* e) {
+    // The window decides (WM_CLOSE destroys it by default); Qt must not hide it on its own.
+    e->ignore();
+    send(m_hwnd, WM_CLOSE, 0, 0);
+}
+
+} // namespace wnd

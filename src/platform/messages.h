@@ -1,0 +1,197 @@
+// Windows and messages of the desktop platform: handles, message records, message numbers and
+// the calls of the per-thread message queue, with the platform's names and meanings.
+#pragma once
+
+#include "platform/gdi.h"
+
+struct HMENU__;
+using HMENU = HMENU__*;
+using DWORD_PTR = UINT_PTR;
+using LPINT = int*;
+
+#define LOWORD(l) ((WORD)(((UINT_PTR)(l)) & 0xffff))
+#define HIWORD(l) ((WORD)((((UINT_PTR)(l)) >> 16) & 0xffff))
+#define MAKELONG(a, b)                                                                             \
+    ((LONG)(((WORD)(((UINT_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((UINT_PTR)(b)) & 0xffff))) << 16))
+#define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELRESULT(l, h) ((LRESULT)(DWORD)MAKELONG(l, h))
+#define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))
+#define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))
+#define MAKEINTRESOURCEA(i) ((LPSTR)((UINT_PTR)((WORD)(i))))
+#define MAKEINTRESOURCE MAKEINTRESOURCEA
+#define IS_INTRESOURCE(p) ((((UINT_PTR)(p)) >> 16) == 0)
+
+struct MSG {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD time;
+    POINT pt;
+};
+using LPMSG = MSG*;
+
+struct CREATESTRUCTA {
+    LPVOID lpCreateParams;
+    HINSTANCE hInstance;
+    HMENU hMenu;
+    HWND hwndParent;
+    int cy;
+    int cx;
+    int y;
+    int x;
+    LONG style;
+    LPCSTR lpszName;
+    LPCSTR lpszClass;
+    DWORD dwExStyle;
+};
+using CREATESTRUCT = CREATESTRUCTA;
+using LPCREATESTRUCT = CREATESTRUCTA*;
+
+struct PAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
+};
+using LPPAINTSTRUCT = PAINTSTRUCT*;
+
+// Window messages.
+constexpr UINT WM_NULL = 0x0000;
+constexpr UINT WM_CREATE = 0x0001;
+constexpr UINT WM_DESTROY = 0x0002;
+constexpr UINT WM_MOVE = 0x0003;
+constexpr UINT WM_SIZE = 0x0005;
+constexpr UINT WM_ACTIVATE = 0x0006;
+constexpr UINT WM_SETFOCUS = 0x0007;
+constexpr UINT WM_KILLFOCUS = 0x0008;
+constexpr UINT WM_ENABLE = 0x000A;
+constexpr UINT WM_SETTEXT = 0x000C;
+constexpr UINT WM_GETTEXT = 0x000D;
+constexpr UINT WM_GETTEXTLENGTH = 0x000E;
+constexpr UINT WM_PAINT = 0x000F;
+constexpr UINT WM_CLOSE = 0x0010;
+constexpr UINT WM_QUIT = 0x0012;
+constexpr UINT WM_ERASEBKGND = 0x0014;
+constexpr UINT WM_SHOWWINDOW = 0x0018;
+constexpr UINT WM_NCDESTROY = 0x0082;
+constexpr UINT WM_PARENTNOTIFY = 0x0210;
+constexpr UINT WM_KEYDOWN = 0x0100;
+constexpr UINT WM_KEYUP = 0x0101;
+constexpr UINT WM_CHAR = 0x0102;
+constexpr UINT WM_INITDIALOG = 0x0110;
+constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_TIMER = 0x0113;
+constexpr UINT WM_HSCROLL = 0x0114;
+constexpr UINT WM_VSCROLL = 0x0115;
+constexpr UINT WM_MOUSEFIRST = 0x0200;
+constexpr UINT WM_MOUSEMOVE = 0x0200;
+constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_LBUTTONUP = 0x0202;
+constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+constexpr UINT WM_RBUTTONDOWN = 0x0204;
+constexpr UINT WM_RBUTTONUP = 0x0205;
+constexpr UINT WM_RBUTTONDBLCLK = 0x0206;
+constexpr UINT WM_MBUTTONDOWN = 0x0207;
+constexpr UINT WM_MBUTTONUP = 0x0208;
+constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
+constexpr UINT WM_MOUSELAST = 0x0209;
+constexpr UINT WM_USER = 0x0400;
+constexpr UINT WM_APP = 0x8000;
+
+// WM_SIZE types.
+constexpr UINT SIZE_RESTORED = 0;
+constexpr UINT SIZE_MINIMIZED = 1;
+constexpr UINT SIZE_MAXIMIZED = 2;
+
+// Mouse message key flags.
+constexpr UINT MK_LBUTTON = 0x0001;
+constexpr UINT MK_RBUTTON = 0x0002;
+constexpr UINT MK_SHIFT = 0x0004;
+constexpr UINT MK_CONTROL = 0x0008;
+constexpr UINT MK_MBUTTON = 0x0010;
+
+// PeekMessage options.
+constexpr UINT PM_NOREMOVE = 0x0000;
+constexpr UINT PM_REMOVE = 0x0001;
+
+// ShowWindow commands.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_NORMAL = 1;
+constexpr int SW_SHOWMINIMIZED = 2;
+constexpr int SW_SHOWMAXIMIZED = 3;
+constexpr int SW_MAXIMIZE = 3;
+constexpr int SW_SHOWNOACTIVATE = 4;
+constexpr int SW_SHOW = 5;
+constexpr int SW_MINIMIZE = 6;
+constexpr int SW_SHOWMINNOACTIVE = 7;
+constexpr int SW_SHOWNA = 8;
+constexpr int SW_RESTORE = 9;
+constexpr int SW_SHOWDEFAULT = 10;
+
+constexpr int CW_USEDEFAULT = int(0x80000000);
+
+// Scroll codes of WM_HSCROLL / WM_VSCROLL.
+constexpr UINT SB_LINEUP = 0;
+constexpr UINT SB_LINELEFT = 0;
+constexpr UINT SB_LINEDOWN = 1;
+constexpr UINT SB_LINERIGHT = 1;
+constexpr UINT SB_PAGEUP = 2;
+constexpr UINT SB_PAGELEFT = 2;
+constexpr UINT SB_PAGEDOWN = 3;
+constexpr UINT SB_PAGERIGHT = 3;
+constexpr UINT SB_THUMBPOSITION = 4;
+constexpr UINT SB_THUMBTRACK = 5;
+constexpr UINT SB_TOP = 6;
+constexpr UINT SB_LEFT = 6;
+constexpr UINT SB_BOTTOM = 7;
+constexpr UINT SB_RIGHT = 7;
+constexpr UINT SB_ENDSCROLL = 8;
+
+// The message queue of the calling thread. Mouse input from Qt is queued in arrival order and is
+// never coalesced; messages for a window destroyed meanwhile are dropped.
+BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg);
+BOOL GetMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
+BOOL TranslateMessage(const MSG* lpMsg);
+LRESULT DispatchMessage(const MSG* lpMsg);
+BOOL PostMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT SendMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+void PostQuitMessage(int nExitCode);
+
+// Windows.
+BOOL IsWindow(HWND hWnd);
+BOOL DestroyWindow(HWND hWnd);
+BOOL ShowWindow(HWND hWnd, int nCmdShow);
+BOOL IsWindowVisible(HWND hWnd);
+BOOL EnableWindow(HWND hWnd, BOOL bEnable);
+BOOL IsWindowEnabled(HWND hWnd);
+BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint);
+BOOL GetClientRect(HWND hWnd, LPRECT lpRect);
+BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);
+BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint);
+BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint);
+HWND GetParent(HWND hWnd);
+HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
+int GetDlgCtrlID(HWND hWnd);
+int GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
+int GetWindowTextLengthA(HWND hWnd);
+BOOL SetWindowTextA(HWND hWnd, LPCSTR lpString);
+HWND SetFocus(HWND hWnd);
+HWND GetFocus();
+HWND SetActiveWindow(HWND hWnd);
+HWND GetActiveWindow();
+HWND SetCapture(HWND hWnd);
+HWND GetCapture();
+BOOL ReleaseCapture();
+
+// Painting: every device context of a window draws into the window's backing image.
+BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
+BOOL UpdateWindow(HWND hWnd);
+HDC GetDC(HWND hWnd);
+int ReleaseDC(HWND hWnd, HDC hDC);
+HDC BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
+BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);

@@ -1,0 +1,271 @@
+// Real windows, offscreen: creation and sizing messages, the message queue and Qt mouse input,
+// and painting into the backing image.
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "platform/CClientDC.h"
+#include "platform/CFrameWnd.h"
+#include "platform/wnd_p.h"
+
+namespace {
+
+// Records the messages it handles as text, in order.
+class CRecorder : public CWnd {
+    DECLARE_DYNCREATE(CRecorder)
+public:
+    std::vector<std::string> log;
+
+protected:
+    void note(const char* what, UINT flags, CPoint p) {
+        log.push_back(std::string(what) + " " + std::to_string(flags) + " " + std::to_string(p.x) +
+                      "," + std::to_string(p.y));
+    }
+    afx_msg int OnCreate(LPCREATESTRUCT cs) {
+        log.push_back("create");
+        return CWnd::OnCreate(cs);
+    }
+    afx_msg void OnSize(UINT, int cx, int cy) {
+        log.push_back("size " + std::to_string(cx) + "x" + std::to_string(cy));
+    }
+    afx_msg void OnDestroy() { log.push_back("destroy"); }
+    afx_msg void OnMouseMove(UINT f, CPoint p) { note("move", f, p); }
+    afx_msg void OnLButtonDown(UINT f, CPoint p) { note("ldown", f, p); }
+    afx_msg void OnLButtonUp(UINT f, CPoint p) { note("lup", f, p); }
+    afx_msg void OnRButtonDown(UINT f, CPoint p) { note("rdown", f, p); }
+    afx_msg void OnRButtonUp(UINT f, CPoint p) { note("rup", f, p); }
+    DECLARE_MESSAGE_MAP()
+};
+
+IMPLEMENT_DYNCREATE(CRecorder, CWnd)
+BEGIN_MESSAGE_MAP(CRecorder, CWnd)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_DESTROY()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_RBUTTONDOWN()
+ON_WM_RBUTTONUP()
+END_MESSAGE_MAP()
+
+void pump() {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+}
+
+// A frame with a recording view as its pane.
+struct Framed : testing::Test {
+    void SetUp() override {
+        frame = new CFrameWnd;
+        CCreateContext context;
+        context.m_pNewViewClass = RUNTIME_CLASS(CRecorder);
+        ASSERT_TRUE(frame->Create(nullptr, "frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300),
+                                  nullptr, nullptr, 0, &context));
+        view = static_cast<CRecorder*>(frame->GetDlgItem(int(AFX_IDW_PANE_FIRST)));
+        ASSERT_TRUE(view && view->IsKindOf(RUNTIME_CLASS(CRecorder)));
+        view->log.clear();
+    }
+    void TearDown() override {
+        if (frame->m_hWnd) frame->DestroyWindow(); // the frame deletes itself
+        delete view;
+        pump();
+    }
+    CFrameWnd* frame = nullptr;
+    CRecorder* view = nullptr;
+};
+
+} // namespace
+
+TEST(Window, ChildGetsCreateThenSizeAndFollowsTheFramesClientArea) {
+    auto* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300)));
+    CRecorder child;
+    ASSERT_TRUE(
+        child.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 50, 40), frame, AFX_IDW_PANE_FIRST));
+    // The pane fills the frame as soon as it exists.
+    EXPECT_EQ(child.log, (std::vector<std::string>{"create", "size 50x40", "size 400x300"}));
+
+    frame->MoveWindow(0, 0, 520, 330);
+    CRect client;
+    child.GetClientRect(&client);
+    EXPECT_EQ(client, CRect(0, 0, 520, 330));
+    EXPECT_EQ(child.log.back(), "size 520x330");
+
+    const HWND h = child.m_hWnd;
+    EXPECT_EQ(CWnd::FromHandle(h), &child);
+    frame->DestroyWindow();
+    EXPECT_EQ(child.log.back(), "destroy");
+    EXPECT_EQ(child.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandle(h), nullptr);
+}
+
+TEST_F(Framed, ViewMadeByTheFrameFillsItsClientArea) {
+    CRect client;
+    view->GetClientRect(&client);
+    EXPECT_EQ(client, CRect(0, 0, 400, 300));
+}
+
+TEST_F(Framed, PostedMouseMessagesArriveInOrderWithClientCoordinates) {
+    const HWND h = view->m_hWnd;
+    ASSERT_TRUE(PostMessage(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 20)));
+    ASSERT_TRUE(PostMessage(h, WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-3, 25)));
+    ASSERT_TRUE(PostMessage(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-3, 25)));
+    ASSERT_TRUE(PostMessage(h, WM_LBUTTONUP, 0, MAKELPARAM(40, -7)));
+
+    MSG msg;
+    ASSERT_TRUE(PeekMessage(&msg, h, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(msg.message, WM_LBUTTONDOWN);
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_NOREMOVE));
+    EXPECT_EQ(GET_X_LPARAM(msg.lParam), -3);
+    pump();
+    EXPECT_EQ(view->log, (std::vector<std::string>{"ldown 1 10,20", "move 5 -3,25", "move 1 -3,25",
+                                                   "lup 0 40,-7"}));
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+}
+
+TEST_F(Framed, QtMouseInputBecomesTheSameMessages) {
+    QWidget* widget = wnd::widgetOf(view->m_hWnd);
+    ASSERT_NE(widget, nullptr);
+    const auto mouse = [&](QEvent::Type type, QPointF p, Qt::MouseButton button,
+                           Qt::MouseButtons buttons, Qt::KeyboardModifiers mods = {}) {
+        QMouseEvent e(type, p, widget->mapToGlobal(p), button, buttons, mods);
+        QCoreApplication::sendEvent(widget, &e);
+    };
+    mouse(QEvent::MouseButtonPress, {5, 6}, Qt::LeftButton, Qt::LeftButton);
+    for (int x = 7; x <= 9; ++x)
+        mouse(QEvent::MouseMove, {qreal(x), 6}, Qt::NoButton, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, {9, 6}, Qt::LeftButton, Qt::NoButton);
+    mouse(QEvent::MouseButtonPress, {1, 2}, Qt::RightButton, Qt::RightButton, Qt::ShiftModifier);
+    mouse(QEvent::MouseButtonRelease, {1, 2}, Qt::RightButton, Qt::NoButton, Qt::ControlModifier);
+    pump();
+    EXPECT_EQ(view->log,
+              (std::vector<std::string>{"ldown 1 5,6", "move 1 7,6", "move 1 8,6", "move 1 9,6",
+                                        "lup 0 9,6", "rdown 6 1,2", "rup 8 1,2"}));
+}
+
+TEST_F(Framed, QueueDrainsFromQtsLoopWhenNoLoopOfOurOwnRuns) {
+    ASSERT_TRUE(PostMessage(view->m_hWnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4)));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->log, (std::vector<std::string>{"rdown 2 3,4"}));
+}
+
+TEST(Window, MessagesForNullOrDestroyedWindowsAreRefusedOrDropped) {
+    EXPECT_FALSE(PostMessage(nullptr, WM_MOUSEMOVE, 0, 0));
+    auto* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "frame"));
+    CRecorder child;
+    ASSERT_TRUE(child.Create(nullptr, nullptr, 0, CRect(0, 0, 10, 10), frame, 1));
+    const HWND h = child.m_hWnd;
+    ASSERT_TRUE(PostMessage(h, WM_LBUTTONDOWN, 0, 0));
+    child.DestroyWindow();
+    child.log.clear();
+    EXPECT_FALSE(PostMessage(h, WM_LBUTTONDOWN, 0, 0));
+    EXPECT_EQ(SendMessage(h, WM_LBUTTONDOWN, 0, 0), 0);
+    MSG msg;
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_TRUE(child.log.empty());
+    EXPECT_FALSE(IsWindow(h));
+    frame->DestroyWindow();
+}
+
+namespace {
+
+class CPainted : public CWnd {
+public:
+    int paints = 0;
+
+protected:
+    afx_msg void OnPaint() {
+        CPaintDC dc(this);
+        CRect r;
+        GetClientRect(&r);
+        dc.FillSolidRect(&r, RGB(200, 0, 0));
+        ++paints;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CPainted, CWnd)
+ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(Window, DrawingOutsideAPaintStaysInTheBackingImageUntilTheNextInvalidation) {
+    auto* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "paint", WS_OVERLAPPEDWINDOW, CRect(0, 0, 60, 40)));
+    CPainted view;
+    ASSERT_TRUE(
+        view.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 60, 40), frame, AFX_IDW_PANE_FIRST));
+    frame->ShowWindow(SW_SHOW);
+    view.UpdateWindow();
+    EXPECT_EQ(view.paints, 1);
+    {
+        CClientDC dc(&view);
+        EXPECT_EQ(dc.GetPixel(5, 5), RGB(200, 0, 0));
+        dc.SetROP2(R2_XORPEN);
+        dc.SetPixel(5, 5, RGB(255, 255, 255));
+    }
+    view.UpdateWindow(); // nothing invalid: no paint, the drawing stays
+    EXPECT_EQ(view.paints, 1);
+    EXPECT_EQ(CClientDC(&view).GetPixel(5, 5), RGB(255, 255, 255));
+    view.Invalidate();
+    view.UpdateWindow();
+    EXPECT_EQ(view.paints, 2);
+    EXPECT_EQ(CClientDC(&view).GetPixel(5, 5), RGB(200, 0, 0));
+    frame->DestroyWindow();
+}
+
+namespace {
+
+// Waits inside its button-down handler for the next mouse message, as the tool dialogs do.
+class CWaiter : public CRecorder {
+protected:
+    afx_msg void OnLButtonDown(UINT f, CPoint p) {
+        note("wait", f, p);
+        const size_t before = log.size();
+        for (int polls = 0; log.size() == before && polls < 100000; ++polls) {
+            MSG msg;
+            if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessage(&msg);
+            }
+        }
+        log.push_back("done");
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CWaiter, CRecorder)
+ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(Window, NestedLoopTakesTheNextMessageAndQtsLoopTheRestInOrder) {
+    auto* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "nested"));
+    CWaiter view;
+    ASSERT_TRUE(view.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 50, 50), frame, 1));
+    view.log.clear();
+    const HWND h = view.m_hWnd;
+    // Started from the queue (drained by Qt's loop) and from outside it (as a button's
+    // handler would start it): either way the wait takes exactly the next message.
+    for (bool posted : {true, false}) {
+        view.log.clear();
+        if (posted) PostMessage(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+        PostMessage(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(2, 2));
+        PostMessage(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(3, 3));
+        PostMessage(h, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+        if (!posted) SendMessage(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+        QCoreApplication::processEvents(); // no loop of ours: Qt's loop drains the rest
+        EXPECT_EQ(view.log, (std::vector<std::string>{"wait 1 1,1", "move 1 2,2", "done",
+                                                      "move 1 3,3", "lup 0 4,4"}));
+    }
+    frame->DestroyWindow();
+}
