@@ -13,6 +13,7 @@ public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     explicit CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
 
+    using CWnd::Create;
     // Modeless: hidden unless the template is WS_VISIBLE. FALSE when no module has the template.
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     BOOL Create(LPCSTR lpszTemplateName, CWnd* pParentWnd = nullptr);

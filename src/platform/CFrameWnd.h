@@ -9,10 +9,19 @@ class CFrameWnd : public CWnd {
 public:
     static const CRect rectDefault; // lets the platform choose the size
 
+    // Hides CWnd::Create on purpose, as the framework's frame does: both end in a pointer or
+    // ID that a NULL argument could not choose between.
+#ifdef __clang__
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Woverloaded-virtual"
+#endif
     BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
                 const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr,
                 LPCSTR lpszMenuName = nullptr, DWORD dwExStyle = 0,
                 CCreateContext* pContext = nullptr);
+#ifdef __clang__
+#pragma clang diagnostic pop
+#endif
     // Makes the context's view class and creates it as the pane with that ID.
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
     // Fits the pane to the client area.

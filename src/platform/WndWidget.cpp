@@ -18,11 +18,13 @@ WndWidget::WndWidget(HWND h, QWidget* parent, Qt::WindowFlags flags)
 void WndWidget::paintEvent(QPaintEvent*) {
     Window* w = wnd::find(m_hwnd);
     if (!w || !w->surface) return;
+    // What WM_PAINT draws is shown right below: it need not ask for another paint.
+    w->surface->drawnSinceShown = true;
     if (w->dirty) send(m_hwnd, WM_PAINT, 0, 0);
     if (!(w = wnd::find(m_hwnd))) return; // destroyed while painting
-    w->surface->drawnSinceShown = false;
     QPainter p(this);
     p.drawImage(0, 0, w->surface->image);
+    w->surface->drawnSinceShown = false;
 }
 
 void WndWidget::resizeEvent(QResizeEvent* e) {

@@ -126,6 +126,7 @@ using LVCOLUMN = LVCOLUMNA;
 class CButton : public CWnd {
     DECLARE_DYNAMIC(CButton)
 public:
+    using CWnd::Create;
     BOOL Create(LPCSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     int GetCheck() const;
     void SetCheck(int nCheck);
@@ -135,6 +136,7 @@ public:
 class CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)
 public:
+    using CWnd::Create;
     BOOL Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
                 UINT nID = 0xffff);
 };
@@ -142,6 +144,7 @@ public:
 class CEdit : public CWnd {
     DECLARE_DYNAMIC(CEdit)
 public:
+    using CWnd::Create;
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
     void SetSel(DWORD dwSelection, BOOL bNoScroll = FALSE);
@@ -157,6 +160,7 @@ public:
 class CListBox : public CWnd {
     DECLARE_DYNAMIC(CListBox)
 public:
+    using CWnd::Create;
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     int GetCount() const;
     int AddString(LPCSTR lpszItem);
@@ -184,6 +188,7 @@ public:
 class CSliderCtrl : public CScrollBar {
     DECLARE_DYNAMIC(CSliderCtrl)
 public:
+    using CWnd::Create;
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     int GetPos() const;
     void SetPos(int nPos);
@@ -203,6 +208,7 @@ public:
 class CListCtrl : public CWnd {
     DECLARE_DYNAMIC(CListCtrl)
 public:
+    using CWnd::Create;
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     int GetItemCount() const;
     int InsertItem(const LVITEM* pItem);

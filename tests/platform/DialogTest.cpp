@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSlider>
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
@@ -134,6 +135,14 @@ TEST_F(Dialogs, ModelessDialogHasEveryControlOfItsTemplate) {
         EXPECT_EQ(item->GetDlgCtrlID(), e.id);
     }
     EXPECT_EQ(dlg.GetDlgItem(999), nullptr);
+    // Tab order is template order.
+    std::vector<QWidget*> order;
+    for (const DLGITEMTEMPLATE_DATA& item : items)
+        order.push_back(wnd::widgetOf(dlg.GetDlgItem(item.id)->m_hWnd));
+    std::vector<QWidget*> chain;
+    for (QWidget* w = order.front(); chain.size() < order.size(); w = w->nextInFocusChain())
+        if (std::find(order.begin(), order.end(), w) != order.end()) chain.push_back(w);
+    EXPECT_EQ(chain, order);
     EXPECT_EQ(text(dlg, 120), "Count");
     // The first control that takes the tab gets the focus; DDX_Control takes the edit over.
     EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(101));
