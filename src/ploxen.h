@@ -1,6 +1,8 @@
 // Ploxen: two-dimensional graphs for desktop applications. Hosts include this one header.
 #pragma once
 
+#include "dialogs/CGraduateDlg.h"
+#include "dialogs/CMiniGraduateDlg.h"
 #include "draw/GlDraw.h"
 #include "draw/WDraw.h"
 #include "draw/WinColor.h"
@@ -10,10 +12,15 @@
 #include "model/GcGraphConfig.h"
 #include "model/ManInt.h"
 #include "model/Vertex2D.h"
+#include "module/ResourceIds.h"
 #include "platform/CFile.h"
 #include "platform/CFileException.h"
+#include "platform/CFontDialog.h"
+#include "platform/afxwin.h"
 #include "platform/kernel.h"
 #include "render/Renderer.h"
 #include "util/BitOp.h"
+#include "util/CErrorEdit.h"
 #include "util/CFile64.h"
+#include "util/CListCtrlEx.h"
 #include "view/DrawingArea.h"

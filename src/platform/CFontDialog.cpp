@@ -26,8 +26,11 @@ COLORREF colorRef(const QColor& c) {
 
 } // namespace
 
+IMPLEMENT_DYNAMIC(CCommonDialog, CDialog)
+IMPLEMENT_DYNAMIC(CFontDialog, CCommonDialog)
+
 CFontDialog::CFontDialog(LPLOGFONTA lplfInitial, DWORD dwFlags, CDC* pdcPrinter, CWnd* pParentWnd)
-    : m_cf{}, m_lf{}, m_pParentWnd(pParentWnd), m_szStyleName{} {
+    : CCommonDialog(pParentWnd), m_cf{}, m_lf{}, m_szStyleName{} {
     m_cf.lStructSize = sizeof m_cf;
     m_cf.Flags = dwFlags;
     m_cf.lpszStyle = m_szStyleName;

@@ -3,11 +3,11 @@
 // no display, DoModal returns IDCANCEL and changes nothing.
 #pragma once
 
+#include "platform/CDialog.h"
 #include "platform/CString.h"
 #include "platform/gdi.h"
 
 class CDC;
-class CWnd;
 
 // Font chooser flags.
 constexpr DWORD CF_SCREENFONTS = 0x00000001;
@@ -51,20 +51,27 @@ struct CHOOSEFONTA {
 };
 using CHOOSEFONT = CHOOSEFONTA;
 
-// Stand-alone for now; the framework derives it from CCommonDialog, a CDialog.
-class CFontDialog {
+// The base of the platform's common dialogs: a dialog without a template of its own.
+class CCommonDialog : public CDialog {
+    DECLARE_DYNAMIC(CCommonDialog)
+public:
+    explicit CCommonDialog(CWnd* pParentWnd) : CDialog(UINT(0), pParentWnd) {}
+};
+
+class CFontDialog : public CCommonDialog {
+    DECLARE_DYNAMIC(CFontDialog)
 public:
     // The dialog starts on *lplfInitial (and, on OK, writes the choice back there) or, with no
     // initial font, on the system's default font.
     explicit CFontDialog(LPLOGFONTA lplfInitial = NULL, DWORD dwFlags = CF_EFFECTS | CF_SCREENFONTS,
                          CDC* pdcPrinter = NULL, CWnd* pParentWnd = NULL);
-    virtual ~CFontDialog() = default;
+    ~CFontDialog() override = default;
     CFontDialog(const CFontDialog&) = delete;
     CFontDialog& operator=(const CFontDialog&) = delete;
 
     // IDOK with m_lf, *m_cf.lpLogFont, m_cf.iPointSize and m_cf.rgbColors holding the choice;
     // IDCANCEL with everything as it was.
-    virtual INT_PTR DoModal();
+    INT_PTR DoModal() override;
 
     void GetCurrentFont(LPLOGFONTA lplf);
     CString GetFaceName() const;
@@ -81,6 +88,5 @@ public:
     LOGFONTA m_lf;
 
 protected:
-    CWnd* m_pParentWnd; // kept for the framework's base; Qt's dialog opens without a parent
     char m_szStyleName[64];
 };
