@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the library and runs the demo, which writes its picture into
 # the current folder (ploxen-demo.bmp, or the file named as the first argument). No display is
-# needed.
+# needed. With --dialog (on a desktop, or under xvfb-run) it opens the graduation dialog instead
+# and prints what was chosen.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 bash "$repo/scripts/deps.sh"
 cmake -S "$repo" --preset default
+if [ "${1:-}" = "--dialog" ]; then
+    cmake --build "$repo/build" -j"$(nproc)" --target graduate
+    exec "$repo/build/examples/graduate/graduate"
+fi
 cmake --build "$repo/build" -j"$(nproc)" --target drawbitmap
 "$repo/build/examples/drawbitmap/drawbitmap" "${1:-ploxen-demo.bmp}"
