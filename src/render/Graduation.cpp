@@ -7,8 +7,13 @@
 
 namespace {
 
-// Beyond this many marks (large and small) an axis is not graduated at all.
+// An axis with more marks than this (large and small) inside its visible part is not graduated.
 constexpr double maxMarks = 100000;
+
+// A pass adds the step literally this many times at most before it jumps, by one multiplication,
+// to a couple of steps before the first value that can show; below this bound the values are
+// exactly those of repeated addition, and the walk costs well under a millisecond.
+constexpr long literalSteps = 1L << 16;
 
 // Graduation of one axis: values start, start + step, ... up to hi, and start, start - step,
 // ... down to lo, with nsmall divisions between consecutive values.
@@ -17,30 +22,75 @@ struct GradSteps {
     int nsmall;
 };
 
-bool drawable(const GradSteps& g) {
-    if (!std::isfinite(g.lo) || !std::isfinite(g.hi) || !std::isfinite(g.start) ||
-        !std::isfinite(g.step) || !(g.step > 0))
-        return false;
-    const double forward = g.start <= g.hi ? (g.hi - g.start) / g.step + 1 : 0;
-    const double backward = g.start >= g.lo ? (g.start - g.lo) / g.step + 1 : 0;
-    return (forward + backward) * std::max(g.nsmall, 1) <= maxMarks;
+// Where the values of one axis land: pixel(v), its inverse value(X), the pixels per unit of
+// value, and the visible pixels [a, b] that labels and marks are drawn in (none when a > b).
+template <class Pixel, class Value> struct AxisSpan {
+    Pixel pixel;
+    Value value;
+    double perValue, a, b;
+};
+
+template <class Pixel, class Value>
+AxisSpan<Pixel, Value> axisSpan(Pixel pixel, Value value, double perValue, double a, double b) {
+    return {pixel, value, perValue, a, b};
 }
 
-// Calls mark(v, +1) for the forward pass, then mark(v, -1) for the backward pass. A pass also
-// ends where adding the step no longer changes the value.
-template <class Mark> void forEachValue(const GradSteps& g, Mark mark) {
-    for (double v = g.start; v <= g.hi;) {
-        mark(v, 1);
-        const double next = v + g.step;
-        if (next == v) break;
+bool drawable(const GradSteps& g) {
+    return std::isfinite(g.lo) && std::isfinite(g.hi) && std::isfinite(g.start) &&
+           std::isfinite(g.step) && g.step > 0;
+}
+
+// Number of graduation values [from, to] holds, 0 when empty.
+double valuesWithin(const GradSteps& g, double from, double to) {
+    return to >= from ? std::floor((to - from) / g.step) + 1 : 0;
+}
+
+// Marks that can show: values of both passes whose pixel lies in the visible part.
+template <class Span> double visibleMarks(const GradSteps& g, const Span& s) {
+    if (!(s.a <= s.b)) return 0;
+    const double va = s.value(s.a), vb = s.value(s.b);
+    const double lo = std::max(g.lo, std::min(va, vb)), hi = std::min(g.hi, std::max(va, vb));
+    const double n =
+        valuesWithin(g, std::max(lo, g.start), hi) + valuesWithin(g, lo, std::min(hi, g.start));
+    return n * std::max(g.nsmall, 1);
+}
+
+// One pass (dir +1 forward, -1 backward) from start, calling mark(v, dir) for each value whose
+// label or marks can show. Values before the visible part are walked past, by a jump when they
+// are many; the pass stops at its end of the range, after the visible part, or where adding the
+// step no longer changes the value.
+template <class Span, class Mark> void pass(const GradSteps& g, const Span& s, int dir, Mark mark) {
+    // Small marks reach up to one step past their value; one pixel more covers rounding.
+    const double slack = std::fabs(g.step * s.perValue) + 1;
+    if (!std::isfinite(slack)) return;
+    const bool up = s.perValue * dir > 0; // pixels grow along the pass
+    const double nearEdge = up ? s.a - slack : s.b + slack;
+    const auto before = [&](double x) { return up ? x < nearEdge : x > nearEdge; };
+    const auto after = [&](double x) { return up ? x > s.b + slack : x < s.a - slack; };
+    const double delta = dir * g.step;
+    double v = g.start;
+    for (long n = 0; dir > 0 ? v <= g.hi : v >= g.lo; ++n) {
+        const double x = s.pixel(v);
+        if (std::isnan(x) || after(x)) return;
+        if (!before(x)) {
+            mark(v, dir);
+        } else if (n == literalSteps) {
+            const double m = std::floor((s.value(nearEdge) - g.start) / delta) - 2;
+            if (m > n) {
+                n = long(std::min(m, 9e18));
+                v = g.start + m * delta;
+                continue;
+            }
+        }
+        const double next = v + delta;
+        if (next == v) return;
         v = next;
     }
-    for (double v = g.start; v >= g.lo;) {
-        mark(v, -1);
-        const double next = v - g.step;
-        if (next == v) break;
-        v = next;
-    }
+}
+
+template <class Span, class Mark> void forEachValue(const GradSteps& g, const Span& s, Mark mark) {
+    pass(g, s, 1, mark);
+    pass(g, s, -1, mark);
 }
 
 // Range values handed to the float interface of the graduation helpers.
@@ -85,7 +135,9 @@ void Renderer::drawHGraduation(const DrawState& st) {
     const bool icg = isIcg();
     const GradSteps gs{g0.hmin, icg ? g0.hmax - 1 : g0.hmax, g0.hlargeGradStart,
                        icg ? 1.0 : g0.hlargeGradStep, icg ? 0 : g0.hsmallGrad};
-    if (!drawable(gs)) return;
+    const auto span = axisSpan([&](double v) { return p.x(v); },
+                               [&](double X) { return p.xValue(X); }, p.pw / p.hr * p.zx, p.L, p.R);
+    if (!drawable(gs) || !(visibleMarks(gs, span) <= maxMarks)) return;
     float scale = 1.0f;
     const int n = com_GLCalcGraphIndex(toFloat(gs.lo), toFloat(gs.hi), &scale);
     const int isInt = com_GLIsGraphGradInt(toFloat(gs.start), toFloat(gs.step));
@@ -96,7 +148,7 @@ void Renderer::drawHGraduation(const DrawState& st) {
         Polyline(st.dc, xi, p.rnd(p.B), xi, p.rnd(p.B - length), fg[0], fg[1], fg[2]);
         Polyline(st.dc, xi, p.rnd(p.T), xi, p.rnd(p.T + length), fg[0], fg[1], fg[2]);
     };
-    forEachValue(gs, [&](double v, int dir) {
+    forEachValue(gs, span, [&](double v, int dir) {
         const double x = p.x(v);
         if (p.L <= x && x <= p.R) {
             CString text = gradLabel(v, isInt, scale);
@@ -128,6 +180,10 @@ void Renderer::drawVGraduation(const DrawState& st) {
         if (!range.valid || !drawable(gs)) continue;
         const int k = p.strip(i);
         const double sT = p.stripTop(k), sB = p.stripBottom(k);
+        const auto span = axisSpan([&](double v) { return p.y(v, range, k); },
+                                   [&](double Y) { return p.yValue(Y, range, k); },
+                                   -p.gh / range.r * p.zy, std::max(p.T, sT), std::min(p.B, sB));
+        if (!(visibleMarks(gs, span) <= maxMarks)) continue;
         const bool leftMarks = !twoAxis || i == 0, rightMarks = !twoAxis || i == 1;
         const bool rightLabels = twoAxis && i == 1;
 
@@ -147,7 +203,7 @@ void Renderer::drawVGraduation(const DrawState& st) {
             if (rightMarks)
                 Polyline(st.dc, p.rnd(p.R), yi, p.rnd(p.R - length), yi, fg[0], fg[1], fg[2]);
         };
-        forEachValue(gs, [&](double v, int dir) {
+        forEachValue(gs, span, [&](double v, int dir) {
             const double y = p.y(v, range, k);
             if (p.T <= y && y <= p.B && sT <= y && y <= sB) {
                 CString text = gradLabel(v, isInt, scale);

@@ -44,6 +44,11 @@ struct PlotLayout {
     double y(double v, const VerticalRange& s, int k) const {
         return B - (((v - s.lo) / s.r + k) * gh + oy) * zy;
     }
+    // The values at horizontal pixel X and vertical pixel Y: the inverses of x and y.
+    double xValue(double X) const { return h0 + ((X - L) / zx - ox) * hr / pw; }
+    double yValue(double Y, const VerticalRange& s, int k) const {
+        return s.lo + (((B - Y) / zy - oy) / gh - k) * s.r;
+    }
     // Graph g as its own range source, from its vmin (the mapping picking uses).
     double y(double v, const GcGraph& g, int k) const {
         return B - (((v - g.vmin) / (g.vmax - g.vmin) + k) * gh + oy) * zy;
