@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdio>
-#include <memory>
 
 #include "draw/GlDraw.h"
 #include "interact/CommentList.h"
@@ -84,9 +83,6 @@ private:
     void drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m);
     void drawBars(const DrawState& st, const GcGLine& line, const StripMap& m);
     void drawLegend(const DrawState& st);
-
-    // Keeps the comment list alive while this renderer or a copy of it uses it.
-    std::shared_ptr<CommentList> m_commentsOwner;
 };
 
 extern "C" {
