@@ -1,6 +1,7 @@
 #include "render/DrawState.h"
 
 #include "platform/BigBuffer.h"
+#include "platform/ColumnReducer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,6 +35,59 @@ bool clipEdge(long double p, long double q, long double& t0, long double& t1) {
     }
     return true;
 }
+
+// The points of one run of a series, handed on as one PolylineB call. For a solid one-pixel line
+// without marks only the points that change pixels are kept, column runs reduced as the device
+// itself would reduce them, so that memory follows the plot's width, not the series' length.
+// Otherwise every point is kept.
+class RunPoints {
+public:
+    RunPoints(int n, bool reduce)
+        : m_reduce(reduce), m_capacity(reduce ? std::min(n, 4096) : n),
+          m_x(makeBigBuffer<int>(size_t(m_capacity))), m_y(makeBigBuffer<int>(size_t(m_capacity))) {
+    }
+
+    // Points added to the run so far.
+    int count() const { return m_count; }
+    void add(int x, int y) {
+        ++m_count;
+        if (m_reduce)
+            m_reducer.add(x, y, [this](int kx, int ky) { keep(kx, ky); });
+        else
+            keep(x, y);
+    }
+    // The run ends: draw(xs, ys, n) receives its points when it has at least two.
+    template <class Draw> void end(Draw draw) {
+        if (m_reduce) m_reducer.finish([this](int kx, int ky) { keep(kx, ky); });
+        if (m_count >= 2) {
+            if (m_kept == 1) keep(m_x[0], m_y[0]); // one point repeated: still a call
+            draw(m_x.get(), m_y.get(), m_kept);
+        }
+        m_count = m_kept = 0;
+    }
+
+private:
+    void keep(int x, int y) {
+        if (m_kept == m_capacity) grow();
+        m_x[m_kept] = x;
+        m_y[m_kept] = y;
+        ++m_kept;
+    }
+    void grow() {
+        const int capacity = std::max(2 * m_capacity, 16);
+        BigBuffer<int> x = makeBigBuffer<int>(size_t(capacity)),
+                       y = makeBigBuffer<int>(size_t(capacity));
+        std::copy_n(m_x.get(), m_kept, x.get());
+        std::copy_n(m_y.get(), m_kept, y.get());
+        m_x = std::move(x), m_y = std::move(y), m_capacity = capacity;
+    }
+
+    bool m_reduce;
+    int m_capacity;
+    BigBuffer<int> m_x, m_y;
+    ColumnReducer m_reducer;
+    int m_count = 0, m_kept = 0;
+};
 
 } // namespace
 
@@ -172,20 +226,16 @@ void Renderer::drawBars(const DrawState& st, const GcGLine& line, const StripMap
 void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m) {
     const int n = line.nvertex;
     const Vertex2D* v = line.vertex;
-    const BigBuffer<int> xs = makeBigBuffer<int>(size_t(n));
-    const BigBuffer<int> ys = makeBigBuffer<int>(size_t(n));
-    int count = 0;
+    const bool plain = line.lineStyle == PS_SOLID && line.lineWidth >= 0 && line.lineWidth <= 1 &&
+                       line.markType < 0;
+    RunPoints run(n, plain);
     const auto flush = [&] {
-        if (count >= 2)
-            PolylineB(st.dc, xs.get(), ys.get(), count, line.color[0], line.color[1], line.color[2],
+        run.end([&](int* xs, int* ys, int count) {
+            PolylineB(st.dc, xs, ys, count, line.color[0], line.color[1], line.color[2],
                       line.lineStyle, line.markType, line.lineWidth);
-        count = 0;
+        });
     };
-    const auto push = [&](double x, double y) {
-        xs[count] = PlotLayout::rnd(x);
-        ys[count] = PlotLayout::rnd(y);
-        ++count;
-    };
+    const auto push = [&](double x, double y) { run.add(PlotLayout::rnd(x), PlotLayout::rnd(y)); };
 
     // The segment from vertex i - 1 to vertex i when one of its ends lies outside the box. Cut
     // points are measured from the end inside the box (or the nearer one), so that a far end
@@ -204,7 +254,7 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         const long double tStart = fromB ? t1 : t0, tEnd = fromB ? t0 : t1;
         const bool startCut = fromB ? t1 < 1 : t0 > 0, endCut = fromB ? t0 > 0 : t1 < 1;
         // An end that is not cut lies inside the box, where its double image is exact.
-        if (startCut || count == 0) {
+        if (startCut || run.count() == 0) {
             flush();
             if (startCut)
                 push(double(ox + tStart * dx), double(oy + tStart * dy));
@@ -233,10 +283,11 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         }
         m.mapY(v + s - 1, len, Y);
         if (m.allInside(X, Y, len)) {
-            if (count == 0) push(X[0], Y[0]);
-            for (int j = 1; j < len; ++j) xs[count + j - 1] = PlotLayout::rndInRange(X[j]);
-            for (int j = 1; j < len; ++j) ys[count + j - 1] = PlotLayout::rndInRange(Y[j]);
-            count += len - 1;
+            if (run.count() == 0) push(X[0], Y[0]);
+            int xi[blockSize + 1], yi[blockSize + 1];
+            for (int j = 1; j < len; ++j) xi[j] = PlotLayout::rndInRange(X[j]);
+            for (int j = 1; j < len; ++j) yi[j] = PlotLayout::rndInRange(Y[j]);
+            for (int j = 1; j < len; ++j) run.add(xi[j], yi[j]);
             continue;
         }
         for (int j = 1; j < len; ++j) {
@@ -251,7 +302,7 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
             else if (m.culled(x0, y0, x1, y1))
                 flush();
             else {
-                if (count == 0) push(x0, y0);
+                if (run.count() == 0) push(x0, y0);
                 push(x1, y1);
             }
         }
