@@ -8,6 +8,8 @@
 // Reducing an already reduced polyline keeps it as it is.
 #pragma once
 
+#include <algorithm>
+
 class ColumnReducer {
 public:
     // Takes the next point; keep(x, y) receives the kept points of the runs it closes, in order
@@ -19,6 +21,12 @@ public:
         m_x = x;
         m_first = m_lo = m_hi = m_previous = y;
         m_loLeft = m_hiLeft = false;
+    }
+    // The same for n points that all lie in column x, in one pass over them.
+    template <class Keep> void add(int x, const int* ys, int n, Keep&& keep) {
+        if (n <= 0) return;
+        if (!m_open || x != m_x) add(x, *ys++, keep), --n;
+        if (n > 0) trackMany(ys, n);
     }
     // Ends the polyline: the last run's points go to keep, and the reducer is ready for another.
     template <class Keep> void finish(Keep&& keep) {
@@ -35,6 +43,21 @@ private:
         if (y < m_lo) m_lo = y, m_loLeft = false;
         if (y > m_hi) m_hi = y, m_hiLeft = false;
         m_previous = y;
+    }
+    // track() for each of ys[0..n): the span grows to take them in, and the span's end that is
+    // reached is marked as left when a later point of the run moves away from it.
+    void trackMany(const int* ys, int n) {
+        int lo = ys[0], hi = ys[0];
+        for (int k = 1; k < n; ++k) lo = std::min(lo, ys[k]), hi = std::max(hi, ys[k]);
+        const int newLo = std::min(lo, m_lo), newHi = std::max(hi, m_hi);
+        int leftLo = 0, leftHi = 0;
+        for (int k = 0; k + 1 < n; ++k) {
+            leftLo |= (ys[k] == newLo) & (ys[k + 1] != newLo);
+            leftHi |= (ys[k] == newHi) & (ys[k + 1] != newHi);
+        }
+        m_loLeft = (newLo == m_lo && m_loLeft) || leftLo || (m_previous == newLo && ys[0] != newLo);
+        m_hiLeft = (newHi == m_hi && m_hiLeft) || leftHi || (m_previous == newHi && ys[0] != newHi);
+        m_lo = newLo, m_hi = newHi, m_previous = ys[n - 1];
     }
     template <class Keep> void put(int y, Keep& keep) {
         if (m_kept && m_x == m_keptX && y == m_keptY) return;

@@ -56,6 +56,19 @@ public:
         else
             keep(x, y);
     }
+    // add() for n points at once.
+    void add(const int* xs, const int* ys, int n) {
+        if (!m_reduce) {
+            for (int i = 0; i < n; ++i) add(xs[i], ys[i]);
+            return;
+        }
+        m_count += n;
+        const auto keepPoint = [this](int kx, int ky) { keep(kx, ky); };
+        for (int i = 0, j; i < n; i = j) { // points i..j-1 share a column
+            for (j = i + 1; j < n && xs[j] == xs[i];) ++j;
+            m_reducer.add(xs[i], ys + i, j - i, keepPoint);
+        }
+    }
     // The run ends: draw(xs, ys, n) receives its points when it has at least two.
     template <class Draw> void end(Draw draw) {
         if (m_reduce) m_reducer.finish([this](int kx, int ky) { keep(kx, ky); });
@@ -287,7 +300,7 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
             int xi[blockSize + 1], yi[blockSize + 1];
             for (int j = 1; j < len; ++j) xi[j] = PlotLayout::rndInRange(X[j]);
             for (int j = 1; j < len; ++j) yi[j] = PlotLayout::rndInRange(Y[j]);
-            for (int j = 1; j < len; ++j) run.add(xi[j], yi[j]);
+            run.add(xi + 1, yi + 1, len - 1);
             continue;
         }
         for (int j = 1; j < len; ++j) {
