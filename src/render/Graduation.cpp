@@ -22,18 +22,12 @@ struct GradSteps {
     int nsmall;
 };
 
-// Where the values of one axis land: pixel(v), its inverse value(X), the pixels per unit of
-// value, and the visible pixels [a, b] that labels and marks are drawn in (none when a > b).
-template <class Pixel, class Value> struct AxisSpan {
-    Pixel pixel;
-    Value value;
-    double perValue, a, b;
+// The visible pixels [a, b] of one axis that labels and marks are drawn in (none when a > b),
+// with the axis' mapping.
+struct AxisSpan {
+    AxisMap map;
+    double a, b;
 };
-
-template <class Pixel, class Value>
-AxisSpan<Pixel, Value> axisSpan(Pixel pixel, Value value, double perValue, double a, double b) {
-    return {pixel, value, perValue, a, b};
-}
 
 bool drawable(const GradSteps& g) {
     return std::isfinite(g.lo) && std::isfinite(g.hi) && std::isfinite(g.start) &&
@@ -46,9 +40,9 @@ double valuesWithin(const GradSteps& g, double from, double to) {
 }
 
 // Marks that can show: values of both passes whose pixel lies in the visible part.
-template <class Span> double visibleMarks(const GradSteps& g, const Span& s) {
+double visibleMarks(const GradSteps& g, const AxisSpan& s) {
     if (!(s.a <= s.b)) return 0;
-    const double va = s.value(s.a), vb = s.value(s.b);
+    const double va = s.map.toValue(s.a), vb = s.map.toValue(s.b);
     const double lo = std::max(g.lo, std::min(va, vb)), hi = std::min(g.hi, std::max(va, vb));
     const double n =
         valuesWithin(g, std::max(lo, g.start), hi) + valuesWithin(g, lo, std::min(hi, g.start));
@@ -59,23 +53,23 @@ template <class Span> double visibleMarks(const GradSteps& g, const Span& s) {
 // label or marks can show. Values before the visible part are walked past, by a jump when they
 // are many; the pass stops at its end of the range, after the visible part, or where adding the
 // step no longer changes the value.
-template <class Span, class Mark> void pass(const GradSteps& g, const Span& s, int dir, Mark mark) {
+template <class Mark> void pass(const GradSteps& g, const AxisSpan& s, int dir, Mark mark) {
     // Small marks reach up to one step past their value; one pixel more covers rounding.
-    const double slack = std::fabs(g.step * s.perValue) + 1;
+    const double slack = std::fabs(g.step * s.map.perValue()) + 1;
     if (!std::isfinite(slack)) return;
-    const bool up = s.perValue * dir > 0; // pixels grow along the pass
+    const bool up = s.map.perValue() * dir > 0; // pixels grow along the pass
     const double nearEdge = up ? s.a - slack : s.b + slack;
     const auto before = [&](double x) { return up ? x < nearEdge : x > nearEdge; };
     const auto after = [&](double x) { return up ? x > s.b + slack : x < s.a - slack; };
     const double delta = dir * g.step;
     double v = g.start;
     for (long n = 0; dir > 0 ? v <= g.hi : v >= g.lo; ++n) {
-        const double x = s.pixel(v);
+        const double x = s.map.toPixel(v);
         if (std::isnan(x) || after(x)) return;
         if (!before(x)) {
             mark(v, dir);
         } else if (n == literalSteps) {
-            const double m = std::floor((s.value(nearEdge) - g.start) / delta) - 2;
+            const double m = std::floor((s.map.toValue(nearEdge) - g.start) / delta) - 2;
             if (m > n) {
                 n = long(std::min(m, 9e18));
                 v = g.start + m * delta;
@@ -88,7 +82,7 @@ template <class Span, class Mark> void pass(const GradSteps& g, const Span& s, i
     }
 }
 
-template <class Span, class Mark> void forEachValue(const GradSteps& g, const Span& s, Mark mark) {
+template <class Mark> void forEachValue(const GradSteps& g, const AxisSpan& s, Mark mark) {
     pass(g, s, 1, mark);
     pass(g, s, -1, mark);
 }
@@ -135,8 +129,7 @@ void Renderer::drawHGraduation(const DrawState& st) {
     const bool icg = isIcg();
     const GradSteps gs{g0.hmin, icg ? g0.hmax - 1 : g0.hmax, g0.hlargeGradStart,
                        icg ? 1.0 : g0.hlargeGradStep, icg ? 0 : g0.hsmallGrad};
-    const auto span = axisSpan([&](double v) { return p.x(v); },
-                               [&](double X) { return p.xValue(X); }, p.pw / p.hr * p.zx, p.L, p.R);
+    const AxisSpan span{p.hmap(), p.L, p.R};
     if (!drawable(gs) || !(visibleMarks(gs, span) <= maxMarks)) return;
     float scale = 1.0f;
     const int n = com_GLCalcGraphIndex(toFloat(gs.lo), toFloat(gs.hi), &scale);
@@ -149,7 +142,7 @@ void Renderer::drawHGraduation(const DrawState& st) {
         Polyline(st.dc, xi, p.rnd(p.T), xi, p.rnd(p.T + length), fg[0], fg[1], fg[2]);
     };
     forEachValue(gs, span, [&](double v, int dir) {
-        const double x = p.x(v);
+        const double x = span.map.toPixel(v);
         if (p.L <= x && x <= p.R) {
             CString text = gradLabel(v, isInt, scale);
             const CSize e = st.extent(text);
@@ -180,9 +173,7 @@ void Renderer::drawVGraduation(const DrawState& st) {
         if (!range.valid || !drawable(gs)) continue;
         const int k = p.strip(i);
         const double sT = p.stripTop(k), sB = p.stripBottom(k);
-        const auto span = axisSpan([&](double v) { return p.y(v, range, k); },
-                                   [&](double Y) { return p.yValue(Y, range, k); },
-                                   -p.gh / range.r * p.zy, std::max(p.T, sT), std::min(p.B, sB));
+        const AxisSpan span{p.vmap(range, k), std::max(p.T, sT), std::min(p.B, sB)};
         if (!(visibleMarks(gs, span) <= maxMarks)) continue;
         const bool leftMarks = !twoAxis || i == 0, rightMarks = !twoAxis || i == 1;
         const bool rightLabels = twoAxis && i == 1;
@@ -204,7 +195,7 @@ void Renderer::drawVGraduation(const DrawState& st) {
                 Polyline(st.dc, p.rnd(p.R), yi, p.rnd(p.R - length), yi, fg[0], fg[1], fg[2]);
         };
         forEachValue(gs, span, [&](double v, int dir) {
-            const double y = p.y(v, range, k);
+            const double y = span.map.toPixel(v);
             if (p.T <= y && y <= p.B && sT <= y && y <= sB) {
                 CString text = gradLabel(v, isInt, scale);
                 const CSize e = st.extent(text);

@@ -108,31 +108,25 @@ private:
 // around it that far segments are cut to.
 struct Renderer::StripMap {
     StripMap(const PlotLayout& p, const VerticalRange& range, int k, double sT, double sB)
-        : h0(p.h0), hr(p.hr), pw(p.pw), ox(p.ox), zx(p.zx), L(p.L), B(p.B), lo(range.lo),
-          r(range.r), k(k), gh(p.gh), oy(p.oy), zy(p.zy), base(p.stripBottom(k)), sT(sT),
+        : xmap(p.hmap()), ymap(p.vmap(range, k)), L(p.L), base(p.stripBottom(k)), sT(sT),
           R1(p.R + 1), sB1(sB + 1), boxL(L - farMargin), boxR(R1 + farMargin), boxT(sT - farMargin),
           boxB(sB1 + farMargin),
           roundable(L > -PlotLayout::coordLimit && R1 < PlotLayout::coordLimit &&
                     sT > -PlotLayout::coordLimit && sB1 < PlotLayout::coordLimit) {}
 
-    double h0, hr, pw, ox, zx, L, B, lo, r;
-    int k;
-    double gh, oy, zy;
+    AxisMap xmap, ymap;
+    double L;
     double base; // device y of the value lo, not clamped
     double sT;   // strip top clamped to the plot
     double R1, sB1;
     double boxL, boxR, boxT, boxB;
     bool roundable;
 
-    double x(double u) const { return ((u - h0) * pw / hr + ox) * zx + L; }
-    double y(double v) const { return B - (((v - lo) / r + k) * gh + oy) * zy; }
+    double x(double u) const { return xmap.toPixel(u); }
+    double y(double v) const { return ymap.toPixel(v); }
     // The same in extended precision, where the double image of a finite value may overflow.
-    long double xWide(double u) const {
-        return ((static_cast<long double>(u) - h0) * pw / hr + ox) * zx + L;
-    }
-    long double yWide(double v) const {
-        return B - (((static_cast<long double>(v) - lo) / r + k) * gh + oy) * zy;
-    }
+    long double xWide(double u) const { return xmap.toPixelAs<long double>(u); }
+    long double yWide(double v) const { return ymap.toPixelAs<long double>(v); }
     // x() and y() of n vertices.
     void mapX(const Vertex2D* v, int n, double* __restrict out) const {
         for (int i = 0; i < n; ++i) out[i] = x(v[i].x);
