@@ -134,25 +134,52 @@ struct Renderer::StripMap {
     void mapY(const Vertex2D* v, int n, double* __restrict out) const {
         for (int i = 0; i < n; ++i) out[i] = y(v[i].y);
     }
-    // Whether the n device x all lie left of the strip, or all right of it. (Counting in
-    // doubles lets the compiler vectorise the loop; the counts are exact.)
+    // Whether the n device x all lie left of the strip, or all right of it. (Counting in ints
+    // lets the compiler vectorise the loop.)
     bool allLeftOrRight(const double* xs, int n) const {
-        double left = 0, right = 0;
-        for (int i = 0; i < n; ++i) {
-            left += xs[i] < L ? 1.0 : 0.0;
-            right += xs[i] > R1 ? 1.0 : 0.0;
-        }
+        int left = 0, right = 0;
+        for (int i = 0; i < n; ++i) left += xs[i]<L, right += xs[i]> R1;
         return left == n || right == n;
     }
     // Whether the n points all lie in the strip's rectangle (NaN does not), which itself lies
     // where the fast rounding applies.
     bool allInside(const double* xs, const double* ys, int n) const {
         if (!roundable) return false;
-        double outside = 0;
+        int outside = 0;
         for (int i = 0; i < n; ++i)
-            outside += (xs[i] >= L ? 0.0 : 1.0) + (xs[i] <= R1 ? 0.0 : 1.0) +
-                       (ys[i] >= sT ? 0.0 : 1.0) + (ys[i] <= sB1 ? 0.0 : 1.0);
+            outside += !(xs[i] >= L) | !(xs[i] <= R1) | !(ys[i] >= sT) | !(ys[i] <= sB1);
         return outside == 0;
+    }
+    // allLeftOrRight() of the n vertices' device x, decided on the mapping without division:
+    // true only where the exact mapping is sure to give the same answer.
+    bool surelyLeftOrRight(const Vertex2D* v, int n) const {
+        int left = 0, right = 0;
+        for (int i = 0; i < n; ++i) {
+            const double x = xmap.nearPixel(v[i].x), e = xmap.nearError(x);
+            left += x + e<L, right += x - e> R1;
+        }
+        return left == n || right == n;
+    }
+    // allInside() and the rounding of the n vertices, decided on the mapping without division:
+    // true, with the pixels in xs and ys, only where every point surely lies inside and its
+    // rounding is the same for every value within the mapping's error of it.
+    bool surelyInside(const Vertex2D* v, int n, int* __restrict xs, int* __restrict ys) const {
+        if (!roundable) return false;
+        int unsure = 0;
+        for (int i = 0; i < n; ++i) {
+            const double x = xmap.nearPixel(v[i].x), ex = xmap.nearError(x);
+            const double y = ymap.nearPixel(v[i].y), ey = ymap.nearError(y);
+            const int x0 = rndWithin(x - ex, L, R1), x1 = rndWithin(x + ex, L, R1);
+            const int y0 = rndWithin(y - ey, sT, sB1), y1 = rndWithin(y + ey, sT, sB1);
+            unsure += !(x - ex >= L) | !(x + ex <= R1) | !(y - ey >= sT) | !(y + ey <= sB1) |
+                      (x0 != x1) | (y0 != y1);
+            xs[i] = x0, ys[i] = y0;
+        }
+        return unsure == 0;
+    }
+    // The rounding of v brought into [lo, hi] first (NaN to lo), so the conversion stays defined.
+    static int rndWithin(double v, double lo, double hi) {
+        return PlotLayout::rndInRange(v > lo ? (v < hi ? v : hi) : lo);
     }
     bool inBox(double x, double y) const {
         return x >= boxL && x <= boxR && y >= boxT && y <= boxB;
@@ -279,10 +306,21 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
     // Vertices are mapped a block at a time, in loops the compiler vectorises. A block whose
     // vertices all lie on one side of the strip is one culled stretch; one whose vertices all
     // lie inside the strip's rectangle is one stretch of the run, rounded in a single pass.
-    // Other blocks go segment by segment.
+    // Other blocks go segment by segment. Both tests are made first on the mapping without
+    // division, and again on the exact mapping only where that one cannot be sure.
     double X[blockSize + 1], Y[blockSize + 1]; // vertices s - 1 .. s + len - 2
     for (int s = 1; s < n; s += blockSize) {
         const int len = std::min(n - s, blockSize) + 1;
+        if (m.surelyLeftOrRight(v + s - 1, len)) {
+            flush();
+            continue;
+        }
+        int xi[blockSize + 1], yi[blockSize + 1];
+        if (m.surelyInside(v + s - 1, len, xi, yi)) {
+            if (run.count() == 0) run.add(xi[0], yi[0]);
+            run.add(xi + 1, yi + 1, len - 1);
+            continue;
+        }
         m.mapX(v + s - 1, len, X);
         if (m.allLeftOrRight(X, len)) {
             flush();
@@ -291,7 +329,6 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         m.mapY(v + s - 1, len, Y);
         if (m.allInside(X, Y, len)) {
             if (run.count() == 0) push(X[0], Y[0]);
-            int xi[blockSize + 1], yi[blockSize + 1];
             for (int j = 1; j < len; ++j) xi[j] = PlotLayout::rndInRange(X[j]);
             for (int j = 1; j < len; ++j) yi[j] = PlotLayout::rndInRange(Y[j]);
             run.add(xi + 1, yi + 1, len - 1);
