@@ -134,10 +134,10 @@ struct Renderer::StripMap {
     void mapY(const Vertex2D* v, int n, double* __restrict out) const {
         for (int i = 0; i < n; ++i) out[i] = y(v[i].y);
     }
-    // Whether the n device x all lie left of the strip, or all right of it. (Counting in ints
-    // lets the compiler vectorise the loop.)
+    // Whether the n device x all lie left of the strip, or all right of it. (Counting in 64-bit
+    // ints, the width of the comparisons' masks, lets the compiler vectorise the loop.)
     bool allLeftOrRight(const double* xs, int n) const {
-        int left = 0, right = 0;
+        long long left = 0, right = 0;
         for (int i = 0; i < n; ++i) left += xs[i]<L, right += xs[i]> R1;
         return left == n || right == n;
     }
@@ -145,37 +145,41 @@ struct Renderer::StripMap {
     // where the fast rounding applies.
     bool allInside(const double* xs, const double* ys, int n) const {
         if (!roundable) return false;
-        int outside = 0;
+        long long outside = 0;
         for (int i = 0; i < n; ++i)
             outside += !(xs[i] >= L) | !(xs[i] <= R1) | !(ys[i] >= sT) | !(ys[i] <= sB1);
         return outside == 0;
     }
-    // allLeftOrRight() of the n vertices' device x, decided on the mapping without division:
-    // true only where the exact mapping is sure to give the same answer.
-    bool surelyLeftOrRight(const Vertex2D* v, int n) const {
-        int left = 0, right = 0;
+    // The n vertices mapped without division into X and Y, then judged. culled: every point
+    // surely lies on one side of the strip; inside: every point surely lies in the strip's
+    // rectangle and rounds the same for every value within the mapping's error of it, and xs
+    // and ys hold the pixels; unsure otherwise, where the exact mapping must decide. (Each loop
+    // is in a form the compiler vectorises.)
+    enum class Block { culled, inside, unsure };
+    Block nearBlock(const Vertex2D* v, int n, double* __restrict X, double* __restrict Y,
+                    int* __restrict xs, int* __restrict ys) const {
+        const AxisMap xm = xmap, ym = ymap; // locals the compiler keeps in registers
+        const double l = L, r = R1, t = sT, b = sB1;
+        for (int i = 0; i < n; ++i) X[i] = xm.nearPixel(v[i].x);
+        double left = 1, right = 1;
         for (int i = 0; i < n; ++i) {
-            const double x = xmap.nearPixel(v[i].x), e = xmap.nearError(x);
-            left += x + e<L, right += x - e> R1;
+            const double x = X[i], ex = xm.nearError(x);
+            left = x + ex < l ? left : 0.0;
+            right = x - ex > r ? right : 0.0;
         }
-        return left == n || right == n;
-    }
-    // allInside() and the rounding of the n vertices, decided on the mapping without division:
-    // true, with the pixels in xs and ys, only where every point surely lies inside and its
-    // rounding is the same for every value within the mapping's error of it.
-    bool surelyInside(const Vertex2D* v, int n, int* __restrict xs, int* __restrict ys) const {
-        if (!roundable) return false;
-        int unsure = 0;
+        if (left != 0 || right != 0) return Block::culled;
+        if (!roundable) return Block::unsure;
+        for (int i = 0; i < n; ++i) Y[i] = ym.nearPixel(v[i].y);
+        long long unsure = 0;
         for (int i = 0; i < n; ++i) {
-            const double x = xmap.nearPixel(v[i].x), ex = xmap.nearError(x);
-            const double y = ymap.nearPixel(v[i].y), ey = ymap.nearError(y);
-            const int x0 = rndWithin(x - ex, L, R1), x1 = rndWithin(x + ex, L, R1);
-            const int y0 = rndWithin(y - ey, sT, sB1), y1 = rndWithin(y + ey, sT, sB1);
-            unsure += !(x - ex >= L) | !(x + ex <= R1) | !(y - ey >= sT) | !(y + ey <= sB1) |
+            const double x = X[i], ex = xm.nearError(x), y = Y[i], ey = ym.nearError(y);
+            const int x0 = rndWithin(x - ex, l, r), x1 = rndWithin(x + ex, l, r);
+            const int y0 = rndWithin(y - ey, t, b), y1 = rndWithin(y + ey, t, b);
+            unsure += !(x - ex >= l) | !(x + ex <= r) | !(y - ey >= t) | !(y + ey <= b) |
                       (x0 != x1) | (y0 != y1);
             xs[i] = x0, ys[i] = y0;
         }
-        return unsure == 0;
+        return unsure == 0 ? Block::inside : Block::unsure;
     }
     // The rounding of v brought into [lo, hi] first (NaN to lo), so the conversion stays defined.
     static int rndWithin(double v, double lo, double hi) {
@@ -311,12 +315,13 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
     double X[blockSize + 1], Y[blockSize + 1]; // vertices s - 1 .. s + len - 2
     for (int s = 1; s < n; s += blockSize) {
         const int len = std::min(n - s, blockSize) + 1;
-        if (m.surelyLeftOrRight(v + s - 1, len)) {
+        int xi[blockSize + 1], yi[blockSize + 1];
+        const StripMap::Block near = m.nearBlock(v + s - 1, len, X, Y, xi, yi);
+        if (near == StripMap::Block::culled) {
             flush();
             continue;
         }
-        int xi[blockSize + 1], yi[blockSize + 1];
-        if (m.surelyInside(v + s - 1, len, xi, yi)) {
+        if (near == StripMap::Block::inside) {
             if (run.count() == 0) run.add(xi[0], yi[0]);
             run.add(xi + 1, yi + 1, len - 1);
             continue;
