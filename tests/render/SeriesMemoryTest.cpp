@@ -30,8 +30,8 @@ std::size_t bytesToDraw(int n, int lineStyle) {
 } // namespace
 
 TEST(SeriesMemory, SolidOnePixelSeriesTakeMemoryForThePlotWidthOnly) {
-    const std::size_t small = bytesToDraw(20000, PS_SOLID), large = bytesToDraw(400000, PS_SOLID);
+    const std::size_t small = bytesToDraw(20000, PS_SOLID), large = bytesToDraw(200000, PS_SOLID);
     EXPECT_LT(large, 256u * 1024u);
     EXPECT_LE(large, small + 4096u);
-    EXPECT_GE(bytesToDraw(400000, PS_DASH), 8u * 400000u);
+    EXPECT_GE(bytesToDraw(200000, PS_DASH), 8u * 200000u);
 }
