@@ -1,4 +1,5 @@
 #include "render/DrawState.h"
+#include "render/GradLabel.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -87,27 +88,7 @@ template <class Mark> void forEachValue(const GradSteps& g, const AxisSpan& s, M
     pass(g, s, -1, mark);
 }
 
-// Range values handed to the float interface of the graduation helpers.
-float toFloat(double v) {
-    return float(std::clamp(v, double(-FLT_MAX), double(FLT_MAX)));
-}
-
-int truncToInt(double v) {
-    return int(v > INT_MIN ? (v < INT_MAX ? v : INT_MAX) : INT_MIN);
-}
-
 } // namespace
-
-CString Renderer::gradLabel(double v, int isInt, double scale) {
-    CString s;
-    if (isInt) {
-        s.Format("%d", truncToInt(v));
-    } else {
-        s.Format("%f", v / scale);
-        trimZeros(s);
-    }
-    return s;
-}
 
 // "x10" centred on (x, y), the exponent after it raised by half its own height.
 void Renderer::drawExponent(const DrawState& st, int n, int x, int y) {
@@ -131,10 +112,9 @@ void Renderer::drawHGraduation(const DrawState& st) {
                        icg ? 1.0 : g0.hlargeGradStep, icg ? 0 : g0.hsmallGrad};
     const AxisSpan span{p.hmap(), p.L, p.R};
     if (!drawable(gs) || !(visibleMarks(gs, span) <= maxMarks)) return;
-    float scale = 1.0f;
-    const int n = com_GLCalcGraphIndex(toFloat(gs.lo), toFloat(gs.hi), &scale);
-    const int isInt = com_GLIsGraphGradInt(toFloat(gs.start), toFloat(gs.step));
-    if (n != 0 && !isInt) drawExponent(st, n, p.rnd(p.L + 0.9 * p.pw), p.rnd(p.B + 0.4 * p.bm));
+    const GradLabels labels = GradLabels::of(gs.lo, gs.hi, gs.start, gs.step);
+    if (labels.showsExponent())
+        drawExponent(st, labels.exponent, p.rnd(p.L + 0.9 * p.pw), p.rnd(p.B + 0.4 * p.bm));
 
     const auto marks = [&](double x, double length) {
         const int xi = p.rnd(x);
@@ -144,7 +124,7 @@ void Renderer::drawHGraduation(const DrawState& st) {
     forEachValue(gs, span, [&](double v, int dir) {
         const double x = span.map.toPixel(v);
         if (p.L <= x && x <= p.R) {
-            CString text = gradLabel(v, isInt, scale);
+            CString text(labels.text(v).c_str());
             const CSize e = st.extent(text);
             const double xl = icg ? x + 0.5 * gs.step * p.pw / p.hr * p.zx : x;
             TextOutA(st.dc, text.GetBuffer(), p.rnd(xl) - e.cx / 2, p.rnd(p.B + 2), fg[0], fg[1],
@@ -178,13 +158,11 @@ void Renderer::drawVGraduation(const DrawState& st) {
         const bool leftMarks = !twoAxis || i == 0, rightMarks = !twoAxis || i == 1;
         const bool rightLabels = twoAxis && i == 1;
 
-        float scale = 1.0f;
-        const int n = com_GLCalcGraphIndex(toFloat(gs.lo), toFloat(gs.hi), &scale);
-        const int isInt = com_GLIsGraphGradInt(toFloat(gs.start), toFloat(gs.step));
-        if (n != 0 && !isInt) {
+        const GradLabels labels = GradLabels::of(gs.lo, gs.hi, gs.start, gs.step);
+        if (labels.showsExponent()) {
             const double y = p.B - ((k + 0.9) * p.gh + p.oy) * p.zy;
             const double x = rightLabels ? p.R + 0.5 * p.lm : p.L - 0.5 * p.lm;
-            if (p.T <= y && y <= p.B) drawExponent(st, n, p.rnd(x), p.rnd(y));
+            if (p.T <= y && y <= p.B) drawExponent(st, labels.exponent, p.rnd(x), p.rnd(y));
         }
 
         const auto marks = [&](double y, double length) {
@@ -197,7 +175,7 @@ void Renderer::drawVGraduation(const DrawState& st) {
         forEachValue(gs, span, [&](double v, int dir) {
             const double y = span.map.toPixel(v);
             if (p.T <= y && y <= p.B && sT <= y && y <= sB) {
-                CString text = gradLabel(v, isInt, scale);
+                CString text(labels.text(v).c_str());
                 const CSize e = st.extent(text);
                 const int x = rightLabels ? p.rnd(p.R) + p.trunc(p.small) : p.rnd(p.L - 2) - e.cx;
                 TextOutA(st.dc, text.GetBuffer(), x, p.rnd(y) - e.cy / 2, fg[0], fg[1], fg[2]);

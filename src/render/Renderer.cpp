@@ -1,6 +1,7 @@
 #include "render/Renderer.h"
 
 #include "model/CsvWriter.h"
+#include "render/GradLabel.h"
 
 #include <algorithm>
 #include <new>
@@ -107,9 +108,5 @@ int Renderer::isIcg() const {
 }
 
 void Renderer::trimZeros(CString& s) {
-    const int n = s.GetLength();
-    int cut = 0;
-    while (cut < n && s[n - 1 - cut] == '0') ++cut;
-    if (cut < n && s[n - 1 - cut] == '.') ++cut;
-    if (cut > 0) s = s.Left(n - cut);
+    s = CString(trimmedZeros(s.GetString()).c_str());
 }

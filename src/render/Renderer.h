@@ -76,7 +76,6 @@ private:
     void drawTitles(const DrawState& st);
     void drawHGraduation(const DrawState& st);
     void drawVGraduation(const DrawState& st);
-    CString gradLabel(double v, int isInt, double scale);
     void drawExponent(const DrawState& st, int n, int x, int y);
     void drawSeries(const DrawState& st);
     struct StripMap;

@@ -78,19 +78,3 @@ TEST(RenderZoom, RectangleBecomesThePlotAreaAndBadOnesAreRefused) {
     r.zoomGraph(475, 170, 800, 320);
     EXPECT_EQ(state(), (std::vector<float>{1, 1, 0, 0}));
 }
-
-TEST(RenderGradIndex, ExponentAndIntegerTest) {
-    // Exponent n of (min, max) and whether the graduation (start, step) is a whole number.
-    const float ranges[][3] = {{0, 0, 0},     {0.001f, 0.5f, -1}, {0, 250, 2},    {-5000, 20, 3},
-                               {0, 9.96f, 1}, {0.00999f, 0, -2},  {0, 3e38f, 38}, {0, INFINITY, 0}};
-    for (auto [min, max, n] : ranges) {
-        float scale = -1;
-        EXPECT_EQ(com_GLCalcGraphIndex(min, max, &scale), int(n)) << max;
-        EXPECT_EQ(scale, float(std::pow(10.0, n)));
-    }
-    const float grads[][3] = {{0, 2, 1},       {0.5f, 1, 0},         {0, 2e7f, 0},
-                              {-999999, 1, 1}, {-1000000, 1, 0},     {0, 9999999, 1},
-                              {0, 3e38f, 0},   {std::nanf(""), 1, 0}};
-    for (auto [start, step, isInt] : grads)
-        EXPECT_EQ(com_GLIsGraphGradInt(start, step), int(isInt)) << start;
-}
