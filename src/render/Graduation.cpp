@@ -1,5 +1,6 @@
 #include "render/DrawState.h"
 #include "render/GradLabel.h"
+#include "render/LayoutConstants.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -114,7 +115,8 @@ void Renderer::drawHGraduation(const DrawState& st) {
     if (!drawable(gs) || !(visibleMarks(gs, span) <= maxMarks)) return;
     const GradLabels labels = GradLabels::of(gs.lo, gs.hi, gs.start, gs.step);
     if (labels.showsExponent())
-        drawExponent(st, labels.exponent, p.rnd(p.L + 0.9 * p.pw), p.rnd(p.B + 0.4 * p.bm));
+        drawExponent(st, labels.exponent, p.rnd(p.L + layout::exponentAlong * p.pw),
+                     p.rnd(p.B + layout::exponentDown * p.bm));
 
     const auto marks = [&](double x, double length) {
         const int xi = p.rnd(x);
@@ -127,8 +129,8 @@ void Renderer::drawHGraduation(const DrawState& st) {
             CString text(labels.text(v).c_str());
             const CSize e = st.extent(text);
             const double xl = icg ? x + 0.5 * gs.step * p.pw / p.hr * p.zx : x;
-            TextOutA(st.dc, text.GetBuffer(), p.rnd(xl) - e.cx / 2, p.rnd(p.B + 2), fg[0], fg[1],
-                     fg[2]);
+            TextOutA(st.dc, text.GetBuffer(), p.rnd(xl) - e.cx / 2,
+                     p.rnd(p.B + layout::labelGapDown), fg[0], fg[1], fg[2]);
         }
         if (p.L < x && x < p.R) marks(x, p.big);
         for (int j = 1; j < gs.nsmall; ++j) {
@@ -160,8 +162,9 @@ void Renderer::drawVGraduation(const DrawState& st) {
 
         const GradLabels labels = GradLabels::of(gs.lo, gs.hi, gs.start, gs.step);
         if (labels.showsExponent()) {
-            const double y = p.B - ((k + 0.9) * p.gh + p.oy) * p.zy;
-            const double x = rightLabels ? p.R + 0.5 * p.lm : p.L - 0.5 * p.lm;
+            const double y = p.B - ((k + layout::exponentAlong) * p.gh + p.oy) * p.zy;
+            const double x =
+                rightLabels ? p.R + layout::exponentOut * p.lm : p.L - layout::exponentOut * p.lm;
             if (p.T <= y && y <= p.B) drawExponent(st, labels.exponent, p.rnd(x), p.rnd(y));
         }
 
@@ -177,7 +180,8 @@ void Renderer::drawVGraduation(const DrawState& st) {
             if (p.T <= y && y <= p.B && sT <= y && y <= sB) {
                 CString text(labels.text(v).c_str());
                 const CSize e = st.extent(text);
-                const int x = rightLabels ? p.rnd(p.R) + p.trunc(p.small) : p.rnd(p.L - 2) - e.cx;
+                const int x = rightLabels ? p.rnd(p.R) + p.trunc(p.small)
+                                          : p.rnd(p.L - layout::labelGapLeft) - e.cx;
                 TextOutA(st.dc, text.GetBuffer(), x, p.rnd(y) - e.cy / 2, fg[0], fg[1], fg[2]);
             }
             if (p.T < y && y < p.B && sT < y && y < sB) marks(y, p.big);

@@ -1,4 +1,5 @@
 #include "render/PlotLayout.h"
+#include "render/LayoutConstants.h"
 
 #include <cmath>
 
@@ -28,9 +29,9 @@ PlotLayout::PlotLayout(const int viewport[4], const float zoomScale[2], const fl
                        const GcGraphConfig& cfg)
     : PlotRect(viewport, cfg) {
     mn = pw < ph ? pw : ph;
-    big = 0.04 * mn;
-    small = 0.02 * mn;
-    sample = 0.08 * mn;
+    big = layout::bigMark * mn;
+    small = layout::smallMark * mn;
+    sample = layout::legendSample * mn;
     ngraph = cfg.ngraph;
     superpose = cfg.superpose != 0;
     gh = superpose || ngraph < 1 ? ph : ph / ngraph;
