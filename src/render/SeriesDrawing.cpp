@@ -134,27 +134,32 @@ struct Renderer::StripMap {
     void mapY(const Vertex2D* v, int n, double* __restrict out) const {
         for (int i = 0; i < n; ++i) out[i] = y(v[i].y);
     }
-    // Whether the n device x all lie left of the strip, or all right of it. (Counting in 64-bit
-    // ints, the width of the comparisons' masks, lets the compiler vectorise the loop.)
+    // Whether the n device x all lie left of the strip, or all right of it. (Flags kept as
+    // doubles by selection: a form the compiler vectorises.)
     bool allLeftOrRight(const double* xs, int n) const {
-        long long left = 0, right = 0;
-        for (int i = 0; i < n; ++i) left += xs[i]<L, right += xs[i]> R1;
-        return left == n || right == n;
+        double left = 1, right = 1;
+        for (int i = 0; i < n; ++i) {
+            left = xs[i] < L ? left : 0.0;
+            right = xs[i] > R1 ? right : 0.0;
+        }
+        return left != 0 || right != 0;
     }
     // Whether the n points all lie in the strip's rectangle (NaN does not), which itself lies
     // where the fast rounding applies.
     bool allInside(const double* xs, const double* ys, int n) const {
         if (!roundable) return false;
-        long long outside = 0;
-        for (int i = 0; i < n; ++i)
-            outside += !(xs[i] >= L) | !(xs[i] <= R1) | !(ys[i] >= sT) | !(ys[i] <= sB1);
-        return outside == 0;
+        double inside = 1;
+        for (int i = 0; i < n; ++i) {
+            const bool in = (xs[i] >= L) & (xs[i] <= R1) & (ys[i] >= sT) & (ys[i] <= sB1);
+            inside = in ? inside : 0.0;
+        }
+        return inside != 0;
     }
     // The n vertices mapped without division into X and Y, then judged. culled: every point
     // surely lies on one side of the strip; inside: every point surely lies in the strip's
     // rectangle and rounds the same for every value within the mapping's error of it, and xs
     // and ys hold the pixels; unsure otherwise, where the exact mapping must decide. (Each loop
-    // is in a form the compiler vectorises.)
+    // is in a form the compiler vectorises; flags are doubles kept by selection.)
     enum class Block { culled, inside, unsure };
     Block nearBlock(const Vertex2D* v, int n, double* __restrict X, double* __restrict Y,
                     int* __restrict xs, int* __restrict ys) const {
@@ -163,27 +168,38 @@ struct Renderer::StripMap {
         for (int i = 0; i < n; ++i) X[i] = xm.nearPixel(v[i].x);
         double left = 1, right = 1;
         for (int i = 0; i < n; ++i) {
-            const double x = X[i], ex = xm.nearError(x);
-            left = x + ex < l ? left : 0.0;
-            right = x - ex > r ? right : 0.0;
+            const double x = X[i], e = xm.nearError(x);
+            left = x + e < l ? left : 0.0;
+            right = x - e > r ? right : 0.0;
         }
         if (left != 0 || right != 0) return Block::culled;
         if (!roundable) return Block::unsure;
         for (int i = 0; i < n; ++i) Y[i] = ym.nearPixel(v[i].y);
-        long long unsure = 0;
+        double sure = 1;
         for (int i = 0; i < n; ++i) {
             const double x = X[i], ex = xm.nearError(x), y = Y[i], ey = ym.nearError(y);
-            const int x0 = rndWithin(x - ex, l, r), x1 = rndWithin(x + ex, l, r);
-            const int y0 = rndWithin(y - ey, t, b), y1 = rndWithin(y + ey, t, b);
-            unsure += !(x - ex >= l) | !(x + ex <= r) | !(y - ey >= t) | !(y + ey <= b) |
-                      (x0 != x1) | (y0 != y1);
-            xs[i] = x0, ys[i] = y0;
+            const bool in = (x - ex >= l) & (x + ex <= r) & (y - ey >= t) & (y + ey <= b);
+            sure = in ? sure : 0.0;
         }
-        return unsure == 0 ? Block::inside : Block::unsure;
-    }
-    // The rounding of v brought into [lo, hi] first (NaN to lo), so the conversion stays defined.
-    static int rndWithin(double v, double lo, double hi) {
-        return PlotLayout::rndInRange(v > lo ? (v < hi ? v : hi) : lo);
+        if (sure == 0) return Block::unsure;
+        // Inside the strip, where the int conversions are defined: sure where no rounding
+        // boundary lies within the error. rndInRange() steps at k + 0.5 from 0 up and at the
+        // whole numbers below 0, so at the whole values of u; a is u's distance to the nearest.
+        double margin[blockSize + 1]; // distance to the nearest boundary less the error
+        for (int i = 0; i < n; ++i) {
+            const double x = X[i], u = x >= 0 ? x - 0.5 : x, a = std::fabs(u - double(int(u)));
+            margin[i] = (a < 1 - a ? a : 1 - a) - xm.nearError(x);
+        }
+        for (int i = 0; i < n; ++i) sure = margin[i] > 0 ? sure : 0.0;
+        for (int i = 0; i < n; ++i) {
+            const double y = Y[i], u = y >= 0 ? y - 0.5 : y, a = std::fabs(u - double(int(u)));
+            margin[i] = (a < 1 - a ? a : 1 - a) - ym.nearError(y);
+        }
+        for (int i = 0; i < n; ++i) sure = margin[i] > 0 ? sure : 0.0;
+        if (sure == 0) return Block::unsure;
+        for (int i = 0; i < n; ++i) xs[i] = PlotLayout::rndInRange(X[i]);
+        for (int i = 0; i < n; ++i) ys[i] = PlotLayout::rndInRange(Y[i]);
+        return Block::inside;
     }
     bool inBox(double x, double y) const {
         return x >= boxL && x <= boxR && y >= boxT && y <= boxB;
