@@ -16,7 +16,7 @@ public:
     };
 
     GcGraphConfig() : GcGraphConfig(GRAPH) {}
-    explicit GcGraphConfig(TYPE type) : type(type) {}
+    GcGraphConfig(TYPE type) : type(type) {}
     GcGraphConfig(int ngraph, GcGraph* graph, char* vtitle, char* htitle, double left, double right,
                   double bottom, double top, TYPE type);
 

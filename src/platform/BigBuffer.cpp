@@ -2,7 +2,16 @@
 
 #include <sys/mman.h>
 
+namespace {
+BigBufferObserver observer = nullptr;
+} // namespace
+
+void setBigBufferObserver(BigBufferObserver o) {
+    observer = o;
+}
+
 void* bigBufferAllocate(std::size_t bytes) {
+    if (observer) observer(bytes);
     constexpr std::size_t huge = std::size_t(2) << 20;
     void* p = nullptr;
     if (bytes >= 2 * huge) {

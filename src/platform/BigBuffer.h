@@ -11,6 +11,10 @@
 
 void* bigBufferAllocate(std::size_t bytes);
 
+// When set, called with the size of every allocation: lets a test bound what a caller allocates.
+using BigBufferObserver = void (*)(std::size_t bytes);
+void setBigBufferObserver(BigBufferObserver observer);
+
 struct BigBufferFree {
     void operator()(void* p) const { std::free(p); }
 };

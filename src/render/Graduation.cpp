@@ -1,4 +1,6 @@
 #include "render/DrawState.h"
+#include "render/GradLabel.h"
+#include "render/LayoutConstants.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -7,8 +9,13 @@
 
 namespace {
 
-// Beyond this many marks (large and small) an axis is not graduated at all.
+// An axis with more marks than this (large and small) inside its visible part is not graduated.
 constexpr double maxMarks = 100000;
+
+// A pass adds the step literally this many times at most before it jumps, by one multiplication,
+// to a couple of steps before the first value that can show; below this bound the values are
+// exactly those of repeated addition, and the walk costs well under a millisecond.
+constexpr long literalSteps = 1L << 16;
 
 // Graduation of one axis: values start, start + step, ... up to hi, and start, start - step,
 // ... down to lo, with nsmall divisions between consecutive values.
@@ -17,53 +24,72 @@ struct GradSteps {
     int nsmall;
 };
 
+// The visible pixels [a, b] of one axis that labels and marks are drawn in (none when a > b),
+// with the axis' mapping.
+struct AxisSpan {
+    AxisMap map;
+    double a, b;
+};
+
 bool drawable(const GradSteps& g) {
-    if (!std::isfinite(g.lo) || !std::isfinite(g.hi) || !std::isfinite(g.start) ||
-        !std::isfinite(g.step) || !(g.step > 0))
-        return false;
-    const double forward = g.start <= g.hi ? (g.hi - g.start) / g.step + 1 : 0;
-    const double backward = g.start >= g.lo ? (g.start - g.lo) / g.step + 1 : 0;
-    return (forward + backward) * std::max(g.nsmall, 1) <= maxMarks;
+    return std::isfinite(g.lo) && std::isfinite(g.hi) && std::isfinite(g.start) &&
+           std::isfinite(g.step) && g.step > 0;
 }
 
-// Calls mark(v, +1) for the forward pass, then mark(v, -1) for the backward pass. A pass also
-// ends where adding the step no longer changes the value.
-template <class Mark> void forEachValue(const GradSteps& g, Mark mark) {
-    for (double v = g.start; v <= g.hi;) {
-        mark(v, 1);
-        const double next = v + g.step;
-        if (next == v) break;
+// Number of graduation values [from, to] holds, 0 when empty.
+double valuesWithin(const GradSteps& g, double from, double to) {
+    return to >= from ? std::floor((to - from) / g.step) + 1 : 0;
+}
+
+// Marks that can show: values of both passes whose pixel lies in the visible part.
+double visibleMarks(const GradSteps& g, const AxisSpan& s) {
+    if (!(s.a <= s.b)) return 0;
+    const double va = s.map.toValue(s.a), vb = s.map.toValue(s.b);
+    const double lo = std::max(g.lo, std::min(va, vb)), hi = std::min(g.hi, std::max(va, vb));
+    const double n =
+        valuesWithin(g, std::max(lo, g.start), hi) + valuesWithin(g, lo, std::min(hi, g.start));
+    return n * std::max(g.nsmall, 1);
+}
+
+// One pass (dir +1 forward, -1 backward) from start, calling mark(v, dir) for each value whose
+// label or marks can show. Values before the visible part are walked past, by a jump when they
+// are many; the pass stops at its end of the range, after the visible part, or where adding the
+// step no longer changes the value.
+template <class Mark> void pass(const GradSteps& g, const AxisSpan& s, int dir, Mark mark) {
+    // Small marks reach up to one step past their value; one pixel more covers rounding.
+    const double slack = std::fabs(g.step * s.map.perValue()) + 1;
+    if (!std::isfinite(slack)) return;
+    const bool up = s.map.perValue() * dir > 0; // pixels grow along the pass
+    const double nearEdge = up ? s.a - slack : s.b + slack;
+    const auto before = [&](double x) { return up ? x < nearEdge : x > nearEdge; };
+    const auto after = [&](double x) { return up ? x > s.b + slack : x < s.a - slack; };
+    const double delta = dir * g.step;
+    double v = g.start;
+    for (long n = 0; dir > 0 ? v <= g.hi : v >= g.lo; ++n) {
+        const double x = s.map.toPixel(v);
+        if (std::isnan(x) || after(x)) return;
+        if (!before(x)) {
+            mark(v, dir);
+        } else if (n == literalSteps) {
+            const double m = std::floor((s.map.toValue(nearEdge) - g.start) / delta) - 2;
+            if (m > n) {
+                n = long(std::min(m, 9e18));
+                v = g.start + m * delta;
+                continue;
+            }
+        }
+        const double next = v + delta;
+        if (next == v) return;
         v = next;
     }
-    for (double v = g.start; v >= g.lo;) {
-        mark(v, -1);
-        const double next = v - g.step;
-        if (next == v) break;
-        v = next;
-    }
 }
 
-// Range values handed to the float interface of the graduation helpers.
-float toFloat(double v) {
-    return float(std::clamp(v, double(-FLT_MAX), double(FLT_MAX)));
-}
-
-int truncToInt(double v) {
-    return int(v > INT_MIN ? (v < INT_MAX ? v : INT_MAX) : INT_MIN);
+template <class Mark> void forEachValue(const GradSteps& g, const AxisSpan& s, Mark mark) {
+    pass(g, s, 1, mark);
+    pass(g, s, -1, mark);
 }
 
 } // namespace
-
-CString Renderer::gradLabel(double v, int isInt, double scale) {
-    CString s;
-    if (isInt) {
-        s.Format("%d", truncToInt(v));
-    } else {
-        s.Format("%f", v / scale);
-        trimZeros(s);
-    }
-    return s;
-}
 
 // "x10" centred on (x, y), the exponent after it raised by half its own height.
 void Renderer::drawExponent(const DrawState& st, int n, int x, int y) {
@@ -85,25 +111,26 @@ void Renderer::drawHGraduation(const DrawState& st) {
     const bool icg = isIcg();
     const GradSteps gs{g0.hmin, icg ? g0.hmax - 1 : g0.hmax, g0.hlargeGradStart,
                        icg ? 1.0 : g0.hlargeGradStep, icg ? 0 : g0.hsmallGrad};
-    if (!drawable(gs)) return;
-    float scale = 1.0f;
-    const int n = com_GLCalcGraphIndex(toFloat(gs.lo), toFloat(gs.hi), &scale);
-    const int isInt = com_GLIsGraphGradInt(toFloat(gs.start), toFloat(gs.step));
-    if (n != 0 && !isInt) drawExponent(st, n, p.rnd(p.L + 0.9 * p.pw), p.rnd(p.B + 0.4 * p.bm));
+    const AxisSpan span{p.hmap(), p.L, p.R};
+    if (!drawable(gs) || !(visibleMarks(gs, span) <= maxMarks)) return;
+    const GradLabels labels = GradLabels::of(gs.lo, gs.hi, gs.start, gs.step);
+    if (labels.showsExponent())
+        drawExponent(st, labels.exponent, p.rnd(p.L + layout::exponentAlong * p.pw),
+                     p.rnd(p.B + layout::exponentDown * p.bm));
 
     const auto marks = [&](double x, double length) {
         const int xi = p.rnd(x);
         Polyline(st.dc, xi, p.rnd(p.B), xi, p.rnd(p.B - length), fg[0], fg[1], fg[2]);
         Polyline(st.dc, xi, p.rnd(p.T), xi, p.rnd(p.T + length), fg[0], fg[1], fg[2]);
     };
-    forEachValue(gs, [&](double v, int dir) {
-        const double x = p.x(v);
+    forEachValue(gs, span, [&](double v, int dir) {
+        const double x = span.map.toPixel(v);
         if (p.L <= x && x <= p.R) {
-            CString text = gradLabel(v, isInt, scale);
+            CString text(labels.text(v).c_str());
             const CSize e = st.extent(text);
             const double xl = icg ? x + 0.5 * gs.step * p.pw / p.hr * p.zx : x;
-            TextOutA(st.dc, text.GetBuffer(), p.rnd(xl) - e.cx / 2, p.rnd(p.B + 2), fg[0], fg[1],
-                     fg[2]);
+            TextOutA(st.dc, text.GetBuffer(), p.rnd(xl) - e.cx / 2,
+                     p.rnd(p.B + layout::labelGapDown), fg[0], fg[1], fg[2]);
         }
         if (p.L < x && x < p.R) marks(x, p.big);
         for (int j = 1; j < gs.nsmall; ++j) {
@@ -128,16 +155,17 @@ void Renderer::drawVGraduation(const DrawState& st) {
         if (!range.valid || !drawable(gs)) continue;
         const int k = p.strip(i);
         const double sT = p.stripTop(k), sB = p.stripBottom(k);
+        const AxisSpan span{p.vmap(range, k), std::max(p.T, sT), std::min(p.B, sB)};
+        if (!(visibleMarks(gs, span) <= maxMarks)) continue;
         const bool leftMarks = !twoAxis || i == 0, rightMarks = !twoAxis || i == 1;
         const bool rightLabels = twoAxis && i == 1;
 
-        float scale = 1.0f;
-        const int n = com_GLCalcGraphIndex(toFloat(gs.lo), toFloat(gs.hi), &scale);
-        const int isInt = com_GLIsGraphGradInt(toFloat(gs.start), toFloat(gs.step));
-        if (n != 0 && !isInt) {
-            const double y = p.B - ((k + 0.9) * p.gh + p.oy) * p.zy;
-            const double x = rightLabels ? p.R + 0.5 * p.lm : p.L - 0.5 * p.lm;
-            if (p.T <= y && y <= p.B) drawExponent(st, n, p.rnd(x), p.rnd(y));
+        const GradLabels labels = GradLabels::of(gs.lo, gs.hi, gs.start, gs.step);
+        if (labels.showsExponent()) {
+            const double y = p.B - ((k + layout::exponentAlong) * p.gh + p.oy) * p.zy;
+            const double x =
+                rightLabels ? p.R + layout::exponentOut * p.lm : p.L - layout::exponentOut * p.lm;
+            if (p.T <= y && y <= p.B) drawExponent(st, labels.exponent, p.rnd(x), p.rnd(y));
         }
 
         const auto marks = [&](double y, double length) {
@@ -147,12 +175,13 @@ void Renderer::drawVGraduation(const DrawState& st) {
             if (rightMarks)
                 Polyline(st.dc, p.rnd(p.R), yi, p.rnd(p.R - length), yi, fg[0], fg[1], fg[2]);
         };
-        forEachValue(gs, [&](double v, int dir) {
-            const double y = p.y(v, range, k);
+        forEachValue(gs, span, [&](double v, int dir) {
+            const double y = span.map.toPixel(v);
             if (p.T <= y && y <= p.B && sT <= y && y <= sB) {
-                CString text = gradLabel(v, isInt, scale);
+                CString text(labels.text(v).c_str());
                 const CSize e = st.extent(text);
-                const int x = rightLabels ? p.rnd(p.R) + p.trunc(p.small) : p.rnd(p.L - 2) - e.cx;
+                const int x = rightLabels ? p.rnd(p.R) + p.trunc(p.small)
+                                          : p.rnd(p.L - layout::labelGapLeft) - e.cx;
                 TextOutA(st.dc, text.GetBuffer(), x, p.rnd(y) - e.cy / 2, fg[0], fg[1], fg[2]);
             }
             if (p.T < y && y < p.B && sT < y && y < sB) marks(y, p.big);

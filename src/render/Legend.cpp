@@ -1,4 +1,5 @@
 #include "render/DrawState.h"
+#include "render/LayoutConstants.h"
 
 #include <algorithm>
 
@@ -7,9 +8,9 @@
 // superposed graphs continue one list.
 void Renderer::drawLegend(const DrawState& st) {
     const PlotLayout& p = st.lay;
-    const double a = 0.3 * p.rm;
+    const double a = layout::legendIndent * p.rm;
     const int sampleLeft = p.rnd(p.R + a), sampleRight = p.rnd(p.R + a + p.sample);
-    const int nameLeft = p.rnd(p.R + a + p.sample + 2);
+    const int nameLeft = p.rnd(p.R + a + p.sample + layout::legendNameGap);
     double off = 0;
     for (int g = 0; g < st.cfg.ngraph; ++g) {
         const int k = p.strip(g);

@@ -1,4 +1,5 @@
 #include "render/PlotLayout.h"
+#include "render/LayoutConstants.h"
 
 #include <cmath>
 
@@ -10,8 +11,7 @@ VerticalRange VerticalRange::of(const GcGraph& g, bool fromZero) {
     return s;
 }
 
-PlotLayout::PlotLayout(const int viewport[4], const float zoomScale[2], const float zoomOffset[2],
-                       const GcGraphConfig& cfg) {
+PlotRect::PlotRect(const int viewport[4], const GcGraphConfig& cfg) {
     const double vx = viewport[0], vy = viewport[1], vw = viewport[2], vh = viewport[3];
     lm = vw * cfg.leftMargin;
     rm = vw * cfg.rightMargin;
@@ -23,10 +23,15 @@ PlotLayout::PlotLayout(const int viewport[4], const float zoomScale[2], const fl
     T = vy + tm;
     ph = vh * (1 - (cfg.bottomMargin + cfg.topMargin));
     B = T + ph;
+}
+
+PlotLayout::PlotLayout(const int viewport[4], const float zoomScale[2], const float zoomOffset[2],
+                       const GcGraphConfig& cfg)
+    : PlotRect(viewport, cfg) {
     mn = pw < ph ? pw : ph;
-    big = 0.04 * mn;
-    small = 0.02 * mn;
-    sample = 0.08 * mn;
+    big = layout::bigMark * mn;
+    small = layout::smallMark * mn;
+    sample = layout::legendSample * mn;
     ngraph = cfg.ngraph;
     superpose = cfg.superpose != 0;
     gh = superpose || ngraph < 1 ? ph : ph / ngraph;

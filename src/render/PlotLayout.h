@@ -4,6 +4,7 @@
 
 #include "model/GcGraph.h"
 #include "model/GcGraphConfig.h"
+#include "render/AxisMap.h"
 
 // Vertical mapping source of one graph: the value drawn at the strip's base and the range
 // that fills the strip's height.
@@ -16,15 +17,20 @@ struct VerticalRange {
     static VerticalRange of(const GcGraph& g, bool fromZero);
 };
 
-struct PlotLayout {
+// The plot rectangle inside viewport (x, y, width, height) with the configuration's margins.
+struct PlotRect {
+    PlotRect(const int viewport[4], const GcGraphConfig& cfg);
+    double lm, rm, bm, tm; // margins in pixels
+    double L, R, T, B;     // plot rectangle
+    double pw, ph;         // plot width and height
+};
+
+struct PlotLayout : PlotRect {
     // Computes everything from the viewport (x, y, width, height), the zoom state and the
     // configuration, which must hold at least one graph.
     PlotLayout(const int viewport[4], const float zoomScale[2], const float zoomOffset[2],
                const GcGraphConfig& cfg);
 
-    double lm, rm, bm, tm; // margins in pixels
-    double L, R, T, B;     // plot rectangle
-    double pw, ph;         // plot width and height
     double mn;             // short side of the plot
     double big, small;     // graduation mark lengths
     double sample;         // legend line sample length
@@ -40,13 +46,10 @@ struct PlotLayout {
     double stripTop(int k) const { return B - ((k + 1) * gh + oy) * zy; }
     double stripBottom(int k) const { return B - (k * gh + oy) * zy; }
 
-    double x(double u) const { return ((u - h0) * pw / hr + ox) * zx + L; }
-    double y(double v, const VerticalRange& s, int k) const {
-        return B - (((v - s.lo) / s.r + k) * gh + oy) * zy;
-    }
-    // Graph g as its own range source, from its vmin (the mapping picking uses).
-    double y(double v, const GcGraph& g, int k) const {
-        return B - (((v - g.vmin) / (g.vmax - g.vmin) + k) * gh + oy) * zy;
+    // Graph 0's horizontal mapping, and the vertical mapping of strip k with range source s.
+    AxisMap hmap() const { return AxisMap::horizontal(L, h0, hr, pw, ox, zx); }
+    AxisMap vmap(const VerticalRange& s, int k) const {
+        return AxisMap::vertical(B, s.lo, s.r, k, gh, oy, zy);
     }
 
     // Pixel rounding: t = v truncated toward zero, plus 1 when v - t >= 0.5. Values beyond

@@ -1,19 +1,61 @@
 #include "render/Renderer.h"
 
 #include "model/CsvWriter.h"
+#include "render/GradLabel.h"
 
+#include <algorithm>
 #include <new>
+#include <vector>
 
-// The comment list is shared by a renderer and its copies and freed with the last of them.
-Renderer::Renderer() : m_commentsOwner(new (std::nothrow) CommentList) {
-    comments = m_commentsOwner.get();
+namespace {
+
+// Every renderer alive. A comment list is shared by the renderers whose comments field points
+// at it, so the last of them to go frees it, whoever stored the pointer there.
+std::vector<const Renderer*>& liveRenderers() {
+    static std::vector<const Renderer*> all;
+    return all;
 }
 
-Renderer::Renderer(const Renderer& other) = default;
+// Frees list unless a live renderer still points at it.
+void release(CommentList* list) {
+    const auto& all = liveRenderers();
+    if (std::none_of(all.begin(), all.end(),
+                     [list](const Renderer* r) { return r->comments == list; }))
+        delete list;
+}
 
-Renderer& Renderer::operator=(const Renderer& other) = default;
+} // namespace
 
-Renderer::~Renderer() = default;
+Renderer::Renderer() : comments(new (std::nothrow) CommentList) {
+    liveRenderers().push_back(this);
+}
+
+Renderer::Renderer(const Renderer& other) : GlDraw(other) {
+    liveRenderers().push_back(this);
+    *this = other;
+}
+
+// Member-wise, so that both share one comment list; the list this one held goes if nobody else
+// holds it.
+Renderer& Renderer::operator=(const Renderer& other) {
+    CommentList* const old = comments;
+    GlDraw::operator=(other);
+    std::copy_n(other.viewport, 4, viewport);
+    background = other.background;
+    comments = other.comments;
+    nconfig = other.nconfig;
+    config = other.config;
+    std::copy_n(other.zoomScale, 2, zoomScale);
+    std::copy_n(other.zoomOffset, 2, zoomOffset);
+    if (old != comments) release(old);
+    return *this;
+}
+
+Renderer::~Renderer() {
+    auto& all = liveRenderers();
+    all.erase(std::find(all.begin(), all.end(), this));
+    release(comments);
+}
 
 void Renderer::init(int width, int height) {
     setViewport(0, 0, width, height);
@@ -66,9 +108,5 @@ int Renderer::isIcg() const {
 }
 
 void Renderer::trimZeros(CString& s) {
-    const int n = s.GetLength();
-    int cut = 0;
-    while (cut < n && s[n - 1 - cut] == '0') ++cut;
-    if (cut < n && s[n - 1 - cut] == '.') ++cut;
-    if (cut > 0) s = s.Left(n - cut);
+    s = CString(trimmedZeros(s.GetString()).c_str());
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdio>
-#include <memory>
 
 #include "draw/GlDraw.h"
 #include "interact/CommentList.h"
@@ -77,16 +76,12 @@ private:
     void drawTitles(const DrawState& st);
     void drawHGraduation(const DrawState& st);
     void drawVGraduation(const DrawState& st);
-    CString gradLabel(double v, int isInt, double scale);
     void drawExponent(const DrawState& st, int n, int x, int y);
     void drawSeries(const DrawState& st);
     struct StripMap;
     void drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m);
     void drawBars(const DrawState& st, const GcGLine& line, const StripMap& m);
     void drawLegend(const DrawState& st);
-
-    // Keeps the comment list alive while this renderer or a copy of it uses it.
-    std::shared_ptr<CommentList> m_commentsOwner;
 };
 
 extern "C" {

@@ -1,4 +1,5 @@
 #include "render/DrawState.h"
+#include "render/LayoutConstants.h"
 
 #include <algorithm>
 
@@ -20,7 +21,7 @@ void Renderer::drawGraph(CDC* dc) {
     const GcGraphConfig& cfg = *config;
 
     const int s = viewport[2] <= viewport[3] ? viewport[2] : viewport[3];
-    const int fh = int(float(s) * -0.025f);
+    const int fh = int(float(s) * layout::fontHeight);
     CFont textFont, verticalFont;
     textFont.Attach(::CreateFontA(fh, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 32, "FONT"));
     verticalFont.Attach(::CreateFontA(fh, 0, 900, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 32, "FONT"));

@@ -19,6 +19,7 @@ struct GraphWindow {
     int k;
     double top, bottom;
     VerticalRange range;
+    AxisMap ymap;
 };
 
 // What a search found; graph is -1 while nothing is.
@@ -34,7 +35,8 @@ void forEachLine(const PlotLayout& p, const GcGraphConfig& cfg, Visit visit) {
     if (!p.hValid) return;
     for (int g = 0; g < cfg.ngraph; ++g) {
         const GcGraph& graph = cfg.graph[g];
-        GraphWindow w{p.strip(g), 0.0, 0.0, VerticalRange::of(graph, false)};
+        const VerticalRange range = VerticalRange::of(graph, false);
+        GraphWindow w{p.strip(g), 0.0, 0.0, range, p.vmap(range, p.strip(g))};
         w.top = p.stripTop(w.k);
         w.bottom = p.stripBottom(w.k);
         if (!w.range.valid || w.top > p.B || w.bottom < p.T || !graph.line) continue;
@@ -53,12 +55,13 @@ bool inHorizontalWindow(const PlotLayout& p, double X) {
 // measures the first in scan order.
 Hit pickVertex(const PlotLayout& p, const GcGraphConfig& cfg, int x, int y) {
     Hit hit;
+    const AxisMap xmap = p.hmap();
     double best = pickLimit;
     forEachLine(p, cfg, [&](int g, int l, const GcGLine& line, const GraphWindow& w) {
         for (int i = 0; i < line.nvertex; ++i) {
-            const double X = p.x(line.vertex[i].x);
+            const double X = xmap.toPixel(line.vertex[i].x);
             if (!inHorizontalWindow(p, X)) continue;
-            const double Y = p.y(line.vertex[i].y, w.range, w.k);
+            const double Y = w.ymap.toPixel(line.vertex[i].y);
             if (!(w.top - 1 <= Y && Y <= w.bottom + 1)) continue;
             const double dx = X - x, dy = Y - y;
             const double s = dx * dx * dx * dx + dy * dy * dy * dy;
@@ -71,16 +74,17 @@ Hit pickVertex(const PlotLayout& p, const GcGraphConfig& cfg, int x, int y) {
 // The line whose segment passes vertically nearest (x, y); segments are taken left to right only.
 Hit pickLine(const PlotLayout& p, const GcGraphConfig& cfg, int x, int y) {
     Hit hit;
+    const AxisMap xmap = p.hmap();
     double best = pickLimit;
     forEachLine(p, cfg, [&](int g, int l, const GcGLine& line, const GraphWindow& w) {
         for (int i = 0; i + 1 < line.nvertex; ++i) {
-            const double X0 = p.x(line.vertex[i].x);
+            const double X0 = xmap.toPixel(line.vertex[i].x);
             if (!inHorizontalWindow(p, X0)) continue;
-            const double Y0 = p.y(line.vertex[i].y, w.range, w.k);
+            const double Y0 = w.ymap.toPixel(line.vertex[i].y);
             if (!(w.top - 1 <= Y0 && Y0 <= w.bottom + 1)) continue;
-            const double X1 = p.x(line.vertex[i + 1].x);
+            const double X1 = xmap.toPixel(line.vertex[i + 1].x);
             if (!(X0 <= x && x <= X1) || X0 == X1 || !std::isfinite(X1)) continue;
-            const double Y1 = p.y(line.vertex[i + 1].y, w.range, w.k);
+            const double Y1 = w.ymap.toPixel(line.vertex[i + 1].y);
             if (!std::isfinite(Y1)) continue;
             const double d = y - (Y0 + (Y1 - Y0) / (X1 - X0) * (x - X0));
             if (d * d < best) best = d * d, hit = {g, l, -1, w.top, w.bottom};
@@ -93,14 +97,15 @@ Hit pickLine(const PlotLayout& p, const GcGraphConfig& cfg, int x, int y) {
 // below its top. The last hit in scan order wins.
 Hit pickBar(const PlotLayout& p, const GcGraphConfig& cfg, int x, int y) {
     Hit hit;
+    const AxisMap xmap = p.hmap();
     forEachLine(p, cfg, [&](int g, int l, const GcGLine& line, const GraphWindow& w) {
         if (!(w.top <= y && y <= w.bottom)) return;
         for (int i = 0; i + 1 < line.nvertex; ++i) {
-            const double X0 = p.x(line.vertex[i].x);
+            const double X0 = xmap.toPixel(line.vertex[i].x);
             if (!inHorizontalWindow(p, X0)) continue;
-            const double X1 = p.x(line.vertex[i + 1].x);
+            const double X1 = xmap.toPixel(line.vertex[i + 1].x);
             if (!(X0 < x && x < X1) || !std::isfinite(X1)) continue;
-            if (y >= p.y(line.vertex[i].y, w.range, w.k)) hit = {g, l, i, w.top, w.bottom};
+            if (y >= w.ymap.toPixel(line.vertex[i].y)) hit = {g, l, i, w.top, w.bottom};
         }
     });
     return hit;
@@ -135,7 +140,8 @@ int Renderer::pickGraph(CDC* dc, int x, int y, int& graph, int& line, int& verte
     if (dc && !bars) {
         const GcGraph& g = cfg.graph[hit.graph];
         const Vertex2D& v = g.line[hit.line].vertex[hit.vertex];
-        markVertex(dc, p.x(v.x), p.y(v.y, VerticalRange::of(g, false), p.strip(hit.graph)));
+        markVertex(dc, p.hmap().toPixel(v.x),
+                   p.vmap(VerticalRange::of(g, false), p.strip(hit.graph)).toPixel(v.y));
     }
     return 1;
 }
@@ -162,12 +168,12 @@ int Renderer::pickGraph(CDC* dc, int x, int y, int& graph, int& line) {
     if (marked) {
         const GcGraph& g = cfg.graph[hit.graph];
         const GcGLine& picked = g.line[hit.line];
-        const VerticalRange range = VerticalRange::of(g, false);
-        const int k = p.strip(hit.graph);
+        const AxisMap xmap = p.hmap(),
+                      ymap = p.vmap(VerticalRange::of(g, false), p.strip(hit.graph));
         std::vector<int> xs(picked.nvertex), ys(picked.nvertex);
         for (int i = 0; i < picked.nvertex; ++i) {
-            xs[i] = PlotLayout::rnd(p.x(picked.vertex[i].x));
-            ys[i] = PlotLayout::rnd(p.y(picked.vertex[i].y, range, k));
+            xs[i] = PlotLayout::rnd(xmap.toPixel(picked.vertex[i].x));
+            ys[i] = PlotLayout::rnd(ymap.toPixel(picked.vertex[i].y));
         }
         // Complement of the low 8 bits, the part of each component that counts.
         const int* c = picked.color;

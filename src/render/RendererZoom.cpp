@@ -1,3 +1,4 @@
+#include "render/PlotLayout.h"
 #include "render/Renderer.h"
 
 #include <cfloat>
@@ -17,21 +18,17 @@ bool fitsFloat(double v) {
 // changes nothing.
 void Renderer::zoomGraph(float x1, float y1, float x2, float y2) {
     if (!config) return;
-    const double w = viewport[2], h = viewport[3];
-    const double plotLeft = viewport[0] + w * config->leftMargin;
-    const double plotWidth = w * (1 - config->leftMargin - config->rightMargin);
-    const double plotHeight = h * (1 - config->bottomMargin - config->topMargin);
-    const double plotBottom = viewport[1] + h * config->topMargin + plotHeight;
+    const PlotRect plot(viewport, *config);
 
     const double width = std::fabs(double(x1) - x2), height = std::fabs(double(y1) - y2);
     if (!(width > 0) || !(height > 0)) return;
     const double left = x1 < x2 ? x1 : x2;
     const double lower = y1 > y2 ? y1 : y2;
 
-    const double offset0 = zoomOffset[0] + (plotLeft - left) / zoomScale[0];
-    const double offset1 = zoomOffset[1] + (lower - plotBottom) / zoomScale[1];
-    const double scale0 = zoomScale[0] * plotWidth / width;
-    const double scale1 = zoomScale[1] * plotHeight / height;
+    const double offset0 = zoomOffset[0] + (plot.L - left) / zoomScale[0];
+    const double offset1 = zoomOffset[1] + (lower - plot.B) / zoomScale[1];
+    const double scale0 = zoomScale[0] * plot.pw / width;
+    const double scale1 = zoomScale[1] * plot.ph / height;
     if (!fitsFloat(offset0) || !fitsFloat(offset1) || !fitsFloat(scale0) || !fitsFloat(scale1))
         return;
     if (float(scale0) == 0.0f || float(scale1) == 0.0f) return;

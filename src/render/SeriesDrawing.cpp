@@ -1,6 +1,7 @@
 #include "render/DrawState.h"
 
 #include "platform/BigBuffer.h"
+#include "platform/ColumnReducer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,37 +36,97 @@ bool clipEdge(long double p, long double q, long double& t0, long double& t1) {
     return true;
 }
 
+// The points of one run of a series, handed on as one PolylineB call. For a solid one-pixel line
+// without marks only the points that change pixels are kept, column runs reduced as the device
+// itself would reduce them, so that memory follows the plot's width, not the series' length.
+// Otherwise every point is kept.
+class RunPoints {
+public:
+    RunPoints(int n, bool reduce)
+        : m_reduce(reduce), m_capacity(reduce ? std::min(n, 4096) : n),
+          m_x(makeBigBuffer<int>(size_t(m_capacity))), m_y(makeBigBuffer<int>(size_t(m_capacity))) {
+    }
+
+    // Points added to the run so far.
+    int count() const { return m_count; }
+    void add(int x, int y) {
+        ++m_count;
+        if (m_reduce)
+            m_reducer.add(x, y, [this](int kx, int ky) { keep(kx, ky); });
+        else
+            keep(x, y);
+    }
+    // add() for n points at once.
+    void add(const int* xs, const int* ys, int n) {
+        if (!m_reduce) {
+            for (int i = 0; i < n; ++i) add(xs[i], ys[i]);
+            return;
+        }
+        m_count += n;
+        const auto keepPoint = [this](int kx, int ky) { keep(kx, ky); };
+        for (int i = 0, j; i < n; i = j) { // points i..j-1 share a column
+            for (j = i + 1; j < n && xs[j] == xs[i];) ++j;
+            m_reducer.add(xs[i], ys + i, j - i, keepPoint);
+        }
+    }
+    // The run ends: draw(xs, ys, n) receives its points when it has at least two.
+    template <class Draw> void end(Draw draw) {
+        if (m_reduce) m_reducer.finish([this](int kx, int ky) { keep(kx, ky); });
+        if (m_count >= 2) {
+            if (m_kept == 1) keep(m_x[0], m_y[0]); // one point repeated: still a call
+            draw(m_x.get(), m_y.get(), m_kept);
+        }
+        m_count = m_kept = 0;
+    }
+
+private:
+    void keep(int x, int y) {
+        if (m_kept == m_capacity) grow();
+        m_x[m_kept] = x;
+        m_y[m_kept] = y;
+        ++m_kept;
+    }
+    void grow() {
+        const int capacity = std::max(2 * m_capacity, 16);
+        BigBuffer<int> x = makeBigBuffer<int>(size_t(capacity)),
+                       y = makeBigBuffer<int>(size_t(capacity));
+        std::copy_n(m_x.get(), m_kept, x.get());
+        std::copy_n(m_y.get(), m_kept, y.get());
+        m_x = std::move(x), m_y = std::move(y), m_capacity = capacity;
+    }
+
+    bool m_reduce;
+    int m_capacity;
+    BigBuffer<int> m_x, m_y;
+    ColumnReducer m_reducer;
+    int m_count = 0, m_kept = 0;
+};
+
 } // namespace
 
 // Mapping of one graph's series into its strip, with the strip's clip rectangle and the box
 // around it that far segments are cut to.
 struct Renderer::StripMap {
     StripMap(const PlotLayout& p, const VerticalRange& range, int k, double sT, double sB)
-        : h0(p.h0), hr(p.hr), pw(p.pw), ox(p.ox), zx(p.zx), L(p.L), B(p.B), lo(range.lo),
-          r(range.r), k(k), gh(p.gh), oy(p.oy), zy(p.zy), base(p.stripBottom(k)), sT(sT),
+        : xmap(p.hmap()), ymap(p.vmap(range, k)), L(p.L), base(p.stripBottom(k)), sT(sT),
           R1(p.R + 1), sB1(sB + 1), boxL(L - farMargin), boxR(R1 + farMargin), boxT(sT - farMargin),
           boxB(sB1 + farMargin),
           roundable(L > -PlotLayout::coordLimit && R1 < PlotLayout::coordLimit &&
                     sT > -PlotLayout::coordLimit && sB1 < PlotLayout::coordLimit) {}
 
-    double h0, hr, pw, ox, zx, L, B, lo, r;
-    int k;
-    double gh, oy, zy;
+    AxisMap xmap, ymap;
+    double L;
     double base; // device y of the value lo, not clamped
     double sT;   // strip top clamped to the plot
     double R1, sB1;
     double boxL, boxR, boxT, boxB;
     bool roundable;
 
-    double x(double u) const { return ((u - h0) * pw / hr + ox) * zx + L; }
-    double y(double v) const { return B - (((v - lo) / r + k) * gh + oy) * zy; }
+    double x(double u) const { return xmap.toPixel(u); }
+    double y(double v) const { return ymap.toPixel(v); }
     // The same in extended precision, where the double image of a finite value may overflow.
-    long double xWide(double u) const {
-        return ((static_cast<long double>(u) - h0) * pw / hr + ox) * zx + L;
-    }
-    long double yWide(double v) const {
-        return B - (((static_cast<long double>(v) - lo) / r + k) * gh + oy) * zy;
-    }
+    long double xWide(double u) const { return xmap.toPixelAs<long double>(u); }
+    long double yWide(double v) const { return ymap.toPixelAs<long double>(v); }
     // x() and y() of n vertices.
     void mapX(const Vertex2D* v, int n, double* __restrict out) const {
         for (int i = 0; i < n; ++i) out[i] = x(v[i].x);
@@ -73,25 +134,72 @@ struct Renderer::StripMap {
     void mapY(const Vertex2D* v, int n, double* __restrict out) const {
         for (int i = 0; i < n; ++i) out[i] = y(v[i].y);
     }
-    // Whether the n device x all lie left of the strip, or all right of it. (Counting in
-    // doubles lets the compiler vectorise the loop; the counts are exact.)
+    // Whether the n device x all lie left of the strip, or all right of it. (Flags kept as
+    // doubles by selection: a form the compiler vectorises.)
     bool allLeftOrRight(const double* xs, int n) const {
-        double left = 0, right = 0;
+        double left = 1, right = 1;
         for (int i = 0; i < n; ++i) {
-            left += xs[i] < L ? 1.0 : 0.0;
-            right += xs[i] > R1 ? 1.0 : 0.0;
+            left = xs[i] < L ? left : 0.0;
+            right = xs[i] > R1 ? right : 0.0;
         }
-        return left == n || right == n;
+        return left != 0 || right != 0;
     }
     // Whether the n points all lie in the strip's rectangle (NaN does not), which itself lies
     // where the fast rounding applies.
     bool allInside(const double* xs, const double* ys, int n) const {
         if (!roundable) return false;
-        double outside = 0;
-        for (int i = 0; i < n; ++i)
-            outside += (xs[i] >= L ? 0.0 : 1.0) + (xs[i] <= R1 ? 0.0 : 1.0) +
-                       (ys[i] >= sT ? 0.0 : 1.0) + (ys[i] <= sB1 ? 0.0 : 1.0);
-        return outside == 0;
+        double inside = 1;
+        for (int i = 0; i < n; ++i) {
+            const bool in = (xs[i] >= L) & (xs[i] <= R1) & (ys[i] >= sT) & (ys[i] <= sB1);
+            inside = in ? inside : 0.0;
+        }
+        return inside != 0;
+    }
+    // The n vertices mapped without division into X and Y, then judged. culled: every point
+    // surely lies on one side of the strip; inside: every point surely lies in the strip's
+    // rectangle and rounds the same for every value within the mapping's error of it, and xs
+    // and ys hold the pixels; unsure otherwise, where the exact mapping must decide. (Each loop
+    // is in a form the compiler vectorises; flags are doubles kept by selection.)
+    enum class Block { culled, inside, unsure };
+    Block nearBlock(const Vertex2D* v, int n, double* __restrict X, double* __restrict Y,
+                    int* __restrict xs, int* __restrict ys) const {
+        const AxisMap xm = xmap, ym = ymap; // locals the compiler keeps in registers
+        const double l = L, r = R1, t = sT, b = sB1;
+        for (int i = 0; i < n; ++i) X[i] = xm.nearPixel(v[i].x);
+        double left = 1, right = 1;
+        for (int i = 0; i < n; ++i) {
+            const double x = X[i], e = xm.nearError(x);
+            left = x + e < l ? left : 0.0;
+            right = x - e > r ? right : 0.0;
+        }
+        if (left != 0 || right != 0) return Block::culled;
+        if (!roundable) return Block::unsure;
+        for (int i = 0; i < n; ++i) Y[i] = ym.nearPixel(v[i].y);
+        double sure = 1;
+        for (int i = 0; i < n; ++i) {
+            const double x = X[i], ex = xm.nearError(x), y = Y[i], ey = ym.nearError(y);
+            const bool in = (x - ex >= l) & (x + ex <= r) & (y - ey >= t) & (y + ey <= b);
+            sure = in ? sure : 0.0;
+        }
+        if (sure == 0) return Block::unsure;
+        // Inside the strip, where the int conversions are defined: sure where no rounding
+        // boundary lies within the error. rndInRange() steps at k + 0.5 from 0 up and at the
+        // whole numbers below 0, so at the whole values of u; a is u's distance to the nearest.
+        double margin[blockSize + 1]; // distance to the nearest boundary less the error
+        for (int i = 0; i < n; ++i) {
+            const double x = X[i], u = x >= 0 ? x - 0.5 : x, a = std::fabs(u - double(int(u)));
+            margin[i] = (a < 1 - a ? a : 1 - a) - xm.nearError(x);
+        }
+        for (int i = 0; i < n; ++i) sure = margin[i] > 0 ? sure : 0.0;
+        for (int i = 0; i < n; ++i) {
+            const double y = Y[i], u = y >= 0 ? y - 0.5 : y, a = std::fabs(u - double(int(u)));
+            margin[i] = (a < 1 - a ? a : 1 - a) - ym.nearError(y);
+        }
+        for (int i = 0; i < n; ++i) sure = margin[i] > 0 ? sure : 0.0;
+        if (sure == 0) return Block::unsure;
+        for (int i = 0; i < n; ++i) xs[i] = PlotLayout::rndInRange(X[i]);
+        for (int i = 0; i < n; ++i) ys[i] = PlotLayout::rndInRange(Y[i]);
+        return Block::inside;
     }
     bool inBox(double x, double y) const {
         return x >= boxL && x <= boxR && y >= boxT && y <= boxB;
@@ -172,20 +280,16 @@ void Renderer::drawBars(const DrawState& st, const GcGLine& line, const StripMap
 void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m) {
     const int n = line.nvertex;
     const Vertex2D* v = line.vertex;
-    const BigBuffer<int> xs = makeBigBuffer<int>(size_t(n));
-    const BigBuffer<int> ys = makeBigBuffer<int>(size_t(n));
-    int count = 0;
+    const bool plain = line.lineStyle == PS_SOLID && line.lineWidth >= 0 && line.lineWidth <= 1 &&
+                       line.markType < 0;
+    RunPoints run(n, plain);
     const auto flush = [&] {
-        if (count >= 2)
-            PolylineB(st.dc, xs.get(), ys.get(), count, line.color[0], line.color[1], line.color[2],
+        run.end([&](int* xs, int* ys, int count) {
+            PolylineB(st.dc, xs, ys, count, line.color[0], line.color[1], line.color[2],
                       line.lineStyle, line.markType, line.lineWidth);
-        count = 0;
+        });
     };
-    const auto push = [&](double x, double y) {
-        xs[count] = PlotLayout::rnd(x);
-        ys[count] = PlotLayout::rnd(y);
-        ++count;
-    };
+    const auto push = [&](double x, double y) { run.add(PlotLayout::rnd(x), PlotLayout::rnd(y)); };
 
     // The segment from vertex i - 1 to vertex i when one of its ends lies outside the box. Cut
     // points are measured from the end inside the box (or the nearer one), so that a far end
@@ -204,7 +308,7 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         const long double tStart = fromB ? t1 : t0, tEnd = fromB ? t0 : t1;
         const bool startCut = fromB ? t1 < 1 : t0 > 0, endCut = fromB ? t0 > 0 : t1 < 1;
         // An end that is not cut lies inside the box, where its double image is exact.
-        if (startCut || count == 0) {
+        if (startCut || run.count() == 0) {
             flush();
             if (startCut)
                 push(double(ox + tStart * dx), double(oy + tStart * dy));
@@ -222,10 +326,22 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
     // Vertices are mapped a block at a time, in loops the compiler vectorises. A block whose
     // vertices all lie on one side of the strip is one culled stretch; one whose vertices all
     // lie inside the strip's rectangle is one stretch of the run, rounded in a single pass.
-    // Other blocks go segment by segment.
+    // Other blocks go segment by segment. Both tests are made first on the mapping without
+    // division, and again on the exact mapping only where that one cannot be sure.
     double X[blockSize + 1], Y[blockSize + 1]; // vertices s - 1 .. s + len - 2
     for (int s = 1; s < n; s += blockSize) {
         const int len = std::min(n - s, blockSize) + 1;
+        int xi[blockSize + 1], yi[blockSize + 1];
+        const StripMap::Block near = m.nearBlock(v + s - 1, len, X, Y, xi, yi);
+        if (near == StripMap::Block::culled) {
+            flush();
+            continue;
+        }
+        if (near == StripMap::Block::inside) {
+            if (run.count() == 0) run.add(xi[0], yi[0]);
+            run.add(xi + 1, yi + 1, len - 1);
+            continue;
+        }
         m.mapX(v + s - 1, len, X);
         if (m.allLeftOrRight(X, len)) {
             flush();
@@ -233,10 +349,10 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         }
         m.mapY(v + s - 1, len, Y);
         if (m.allInside(X, Y, len)) {
-            if (count == 0) push(X[0], Y[0]);
-            for (int j = 1; j < len; ++j) xs[count + j - 1] = PlotLayout::rndInRange(X[j]);
-            for (int j = 1; j < len; ++j) ys[count + j - 1] = PlotLayout::rndInRange(Y[j]);
-            count += len - 1;
+            if (run.count() == 0) push(X[0], Y[0]);
+            for (int j = 1; j < len; ++j) xi[j] = PlotLayout::rndInRange(X[j]);
+            for (int j = 1; j < len; ++j) yi[j] = PlotLayout::rndInRange(Y[j]);
+            run.add(xi + 1, yi + 1, len - 1);
             continue;
         }
         for (int j = 1; j < len; ++j) {
@@ -251,7 +367,7 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
             else if (m.culled(x0, y0, x1, y1))
                 flush();
             else {
-                if (count == 0) push(x0, y0);
+                if (run.count() == 0) push(x0, y0);
                 push(x1, y1);
             }
         }

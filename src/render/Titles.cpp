@@ -1,4 +1,5 @@
 #include "render/DrawState.h"
+#include "render/LayoutConstants.h"
 
 // The configuration's horizontal title under the plot, its vertical title at the top of the
 // left margin, and one rotated title per vertical axis beside the middle of its strip.
@@ -7,17 +8,18 @@ void Renderer::drawTitles(const DrawState& st) {
     const int* fg = st.fg;
     CString text = st.fieldText(st.cfg.htitle);
     CSize e = st.extent(text);
-    TextOutA(st.dc, text.GetBuffer(), p.rnd(p.L + 0.5 * p.pw) - e.cx / 2,
-             p.rnd(p.B + 0.5 * p.bm) - e.cy / 2, fg[0], fg[1], fg[2]);
+    TextOutA(st.dc, text.GetBuffer(), p.rnd(p.L + layout::titleAcross * p.pw) - e.cx / 2,
+             p.rnd(p.B + layout::titleDown * p.bm) - e.cy / 2, fg[0], fg[1], fg[2]);
 
     st.dc->SelectObject(st.verticalFont);
     text = st.fieldText(st.cfg.vtitle);
     e = st.extent(text);
-    TextOutA(st.dc, text.GetBuffer(), p.rnd(p.L - 0.5 * p.lm), p.rnd(p.T - 0.5 * p.tm) - e.cy / 2,
-             fg[0], fg[1], fg[2]);
+    TextOutA(st.dc, text.GetBuffer(), p.rnd(p.L - layout::titleAcross * p.lm),
+             p.rnd(p.T - layout::titleDown * p.tm) - e.cy / 2, fg[0], fg[1], fg[2]);
 
     for (int i = 0; i < st.naxis; ++i) {
-        const double x = p.superpose && i >= 1 ? p.R + 0.7 * p.lm : p.L - 0.7 * p.lm;
+        const double x = p.superpose && i >= 1 ? p.R + layout::graphTitleOut * p.lm
+                                               : p.L - layout::graphTitleOut * p.lm;
         const double yc = p.superpose ? p.oy + 0.5 * p.ph : (i + 0.5) * p.gh + p.oy;
         const double y = p.B - yc * p.zy;
         if (!(p.T < y && y < p.B)) continue;

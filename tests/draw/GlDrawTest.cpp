@@ -46,18 +46,6 @@ TEST(GlDraw, ExactPixels) {
     }
 }
 
-TEST(GlDraw, PolylineBDrawsLineThenMarksInOwnObjects) {
-    TracedCanvas c;
-    int x[3] = {5, 15, 25}, y[3] = {10, 20, 10};
-    GlDraw().PolylineB(&c.dc, x, y, 3, 255, 0, 0, PS_DASH, 2, 3);
-    EXPECT_EQ(
-        c.sink.lines(),
-        (Lines{"SetROP2(13)", "SelectObject(pen(1,3,RGB(255,0,0)))", "Polyline(3,5 10;15 20;25 10)",
-               kHostPen, "SelectObject(pen(0,1,RGB(255,0,0)))", "SelectObject(brush(RGB(255,0,0)))",
-               "Rectangle(0,5,10,15)", "Rectangle(10,15,20,25)", "Rectangle(20,5,30,15)", kHostPen,
-               kHostBrush, "SetROP2(7)"}));
-}
-
 TEST(GlDraw, MarkTypesDrawTheirShapesInsideTheirHalfSizeBox) {
     const Lines cross = {"MoveTo(7,7)",  "LineTo(13,13)", "MoveTo(7,13)",
                          "LineTo(13,7)", "MoveTo(10,5)",  "LineTo(10,15)"},
@@ -93,15 +81,6 @@ TEST(GlDraw, MarkTypesDrawTheirShapesInsideTheirHalfSizeBox) {
         EXPECT_LE(reach, type < 4 ? 5 : 3);
         EXPECT_TRUE(type >= 4 || reach >= 4) << reach; // large marks outgrow the small box
     }
-}
-
-TEST(GlDraw, PolylineAIsTwoPointPolylineB) {
-    TracedCanvas a, b;
-    GlDraw().PolylineA(&a.dc, 3, 4, 30, 14, 1, 2, 3, PS_DOT, 1, 2);
-    int x[2] = {3, 30}, y[2] = {4, 14};
-    GlDraw().PolylineB(&b.dc, x, y, 2, 1, 2, 3, PS_DOT, 1, 2);
-    EXPECT_FALSE(a.sink.lines().empty());
-    EXPECT_EQ(a.sink.lines(), b.sink.lines()); // every call traced: the same pixels too
 }
 
 TEST(GlDraw, TextAndBackgroundColoursStaySet) {

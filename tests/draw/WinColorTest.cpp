@@ -10,19 +10,6 @@ Rgb rgb(const int* c) {
 }
 } // namespace
 
-TEST(WinColor, FreshTableKeepsItsRowOrder) {
-    const WinColor colors;
-    // Rows in COLOR order; yellow, magenta, cyan come before the greys.
-    const int expected[16][3] = {{0, 0, 0},       {255, 255, 255}, {255, 0, 0},   {0, 255, 0},
-                                 {0, 0, 255},     {255, 255, 0},   {255, 0, 255}, {0, 255, 255},
-                                 {128, 128, 128}, {192, 192, 192}, {128, 0, 0},   {0, 128, 0},
-                                 {0, 0, 128},     {128, 128, 0},   {128, 0, 128}, {0, 128, 128}};
-    for (int row = 0; row < 16; ++row)
-        EXPECT_EQ(rgb(colors.getColor(row)), rgb(expected[row])) << row;
-    EXPECT_EQ(rgb(colors.getColor(WinColor::MAGENTA)), (Rgb{255, 0, 255}));
-    EXPECT_EQ(rgb(colors.getColor(WinColor::DARKCYAN)), (Rgb{0, 128, 128}));
-}
-
 TEST(WinColor, SetColorChangesOnlyThatObjectAndAllShareOneResultBuffer) {
     WinColor a, b;
     EXPECT_TRUE(a.setColor(3, 10, 20, 30));

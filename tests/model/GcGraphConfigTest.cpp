@@ -2,6 +2,10 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <type_traits>
+
+// A host writes GcGraphConfig c = GcGraphConfig::HISTON;
+static_assert(std::is_convertible_v<GcGraphConfig::TYPE, GcGraphConfig>);
 
 TEST(GcGraphConfig, MarginsAreAllAcceptedOrAllReset) {
     GcGraphConfig config;

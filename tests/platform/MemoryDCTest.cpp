@@ -196,10 +196,32 @@ TEST(MemoryDC, ExtremeCoordinatesDrawWhatShowsAndNeverOverflow) {
     m.dc.Polyline(far, 4);
     EXPECT_EQ(m.dc.GetPixel(9, 3), RGB(0, 255, 0)); // the horizontal line crossed row 3
     EXPECT_EQ(m.dc.GetPixel(3, 9), RGB(0, 255, 0)); // and the vertical one column 3
-    m.dc.BitBlt(lo, lo, hi, hi, &m.dc, hi, lo, SRCCOPY);
-    BITMAPINFO info{};
-    info.bmiHeader = {40, 2, 2, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    unsigned char bits[16] = {};
-    StretchDIBits(m.dc.m_hDC, lo, hi, lo, lo, lo, hi, hi, lo, bits, &info, DIB_RGB_COLORS, SRCCOPY);
-    StretchDIBits(m.dc.m_hDC, 0, 0, hi, hi, 0, 0, 2, 2, bits, &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+TEST(MemoryDC, BlitsCombineSourceAndDestinationBitwiseInsideTheTargetOnly) {
+    const COLORREF src = RGB(0xF0, 0x3C, 0x55), dst = RGB(0x0F, 0x66, 0x5A);
+    using Op = std::pair<DWORD, COLORREF>;
+    for (auto [rop, want] : {Op{SRCCOPY, src}, Op{SRCPAINT, src | dst}, Op{SRCAND, src & dst},
+                             Op{SRCINVERT, src ^ dst}, Op{NOTSRCCOPY, ~src & 0xFFFFFF}}) {
+        Canvas from(3, 3), to(3, 3);
+        from.dc.SetPixel(1, 1, src);
+        to.dc.SetPixel(2, 2, dst);
+        to.dc.SetPixel(1, 2, dst);
+        EXPECT_TRUE(to.dc.BitBlt(2, 2, 1, 1, &from.dc, 1, 1, rop));
+        EXPECT_EQ(to.dc.GetPixel(2, 2), want) << rop;
+        EXPECT_EQ(to.dc.GetPixel(1, 2), dst) << rop;
+    }
+}
+
+TEST(MemoryDC, DrawTextCentresOneLineInItsRectangle) {
+    for (int height : {30, 31, 17}) {
+        Canvas a(80, 40), b(80, 40);
+        RECT r{5, 3, 75, 3 + height};
+        for (Canvas* c : {&a, &b}) c->dc.SetTextColor(RGB(255, 255, 255));
+        a.dc.DrawText("Mid", 3, &r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        const CSize e = b.dc.GetTextExtent("Mid", 3);
+        b.dc.TextOut(5 + (70 - e.cx) / 2, 3 + (height - e.cy) / 2, "Mid", 3);
+        EXPECT_FALSE(a.drawn(RGB(255, 255, 255)).empty());
+        EXPECT_EQ(a.drawn(RGB(255, 255, 255)), b.drawn(RGB(255, 255, 255))) << height;
+    }
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "draw/Canvas.h"
+#include "platform/ColumnReducer.h"
 
 namespace {
 
@@ -147,4 +148,42 @@ TEST(PolylineReduce, HandPickedRuns) {
         {{0, 0}, {63, 63}, {63, 0}, {63, 63}, {0, 63}}, // corners
     };
     for (const auto& pts : cases) EXPECT_EQ(firstDifference(pts), -1) << describe(pts);
+}
+
+// Points fed in blocks (split at random, then into column runs) are kept exactly as when fed one
+// by one, and feeding the kept points again keeps them unchanged.
+TEST(PolylineReduce, BlocksAndReducedInputKeepTheSamePoints) {
+    using Kept = std::vector<std::pair<int, int>>;
+    const auto reduce = [](const std::vector<POINT>& pts, std::mt19937* blocks) {
+        Kept kept;
+        const auto keep = [&](int x, int y) { kept.push_back({x, y}); };
+        ColumnReducer r;
+        std::vector<int> ys;
+        for (size_t i = 0, j; i < pts.size(); i = j) {
+            if (!blocks) {
+                r.add(pts[i].x, pts[i].y, keep), j = i + 1;
+                continue;
+            }
+            j = std::min(pts.size(), i + size_t(uniform(*blocks, 1, 40)));
+            for (size_t k = i; k < j; ++k) {
+                if (k > i && pts[k].x != pts[k - 1].x) j = k; // a block stays in one column
+            }
+            ys.clear();
+            for (size_t k = i; k < j; ++k) ys.push_back(pts[k].y);
+            r.add(pts[i].x, ys.data(), int(ys.size()), keep);
+        }
+        r.finish(keep);
+        return kept;
+    };
+    for (const Generator& make :
+         {Generator(denseColumns), Generator(runsEndingOnExtremes), Generator(repeatedPoints)})
+        for (int seed = 0; seed < 1000; ++seed) {
+            std::mt19937 rng{unsigned(seed)};
+            const std::vector<POINT> pts = make(rng);
+            const Kept one = reduce(pts, nullptr);
+            ASSERT_EQ(reduce(pts, &rng), one) << describe(pts);
+            std::vector<POINT> again;
+            for (auto [x, y] : one) again.push_back({x, y});
+            ASSERT_EQ(reduce(again, nullptr), one) << describe(pts);
+        }
 }

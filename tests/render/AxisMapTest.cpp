@@ -1,0 +1,96 @@
+// The mapping without division against the exact one, on values whose exact pixel lies within a
+// few units in the last place, or a little more, of every rounding boundary of a 1,300-pixel span:
+// the exact pixel must lie within the stated error of the fast one, so that a rounding the fast one
+// is sure of is the exact one's.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "render/AxisMap.h"
+#include "render/PlotLayout.h"
+#include "render/RenderScene.h"
+
+TEST(AxisMap, FastMappingIsWithinItsErrorNextToEveryRoundingBoundary) {
+    const AxisMap maps[] = {
+        AxisMap::horizontal(180, 0, 1e7 - 1, 780, 0, 1),
+        AxisMap::horizontal(180.3, 1e3, 3e-3, 780.7, -3000.7, 100),
+        AxisMap::horizontal(-500, -7, 0.1, 1300, 12.25, 0.37),
+        AxisMap::vertical(855, -1.2, 2.4, 0, 300, 0, 1),
+        AxisMap::vertical(855.5, -1.2, 2.4, 2, 281.25, 12.5, 3),
+        AxisMap::vertical(40, 1e-300, 3e-301, 1, 50, -1e3, 7e4),
+    };
+    for (const AxisMap& m : maps) {
+        long sure = 0, total = 0;
+        for (int b = -100; b <= 1300; ++b) {
+            // Rounding changes at m + 0.5 at and right of 0, at whole numbers left of it.
+            const double boundary = b >= 0 ? b + 0.5 : b;
+            std::vector<double> values;
+            for (double d : {1e-3, 1e-6, 1e-9, 1e-11, 1e-13, 0.0})
+                values.insert(values.end(), {m.toValue(boundary + d), m.toValue(boundary - d)});
+            double w = m.toValue(boundary);
+            for (int i = 0; i < 4; ++i) w = std::nextafter(w, -INFINITY);
+            for (int i = 0; i < 9; ++i, w = std::nextafter(w, INFINITY)) values.push_back(w);
+            for (double v : values) {
+                const double exact = m.toPixel(v), near = m.nearPixel(v), e = m.nearError(near);
+                ASSERT_LE(std::fabs(near - exact), e) << v << " near " << boundary;
+                const int lo = PlotLayout::rnd(near - e), hi = PlotLayout::rnd(near + e);
+                if (lo == hi) {
+                    ASSERT_EQ(lo, PlotLayout::rnd(exact)) << v;
+                }
+                sure += lo == hi, ++total;
+            }
+        }
+        EXPECT_GT(sure, 0);
+        EXPECT_LT(sure, total); // the boundaries themselves are never sure
+        // Away from boundaries the fast mapping is nearly always sure.
+        std::mt19937_64 rng(7);
+        int ordinarySure = 0;
+        for (int i = 0; i < 10000; ++i) {
+            const double p = std::uniform_real_distribution<double>(-100, 1300)(rng);
+            const double near = m.nearPixel(m.toValue(p)), e = m.nearError(near);
+            ordinarySure += PlotLayout::rnd(near - e) == PlotLayout::rnd(near + e);
+        }
+        EXPECT_GT(ordinarySure, 9990);
+        EXPECT_NEAR(m.toPixel(m.toValue(321.25)), 321.25, 1e-6);
+    }
+}
+
+// A series whose vertices lie next to rounding boundaries, where the mapping without division
+// rounds the other way, draws the pixels of its exactly rounded points.
+TEST(AxisMap, SeriesOnRoundingBoundariesDrawTheExactlyRoundedPoints) {
+    using namespace render_test;
+    Scene scene({GraphSpec{{{}}, 0, 0.7, 0, 3}}); // ranges whose inverses are inexact
+    const PlotLayout p(scene.r.viewport, scene.r.zoomScale, scene.r.zoomOffset, scene.cfg);
+    const AxisMap xmap = p.hmap(), ymap = p.vmap(VerticalRange::of(scene.graphs[0], false), 0);
+    std::vector<Vertex2D>& v = scene.vertices[0];
+    std::vector<POINT> exact;
+    // Near each boundary, the value (if any within 2,048 units in the last place) whose mapping
+    // without division rounds the other way.
+    const auto across = [](const AxisMap& m, double boundary) {
+        double v = m.toValue(boundary);
+        for (int i = 0; i < 2048; ++i) v = std::nextafter(v, -INFINITY);
+        for (int i = 0; i < 4096; ++i, v = std::nextafter(v, INFINITY))
+            if (PlotLayout::rnd(m.nearPixel(v)) != PlotLayout::rnd(m.toPixel(v))) return v;
+        return m.toValue(boundary);
+    };
+    int crossing = 0;
+    for (int i = 0; i < 600; ++i) {
+        v.push_back({across(xmap, 61.5 + i / 3), across(ymap, 30.5 + i % 170)});
+        exact.push_back(
+            {PlotLayout::rnd(xmap.toPixel(v.back().x)), PlotLayout::rnd(ymap.toPixel(v.back().y))});
+        crossing += PlotLayout::rnd(xmap.nearPixel(v.back().x)) != exact.back().x ||
+                    PlotLayout::rnd(ymap.nearPixel(v.back().y)) != exact.back().y;
+    }
+    ASSERT_GT(crossing, 10);
+    scene.line(0, 0).vertex = v.data(), scene.line(0, 0).nvertex = int(v.size());
+    Surface drawn, expected;
+    drawn.draw(scene.r);
+    CPen pen(PS_SOLID, 1, RGB(10, 0, 0));
+    expected.dc.SelectObject(&pen);
+    expected.dc.Polyline(exact.data(), int(exact.size()));
+    Pixels plot = drawn.drawn(RGB(10, 0, 0));
+    std::erase_if(plot, [](std::pair<int, int> px) { return px.first > 320; }); // not the legend
+    EXPECT_EQ(plot, expected.drawn(RGB(10, 0, 0)));
+}
