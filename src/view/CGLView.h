@@ -44,6 +44,12 @@ public:
     // wait (or has none) answers EV_RBUTTONUP at the last point, so every tool loop cancels.
     EVENTTYPE GetEvent(CPoint& point, CRect& rect);
 
+    // Repaints the view and writes its client area as a 24-bit bottom-up BMP file; ".bmp" is
+    // appended unless the path ends with it. False, with no file written, when the name with
+    // its extension is longer than 255 characters or the file cannot be created or written
+    // fully (it is written beside the final name, then renamed over it).
+    bool savetoBitmap(char* const path);
+
 protected:
     CGLView() : CGLView(BUFFERTYPE(1)) {}
     explicit CGLView(BUFFERTYPE type);
