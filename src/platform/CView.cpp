@@ -1,7 +1,10 @@
 #include "platform/CView.h"
 
+#include "platform/AfxMessageBox.h"
 #include "platform/CClientDC.h"
 #include "platform/CDocument.h"
+#include "platform/CPrintInfo.h"
+#include "platform/ModalResponder.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
@@ -37,3 +40,23 @@ void CView::OnPaint() {
     CPaintDC dc(this);
     OnDraw(&dc);
 }
+
+BOOL CView::OnPreparePrinting(CPrintInfo* pInfo) {
+    return DoPreparePrinting(pInfo);
+}
+
+BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
+    const ModalResponder& responder = AfxGetModalResponder();
+    if (!pInfo || !responder) return FALSE;
+    ModalRequest request{ModalRequest::PrintDialog};
+    request.object = pInfo;
+    return responder(request) == IDOK;
+}
+
+void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}
+
+void CView::OnPrint(CDC* pDC, CPrintInfo*) {
+    OnDraw(pDC);
+}
+
+void CView::OnEndPrinting(CDC*, CPrintInfo*) {}

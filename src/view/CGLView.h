@@ -61,6 +61,10 @@ protected:
     void OnDraw(CDC* pDC) override;
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     void PostNcDestroy() override;
+    // Captures the view's picture into the off-screen surface, then asks for the print dialog.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    // Prints the captured picture centred in the drawing rectangle, keeping its proportions.
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
 
     void SetupLogicalPalette();
     HBITMAP CreateDIBSurface(HDC dc);

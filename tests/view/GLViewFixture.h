@@ -47,6 +47,8 @@ public:
     using CGLView::m_pViewing2dDlg;
     using CGLView::OnBackColorBlack;
     using CGLView::OnBackColorWhite;
+    using CGLView::OnPreparePrinting;
+    using CGLView::OnPrint;
     using CGLView::OnUpdate;
     using CGLView::SetupLogicalPalette;
     CGLTestView() = default;
