@@ -4,7 +4,6 @@
 #include "platform/CClientDC.h"
 #include "platform/CDocument.h"
 #include "platform/CPrintInfo.h"
-#include "platform/ModalResponder.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
@@ -46,11 +45,42 @@ BOOL CView::OnPreparePrinting(CPrintInfo* pInfo) {
 }
 
 BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
-    const ModalResponder& responder = AfxGetModalResponder();
-    if (!pInfo || !responder) return FALSE;
-    ModalRequest request{ModalRequest::PrintDialog};
-    request.object = pInfo;
-    return responder(request) == IDOK;
+    return pInfo && pInfo->m_pPD->DoModal() == IDOK && pInfo->m_pPD->GetPrinterDC();
+}
+
+void CView::OnPrepareDC(CDC*, CPrintInfo* pInfo) {
+    if (pInfo && pInfo->GetMaxPage() == 0xFFFF && pInfo->m_nCurPage > 1)
+        pInfo->m_bContinuePrinting = FALSE;
+}
+
+void CView::OnFilePrint() {
+    CPrintInfo info;
+    if (!OnPreparePrinting(&info)) return;
+    CDC dc;
+    dc.Attach(info.m_pPD->GetPrinterDC());
+    OnBeginPrinting(&dc, &info);
+    CString title;
+    if (CWnd* parent = GetParent()) parent->GetWindowText(title);
+    const DOCINFO doc{
+        int(sizeof(DOCINFO)), title.GetString(),
+        info.m_pPD->PrintToFile() ? info.m_pPD->m_strPrintToFile.GetString() : nullptr, nullptr, 0};
+    bool ok = StartDoc(dc.m_hDC, &doc) > 0;
+    for (UINT page = info.GetMinPage(); ok && page <= info.GetMaxPage(); ++page) {
+        info.m_nCurPage = page;
+        OnPrepareDC(&dc, &info);
+        if (!info.m_bContinuePrinting) break;
+        info.m_rectDraw = CRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
+        ok = StartPage(dc.m_hDC) > 0;
+        if (!ok) break;
+        OnPrint(&dc, &info);
+        ok = EndPage(dc.m_hDC) > 0;
+    }
+    if (ok)
+        ok = EndDoc(dc.m_hDC) > 0;
+    else
+        AbortDoc(dc.m_hDC);
+    OnEndPrinting(&dc, &info);
+    dc.Detach(); // the print information deletes the printer DC
 }
 
 void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}

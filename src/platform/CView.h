@@ -13,6 +13,9 @@ class CView : public CWnd {
 public:
     CDocument* GetDocument() const { return m_pDocument; }
     virtual void OnInitialUpdate(); // OnUpdate(nullptr, 0, nullptr)
+    // Prints the view: the dialog, then each page on the printer DC it returned, or into the
+    // PDF file it named when printing to a file. A failing printer ends the job.
+    afx_msg void OnFilePrint();
 
 protected:
     CView() = default;
@@ -21,12 +24,13 @@ protected:
     virtual void OnDraw(CDC* pDC) = 0;
     virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint); // invalidates
 
-    // Printing steps. OnPreparePrinting must call DoPreparePrinting, which asks the modal
-    // responder for the print dialog's answer (nonzero: print); OnPrint draws one page
-    // (OnDraw by default).
+    // Printing steps, run in this order by OnFilePrint. OnPreparePrinting must call
+    // DoPreparePrinting, which runs the print dialog (nonzero: print). OnPrepareDC ends the job
+    // after the first page when no page count was set; OnPrint draws one page (OnDraw).
     virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
     BOOL DoPreparePrinting(CPrintInfo* pInfo);
     virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
     virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
 

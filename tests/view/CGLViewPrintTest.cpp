@@ -1,5 +1,10 @@
 // Printing: the picture captured at preparation, stretched onto the page with its proportions.
+#include <filesystem>
+#include <fstream>
+
+#include "../TempDir.h"
 #include "GLViewFixture.h"
+#include "platform/CPrintDialog.h"
 #include "platform/CPrintInfo.h"
 #include "platform/ModalResponder.h"
 #include "platform/TraceSink.h"
@@ -101,6 +106,45 @@ TEST_F(PrintView, PrintsThePictureOfPreparationEvenAfterARepaint) {
 
 TEST_F(PrintView, ClientLargerThanTheSurfacePrintsItsTopLeftPart) {
     EXPECT_EQ(print({1500, 1300}, {1500, 1300}), "StretchDIBits(0,0,1500,1300,0,0,1200,1200)");
+}
+
+} // namespace
+
+namespace {
+
+// The framework's printing sequence, answered by the responder: to a PDF file, cancelled, or on
+// a printer that does not exist.
+TEST_F(PrintView, PrintToFileWritesAPdfAndCancelOrABadPrinterWritesNothing) {
+    TempDir dir;
+    const std::string pdf = dir / "view.pdf";
+    struct Case {
+        int answer;
+        const char* device;
+        bool written;
+    };
+    for (Case c :
+         {Case{IDOK, "", true}, Case{IDCANCEL, "", false}, Case{IDOK, "no such printer", false}}) {
+        int asked = 0;
+        ModalResponder previous = AfxSetModalResponder([&](ModalRequest& q) {
+            if (q.kind != ModalRequest::PrintDialog) return IDCANCEL;
+            ++asked;
+            auto* pd = static_cast<CPrintDialog*>(q.object);
+            pd->m_strDeviceName = c.device;
+            if (!*c.device) {
+                pd->m_pd.Flags |= PD_PRINTTOFILE;
+                pd->m_strPrintToFile = pdf.c_str();
+            }
+            return c.answer;
+        });
+        view->OnFilePrint();
+        AfxSetModalResponder(previous);
+        EXPECT_EQ(asked, 1);
+        std::ifstream in(pdf, std::ios::binary);
+        std::string head(5, '\0');
+        in.read(head.data(), 5);
+        EXPECT_EQ(head == "%PDF-", c.written) << c.answer << " " << c.device;
+        std::filesystem::remove(pdf);
+    }
 }
 
 } // namespace

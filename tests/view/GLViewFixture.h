@@ -47,6 +47,7 @@ public:
     using CGLView::m_pViewing2dDlg;
     using CGLView::OnBackColorBlack;
     using CGLView::OnBackColorWhite;
+    using CGLView::OnFilePrint;
     using CGLView::OnPreparePrinting;
     using CGLView::OnPrint;
     using CGLView::OnUpdate;
