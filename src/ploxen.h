@@ -1,6 +1,11 @@
 // Ploxen: two-dimensional graphs for desktop applications. Hosts include this one header.
 #pragma once
 
+#include "dialogs/CDrawCommentDlg.h"
+#include "dialogs/CEraseCommentDlg.h"
+#include "dialogs/CInquirePointDlg.h"
+#include "dialogs/CInquireStatisticsDlg.h"
+#include "dialogs/CViewing2dDlg.h"
 #include "draw/GlDraw.h"
 #include "draw/WDraw.h"
 #include "draw/WinColor.h"
@@ -11,9 +16,12 @@
 #include "model/ManInt.h"
 #include "model/Vertex2D.h"
 #include "platform/CFile.h"
+#include "platform/CDocument.h"
 #include "platform/CFileException.h"
+#include "platform/CPrintInfo.h"
 #include "platform/kernel.h"
 #include "render/Renderer.h"
 #include "util/BitOp.h"
 #include "util/CFile64.h"
+#include "view/CGLView.h"
 #include "view/DrawingArea.h"
