@@ -1,8 +1,13 @@
 // Ploxen: two-dimensional graphs for desktop applications. Hosts include this one header.
 #pragma once
 
+#include "dialogs/CDrawCommentDlg.h"
+#include "dialogs/CEraseCommentDlg.h"
 #include "dialogs/CGraduateDlg.h"
+#include "dialogs/CInquirePointDlg.h"
+#include "dialogs/CInquireStatisticsDlg.h"
 #include "dialogs/CMiniGraduateDlg.h"
+#include "dialogs/CViewing2dDlg.h"
 #include "draw/GlDraw.h"
 #include "draw/WDraw.h"
 #include "draw/WinColor.h"
@@ -13,9 +18,11 @@
 #include "model/ManInt.h"
 #include "model/Vertex2D.h"
 #include "module/ResourceIds.h"
+#include "platform/CDocument.h"
 #include "platform/CFile.h"
 #include "platform/CFileException.h"
 #include "platform/CFontDialog.h"
+#include "platform/CPrintInfo.h"
 #include "platform/afxwin.h"
 #include "platform/kernel.h"
 #include "render/Renderer.h"
@@ -23,4 +30,5 @@
 #include "util/CErrorEdit.h"
 #include "util/CFile64.h"
 #include "util/CListCtrlEx.h"
+#include "view/CGLView.h"
 #include "view/DrawingArea.h"

@@ -222,6 +222,27 @@ int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBI
               UINT usage);
 UINT SetDIBColorTable(HDC hdc, UINT start, UINT count, const RGBQUAD* colors);
 
+// Printer DCs. A printer DC draws on an image of the printable area (150 dots per inch) that
+// EndPage sends to the printer. CreateDC takes the printer's name (null or empty: the default
+// printer); StartDoc with lpszOutput set writes the document to that file as PDF instead.
+struct DOCINFOA {
+    int cbSize;
+    LPCSTR lpszDocName;
+    LPCSTR lpszOutput;
+    LPCSTR lpszDatatype;
+    DWORD fwType;
+};
+using DOCINFO = DOCINFOA;
+constexpr int SP_ERROR = -1;
+HDC CreateDCA(LPCSTR pwszDriver, LPCSTR pwszDevice, LPCSTR pszPort, const void* pdm);
+#define CreateDC CreateDCA
+int StartDocA(HDC hdc, const DOCINFOA* lpdi);
+#define StartDoc StartDocA
+int StartPage(HDC hdc);
+int EndPage(HDC hdc);
+int EndDoc(HDC hdc);
+int AbortDoc(HDC hdc);
+
 // Palettes: the surfaces are true colour, so palettes are kept but change no pixel.
 HPALETTE SelectPalette(HDC hdc, HPALETTE pal, BOOL forceBackground);
 UINT RealizePalette(HDC hdc);

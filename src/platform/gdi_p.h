@@ -102,6 +102,8 @@ struct BitmapObject : GdiObject {
     HDC selectedIn = nullptr;
 };
 
+struct PrintJob; // the printer behind a printer DC
+
 struct DeviceContext {
     std::shared_ptr<Surface> surface;
     GdiObject* pen = nullptr;
@@ -120,6 +122,7 @@ struct DeviceContext {
     bool stateChanged = true; // clip changed since the painter was configured
     bool memory = true;
     int pageWidth = 0, pageHeight = 0, dpi = 96; // devices without a selected bitmap
+    std::shared_ptr<PrintJob> job;               // printer DCs only
 };
 
 // Handle checks: null for a handle that is not a live object of the asked kind.

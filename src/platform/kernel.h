@@ -158,6 +158,14 @@ BOOL WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite,
                LPDWORD lpNumberOfBytesWritten, LPOVERLAPPED lpOverlapped);
 BOOL CloseHandle(HANDLE hObject);
 
+// Renames a file (replacing an existing target only with MOVEFILE_REPLACE_EXISTING), and
+// deletes one.
+constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x1;
+BOOL MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
+#define MoveFileEx MoveFileExA
+BOOL DeleteFileA(LPCSTR lpFileName);
+#define DeleteFile DeleteFileA
+
 // With lpDistanceToMoveHigh the distance and the result are 64-bit; a result whose low half is
 // INVALID_SET_FILE_POINTER is a success when GetLastError() is NO_ERROR (the call sets it).
 DWORD SetFilePointer(HANDLE hFile, LONG lDistanceToMove, PLONG lpDistanceToMoveHigh,

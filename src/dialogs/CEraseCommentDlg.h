@@ -1,0 +1,29 @@
+#pragma once
+
+#include "module/ResourceIds.h"
+#include "platform/CDialog.h"
+#include "platform/controls.h"
+class CGLView;
+
+// Modeless tool dialog of a graph view: created hidden at the view's first update, shown on
+// demand, hidden (not destroyed) by Close.
+class CEraseCommentDlg : public CDialog {
+public:
+    enum { IDD = IDD_ERASECOMMENT };
+
+    explicit CEraseCommentDlg(CWnd* pParent = nullptr);
+    explicit CEraseCommentDlg(CGLView* pView);
+    ~CEraseCommentDlg() override = default;
+
+    void Update(); // creates the window, hidden, if it does not exist yet
+    void Show();
+    afx_msg void OnClose(); // hides
+
+    CGLView* m_pView = nullptr;
+    CListBox m_listComments; // several items may be selected
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    DECLARE_MESSAGE_MAP()
+};

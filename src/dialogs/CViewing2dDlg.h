@@ -1,0 +1,25 @@
+#pragma once
+
+#include "module/ResourceIds.h"
+#include "platform/CDialog.h"
+class CGLView;
+
+// Modeless tool dialog of a graph view: created hidden at the view's first update, shown on
+// demand, hidden (not destroyed) by Close.
+class CViewing2dDlg : public CDialog {
+public:
+    enum { IDD = IDD_VIEWING2D };
+
+    explicit CViewing2dDlg(CWnd* pParent = nullptr);
+    explicit CViewing2dDlg(CGLView* pView);
+    ~CViewing2dDlg() override = default;
+
+    void Update(); // creates the window, hidden, if it does not exist yet
+    void Show();
+    afx_msg void OnClose(); // hides
+
+    CGLView* m_pView = nullptr;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};

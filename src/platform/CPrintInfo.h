@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/CPrintDialog.h"
+#include "platform/geometry.h"
+#include "platform/types.h"
+
+// The state of one print job as the view's printing steps see it.
+struct CPrintInfo {
+    CPrintInfo();
+    CPrintInfo(const CPrintInfo&) = delete;
+    CPrintInfo& operator=(const CPrintInfo&) = delete;
+    ~CPrintInfo(); // deletes the dialog and the printer DC it returned
+
+    CPrintDialog* m_pPD;
+    BOOL m_bContinuePrinting = TRUE;
+    UINT m_nCurPage = 1;
+    CRect m_rectDraw{0, 0, 0, 0}; // the page's printable area, in device units
+
+    void SetMinPage(UINT nMinPage) { m_nMinPage = nMinPage; }
+    void SetMaxPage(UINT nMaxPage) { m_nMaxPage = nMaxPage; }
+    UINT GetMinPage() const { return m_nMinPage; }
+    UINT GetMaxPage() const { return m_nMaxPage; }
+
+private:
+    UINT m_nMinPage = 1;
+    UINT m_nMaxPage = 0xFFFF;
+};

@@ -1,0 +1,79 @@
+// Mouse events: the tool dialogs' wait for the next event, and the press that repaints and
+// picks outside such a wait.
+#include "dialogs/CDrawCommentDlg.h"
+#include "dialogs/CEraseCommentDlg.h"
+#include "dialogs/CInquirePointDlg.h"
+#include "dialogs/CInquireStatisticsDlg.h"
+#include "dialogs/CViewing2dDlg.h"
+#include "platform/CClientDC.h"
+#include "render/Renderer.h"
+#include "view/CGLView.h"
+
+CGLView::EVENTTYPE CGLView::GetEvent(CPoint& point, CRect& rect) {
+    m_event = EV_NONE;
+    m_bWaiting = 1;
+    // Polls without blocking, one message at a time. A window destroyed meanwhile records a
+    // cancelling event from OnDestroy; without a window no event could ever come.
+    if (!m_hWnd) m_event = EV_RBUTTONUP;
+    MSG msg;
+    while (m_event == EV_NONE) {
+        if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessage(&msg);
+        }
+    }
+    m_bWaiting = 0;
+    point = m_eventPoint;
+    rect = CRect(0, 0, 0, 0);
+    if (m_hWnd) GetClientRect(&rect);
+    return m_event;
+}
+
+void CGLView::record(EVENTTYPE kind, CPoint point) {
+    m_eventPoint = point;
+    m_event = kind;
+}
+
+void CGLView::press(CPoint point) {
+    if (m_bWaiting) return;
+    Init();
+    Draw();
+    m_picked = m_pRenderer->pickGraph(m_pDC, point.x, point.y, m_pickedGraph, m_pickedLine);
+}
+
+void CGLView::OnMouseMove(UINT, CPoint point) {
+    record(EV_MOUSEMOVE, point);
+    Default();
+}
+
+void CGLView::OnLButtonDown(UINT, CPoint point) {
+    press(point);
+    record(EV_LBUTTONDOWN, point);
+    Default();
+}
+
+void CGLView::OnLButtonUp(UINT, CPoint point) {
+    record(EV_LBUTTONUP, point);
+    Default();
+}
+
+void CGLView::OnRButtonDown(UINT, CPoint point) {
+    press(point);
+    record(EV_RBUTTONDOWN, point);
+    Default();
+}
+
+void CGLView::OnRButtonUp(UINT, CPoint point) {
+    record(EV_RBUTTONUP, point);
+    Default();
+}
+
+void CGLView::OnUpdate(CView*, LPARAM, CObject*) {
+    if (m_pViewing2dDlg) m_pViewing2dDlg->Update();
+    if (m_pDrawCommentDlg) m_pDrawCommentDlg->Update();
+    if (m_pEraseCommentDlg) m_pEraseCommentDlg->Update();
+    if (m_pInquirePointDlg) m_pInquirePointDlg->Update();
+    if (m_pInquireStatisticsDlg) m_pInquireStatisticsDlg->Update();
+    m_picked = 0;
+    m_pickedLine = m_pickedGraph = -1;
+}

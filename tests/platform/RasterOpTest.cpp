@@ -1,0 +1,152 @@
+// BitBlt's raster operations and StretchDIBits' scaling, pixel by pixel against references
+// computed here.
+#include <gtest/gtest.h>
+#include <random>
+#include <vector>
+
+#include "platform/CDC.h"
+#include "platform/gdi.h"
+#include "platform/messages.h"
+
+namespace {
+
+// A memory DC with a bitmap of random pixels.
+struct Bitmap {
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ old;
+    int w, h;
+    Bitmap(int w, int h, unsigned seed) : w(w), h(h) {
+        HDC screen = GetDC(nullptr);
+        dc = CreateCompatibleDC(screen);
+        bitmap = CreateCompatibleBitmap(screen, w, h);
+        ReleaseDC(nullptr, screen);
+        old = SelectObject(dc, bitmap);
+        std::mt19937 random(seed);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) SetPixel(dc, x, y, COLORREF(random() & 0xFFFFFF));
+    }
+    ~Bitmap() {
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    std::vector<COLORREF> pixels() const {
+        std::vector<COLORREF> out;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) out.push_back(GetPixel(dc, x, y));
+        return out;
+    }
+};
+
+TEST(RasterOp, EveryBitBltOperationMatchesItsPerPixelFormula) {
+    const COLORREF pattern = RGB(0x5A, 0xC3, 0x0F);
+    struct Op {
+        DWORD rop;
+        const char* name;
+        COLORREF (*f)(COLORREF s, COLORREF d, COLORREF p);
+    };
+    const Op ops[] = {
+        {SRCCOPY, "SRCCOPY", [](COLORREF s, COLORREF, COLORREF) { return s; }},
+        {SRCPAINT, "SRCPAINT", [](COLORREF s, COLORREF d, COLORREF) { return s | d; }},
+        {SRCAND, "SRCAND", [](COLORREF s, COLORREF d, COLORREF) { return s & d; }},
+        {SRCINVERT, "SRCINVERT", [](COLORREF s, COLORREF d, COLORREF) { return s ^ d; }},
+        {NOTSRCCOPY, "NOTSRCCOPY", [](COLORREF s, COLORREF, COLORREF) { return ~s & 0xFFFFFF; }},
+        {DSTINVERT, "DSTINVERT", [](COLORREF, COLORREF d, COLORREF) { return ~d & 0xFFFFFF; }},
+        {PATCOPY, "PATCOPY", [](COLORREF, COLORREF, COLORREF p) { return p; }},
+        {BLACKNESS, "BLACKNESS", [](COLORREF, COLORREF, COLORREF) { return COLORREF(0); }},
+        {WHITENESS, "WHITENESS", [](COLORREF, COLORREF, COLORREF) { return COLORREF(0xFFFFFF); }},
+    };
+    for (const Op& op : ops) {
+        Bitmap src(9, 7, 1), dst(9, 7, 2);
+        HBRUSH brush = CreateSolidBrush(pattern);
+        HGDIOBJ oldBrush = SelectObject(dst.dc, brush);
+        const auto s = src.pixels(), d = dst.pixels();
+        // A 5 x 4 block from (1, 2) of the source to (3, 1) of the destination.
+        ASSERT_TRUE(BitBlt(dst.dc, 3, 1, 5, 4, src.dc, 1, 2, op.rop)) << op.name;
+        const auto out = dst.pixels();
+        int wrong = 0;
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 9; ++x) {
+                const bool inside = x >= 3 && x < 8 && y >= 1 && y < 5;
+                const COLORREF dv = d[size_t(y * 9 + x)];
+                const COLORREF want =
+                    inside ? op.f(s[size_t((y + 1) * 9 + x - 2)], dv, pattern) : dv;
+                wrong += out[size_t(y * 9 + x)] != want;
+            }
+        EXPECT_EQ(wrong, 0) << op.name;
+        SelectObject(dst.dc, oldBrush);
+        DeleteObject(brush);
+    }
+}
+
+// A 24-bit DIB of sw x sh known pixels, rows padded to four bytes, stored bottom-up or top-down.
+struct Dib {
+    BITMAPINFO info{};
+    std::vector<BYTE> bits;
+    std::vector<COLORREF> pixel; // top-down, as seen
+    Dib(int sw, int sh, bool bottomUp) {
+        info.bmiHeader = {40, sw, bottomUp ? sh : -sh, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+        const int stride = (sw * 3 + 3) / 4 * 4;
+        bits.assign(size_t(stride * sh), 0xEE); // padding that must never show
+        std::mt19937 random(unsigned(sw * 100 + sh));
+        for (int y = 0; y < sh; ++y)
+            for (int x = 0; x < sw; ++x) {
+                const COLORREF c = COLORREF(random() & 0xFFFFFF);
+                pixel.push_back(c);
+                BYTE* p = &bits[size_t((bottomUp ? sh - 1 - y : y) * stride + x * 3)];
+                p[0] = GetBValue(c), p[1] = GetGValue(c), p[2] = GetRValue(c);
+            }
+    }
+};
+
+TEST(RasterOp, StretchDIBitsScalesUpAndDownLikeNearestNeighbour) {
+    struct Case {
+        int sw, sh, dw, dh;
+    };
+    for (bool bottomUp : {true, false})
+        for (Case c : {Case{5, 3, 5, 3}, Case{5, 3, 15, 9}, Case{5, 3, 11, 7}, Case{7, 5, 3, 2},
+                       Case{6, 4, 3, 2}, Case{3, 3, 1, 1}}) {
+            Dib dib(c.sw, c.sh, bottomUp);
+            Bitmap page(c.dw + 4, c.dh + 4, 9);
+            const auto before = page.pixels();
+            ASSERT_EQ(StretchDIBits(page.dc, 2, 2, c.dw, c.dh, 0, 0, c.sw, c.sh, dib.bits.data(),
+                                    &dib.info, DIB_RGB_COLORS, SRCCOPY),
+                      c.sh);
+            const auto out = page.pixels();
+            int wrong = 0;
+            for (int y = 0; y < page.h; ++y)
+                for (int x = 0; x < page.w; ++x) {
+                    const int dx = x - 2, dy = y - 2;
+                    COLORREF want = before[size_t(y * page.w + x)];
+                    if (dx >= 0 && dx < c.dw && dy >= 0 && dy < c.dh) {
+                        // The source pixel under the destination pixel's centre; a centre on
+                        // a boundary between two takes the left or upper one.
+                        const int sx = ((2 * dx + 1) * c.sw - 1) / (2 * c.dw);
+                        const int sy = ((2 * dy + 1) * c.sh - 1) / (2 * c.dh);
+                        want = dib.pixel[size_t(sy * c.sw + sx)];
+                    }
+                    wrong += out[size_t(y * page.w + x)] != want;
+                }
+            EXPECT_EQ(wrong, 0) << (bottomUp ? "bottom-up " : "top-down ") << c.sw << "x" << c.sh
+                                << " to " << c.dw << "x" << c.dh;
+        }
+}
+
+// A source rectangle inside the bitmap: bottom-up bitmaps count its row from the bottom.
+TEST(RasterOp, StretchDIBitsSourceRowsCountFromTheBottomOfBottomUpBitmaps) {
+    for (bool bottomUp : {true, false}) {
+        Dib dib(6, 5, bottomUp);
+        Bitmap page(2, 2, 3);
+        // Two by two from column 1, row 1 of the stored order.
+        StretchDIBits(page.dc, 0, 0, 2, 2, 1, 1, 2, 2, dib.bits.data(), &dib.info, DIB_RGB_COLORS,
+                      SRCCOPY);
+        const int top = bottomUp ? 5 - 1 - 2 : 1; // first row as seen
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 2; ++x)
+                EXPECT_EQ(GetPixel(page.dc, x, y), dib.pixel[size_t((top + y) * 6 + 1 + x)])
+                    << bottomUp << " " << x << "," << y;
+    }
+}
+
+} // namespace

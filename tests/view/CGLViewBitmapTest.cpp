@@ -1,0 +1,131 @@
+// Bitmap export: file names, the BMP bytes, the pixels read back, and failures that leave
+// nothing behind.
+#include <QImage>
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <sys/resource.h>
+
+#include "../TempDir.h"
+#include "GLViewFixture.h"
+
+using namespace view_test;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<unsigned char> readAll(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+unsigned le(const std::vector<unsigned char>& b, size_t at, int n) {
+    unsigned v = 0;
+    for (int i = n - 1; i >= 0; --i) v = v << 8 | b[at + i];
+    return v;
+}
+bool save(CGLView* v, std::string path) {
+    return v->savetoBitmap(path.data());
+}
+
+struct BitmapView : FramedView {
+    TempDir dir;
+    std::vector<std::string> files() const {
+        std::vector<std::string> out;
+        for (auto& e : fs::directory_iterator(dir.path)) out.push_back(e.path().filename());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+};
+
+TEST_F(BitmapView, NamesGetTheExtensionUnlessTheyEndWithIt) {
+    struct Case {
+        const char* given;
+        const char* written;
+    };
+    for (Case c : {Case{"plot", "plot.bmp"}, Case{"plot.bmp", "plot.bmp"}, Case{"a.b", "a.b.bmp"},
+                   Case{"bmp", "bmp.bmp"}, Case{"g.BMP", "g.BMP.bmp"}}) {
+        EXPECT_TRUE(save(view, dir / c.given)) << c.given;
+        EXPECT_EQ(files(), std::vector<std::string>{c.written}) << c.given;
+        fs::remove(dir.path / c.written);
+    }
+}
+
+TEST_F(BitmapView, HeadersAndRowsOfA301PixelWideView) {
+    frame->MoveWindow(0, 0, 301, 157);
+    pump();
+    const CRect r = client();
+    ASSERT_EQ(r.Width(), 301);
+    const unsigned h = unsigned(r.Height());
+    view->addSeries();
+    view->Invalidate();
+    view->UpdateWindow();
+    ASSERT_TRUE(save(view, dir / "v"));
+    const auto b = readAll(dir / "v.bmp");
+    ASSERT_EQ(b.size(), 54 + 904 * h);
+    struct Field {
+        size_t at;
+        int size;
+        unsigned value;
+    };
+    for (Field f :
+         {Field{0, 2, 0x4D42}, Field{2, 4, 54 + 904 * h}, Field{6, 4, 0}, Field{10, 4, 54},
+          Field{14, 4, 40}, Field{18, 4, 301}, Field{22, 4, h}, Field{26, 2, 1}, Field{28, 2, 24},
+          Field{30, 4, 0}, Field{34, 4, 904 * h}, Field{38, 16, 0}})
+        EXPECT_EQ(le(b, f.at, f.size > 4 ? 4 : f.size), f.value) << "offset " << f.at;
+    for (size_t at = 42; at < 54; ++at) EXPECT_EQ(b[at], 0) << at;
+    // Row padding is zero; rows run bottom-up, blue first.
+    for (unsigned y = 0; y < h; ++y) EXPECT_EQ(b[54 + 904 * y + 903], 0);
+    CClientDC dc(view);
+    const COLORREF bottomLeft = dc.GetPixel(0, int(h) - 1);
+    EXPECT_EQ(RGB(b[56], b[55], b[54]), bottomLeft);
+
+    QImage back(QString::fromStdString(dir / "v.bmp"));
+    ASSERT_EQ(back.size(), QSize(301, int(h)));
+    int differ = 0;
+    for (int y = 0; y < int(h); ++y)
+        for (int x = 0; x < 301; ++x) {
+            const QRgb p = back.pixel(x, y);
+            differ += RGB(qRed(p), qGreen(p), qBlue(p)) != dc.GetPixel(x, y);
+        }
+    EXPECT_EQ(differ, 0);
+}
+
+TEST_F(BitmapView, BadNamesAndDirectoriesWriteNothing) {
+    std::ofstream(dir / "file") << "x";
+    for (const std::string& path : {dir / "missing/plot", dir / "file/plot"})
+        EXPECT_FALSE(save(view, path)) << path;
+    EXPECT_EQ(files(), std::vector<std::string>{"file"});
+}
+
+TEST_F(BitmapView, NameOf255CharactersFitsAndOneMoreDoesNot) {
+    // Directories of 100 characters, then a file name making the path 251 characters long.
+    std::string base = dir.path.string();
+    while (base.size() < 150) {
+        base += "/" + std::string(100, 'd');
+        fs::create_directory(base);
+    }
+    std::string name = base + "/" + std::string(251 - base.size() - 1, 'f');
+    ASSERT_EQ(name.size(), 251u);
+    EXPECT_TRUE(save(view, name));
+    EXPECT_TRUE(fs::exists(name + ".bmp"));
+    EXPECT_FALSE(save(view, name + "g"));
+    EXPECT_FALSE(fs::exists(name + "g.bmp"));
+}
+
+// A write cut short by the file size limit keeps the old file and leaves no other.
+TEST_F(BitmapView, ShortWriteKeepsThePreviousFile) {
+    std::ofstream(dir / "old.bmp") << "previous";
+    rlimit saved;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool ok = save(view, dir / "old");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(files(), std::vector<std::string>{"old.bmp"});
+    const auto b = readAll(dir / "old.bmp");
+    EXPECT_EQ(std::string(b.begin(), b.end()), "previous");
+}
+
+} // namespace

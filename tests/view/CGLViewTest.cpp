@@ -1,0 +1,226 @@
+// The graph view window: creation, sizing, the paint path, background commands, the palette,
+// dialogs and destruction.
+#include <cstring>
+
+#include "GLViewFixture.h"
+#include "platform/ModalResponder.h"
+
+using namespace view_test;
+
+namespace view_test {
+IMPLEMENT_DYNCREATE(CGLTestView, CGLView)
+}
+
+namespace {
+
+TEST(GLViewClass, IsCreatedByNameWithBufferTypeOne) {
+    CRuntimeClass* rc = CRuntimeClass::FromName("CGLView");
+    ASSERT_NE(rc, nullptr);
+    EXPECT_STREQ(rc->m_lpszClassName, "CGLView");
+    EXPECT_EQ(rc->m_pBaseClass, RUNTIME_CLASS(CView));
+    CObject* o = rc->CreateObject();
+    ASSERT_NE(o, nullptr);
+    ASSERT_TRUE(o->IsKindOf(RUNTIME_CLASS(CGLView)));
+    delete o;
+}
+
+TEST(GLViewObject, WithoutWindowStartsEmptyAndDrawsNothing) {
+    CGLTestView v;
+    EXPECT_EQ(v.m_bufferType, 1);
+    EXPECT_EQ(v.GetEnvData(), nullptr);
+    ASSERT_NE(v.GetRenderer(), nullptr);
+    int vp[4];
+    v.GetRenderer()->getViewport(vp);
+    EXPECT_EQ(std::vector<int>(vp, vp + 4), (std::vector<int>{0, 0, 1, 1}));
+    EXPECT_EQ(v.GetRenderer()->getGcGraphConfig(), &v.m_config);
+    EXPECT_EQ(v.m_config.ngraph, 2);
+    EXPECT_EQ(v.m_config.graph, v.m_graph);
+    EXPECT_EQ(v.m_picked, 0);
+    EXPECT_EQ(v.m_pickedGraph, -1);
+    EXPECT_EQ(v.m_pickedLine, -1);
+    // The draw dialog is linked to the erase dialog; all dialogs to the view.
+    ASSERT_NE(v.m_pDrawCommentDlg, nullptr);
+    EXPECT_EQ(v.m_pDrawCommentDlg->m_pEraseDlg, v.m_pEraseCommentDlg);
+    EXPECT_EQ(v.m_pDrawCommentDlg->m_pView, &v);
+    EXPECT_EQ(v.m_pDrawCommentDlg->m_color, RGB(0, 255, 0));
+    EXPECT_STREQ(v.m_pDrawCommentDlg->m_logFont.lfFaceName, "MS Sans Serif");
+    EXPECT_EQ(v.m_pViewing2dDlg->m_pView, &v);
+    v.Draw(); // before Init: nothing
+    v.Init(); // no window: no client DC
+    EXPECT_EQ(v.m_pDC, nullptr);
+    v.Draw();
+    CPoint p(1, 2);
+    CRect r;
+    EXPECT_EQ(v.GetEvent(p, r), CGLView::EV_RBUTTONUP);
+}
+
+TEST(GLViewObject, DeleteGcContentsEmptiesTheGraphsOnce) {
+    CGLTestView v;
+    v.addSeries();
+    v.DeleteGcContents();
+    EXPECT_EQ(v.m_graph[0].nline, 0);
+    EXPECT_EQ(v.m_graph[0].line, nullptr);
+    v.DeleteGcContents(); // nothing freed twice (the sanitizer build checks)
+    EXPECT_EQ(v.m_config.ngraph, 2);
+    v.addSeries(); // and the destructor frees what is left
+}
+
+// Renderer and dialogs that note their destruction.
+std::vector<std::string> gone;
+struct NotingRenderer : Renderer {
+    ~NotingRenderer() override { gone.push_back("renderer"); }
+};
+#define NOTING(Dlg, ...)                                                                           \
+    struct Noting##Dlg : Dlg {                                                                     \
+        using Dlg::Dlg;                                                                            \
+        ~Noting##Dlg() override { gone.push_back(#Dlg); }                                          \
+    };
+NOTING(CEraseCommentDlg)
+NOTING(CDrawCommentDlg)
+NOTING(CInquirePointDlg)
+NOTING(CInquireStatisticsDlg)
+NOTING(CViewing2dDlg)
+
+struct NotingView : CGLTestView {
+    NotingView() {
+        delete m_pRenderer;
+        m_pRenderer = new NotingRenderer;
+        m_pRenderer->set(&m_config);
+        delete m_pEraseCommentDlg, delete m_pDrawCommentDlg, delete m_pInquirePointDlg;
+        delete m_pInquireStatisticsDlg, delete m_pViewing2dDlg;
+        m_pEraseCommentDlg = new NotingCEraseCommentDlg(this);
+        m_pDrawCommentDlg = new NotingCDrawCommentDlg(this, m_pEraseCommentDlg);
+        m_pInquirePointDlg = new NotingCInquirePointDlg(this);
+        m_pInquireStatisticsDlg = new NotingCInquireStatisticsDlg(this);
+        m_pViewing2dDlg = new NotingCViewing2dDlg(this);
+    }
+};
+
+TEST(GLViewObject, DestroysRendererFirstThenTheDialogsInOrder) {
+    auto* v = new NotingView;
+    gone.clear();
+    delete v;
+    EXPECT_EQ(gone, (std::vector<std::string>{"renderer", "CEraseCommentDlg", "CDrawCommentDlg",
+                                              "CInquirePointDlg", "CInquireStatisticsDlg",
+                                              "CViewing2dDlg"}));
+}
+
+TEST_F(FramedView, CreateMakesTheSurfaceAndSizeSetsTheViewport) {
+    EXPECT_EQ(view->GetStyle() & (WS_CLIPSIBLINGS | WS_CLIPCHILDREN),
+              WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+    const BITMAPINFOHEADER& h = view->m_bmi.bmiHeader;
+    EXPECT_EQ(h.biSize, 40u);
+    EXPECT_EQ(h.biWidth, 1200);
+    EXPECT_EQ(h.biHeight, 1200);
+    EXPECT_EQ(h.biBitCount, 32);
+    EXPECT_EQ(h.biSizeImage, 1200u * 1200u * 4u);
+    EXPECT_NE(view->m_hMemDC, nullptr);
+    EXPECT_NE(view->m_pBits, nullptr);
+    EXPECT_EQ(GetCurrentObject(view->m_hMemDC, OBJ_BITMAP), view->m_hDIB);
+
+    const CRect r = client();
+    EXPECT_GT(r.Width(), 100);
+    for (auto size : {CSize(r.Width(), r.Height()), CSize(333, 177)}) {
+        if (size.cx != r.Width())
+            frame->MoveWindow(0, 0, 333 + 400 - r.Width(), 177 + 300 - r.Height());
+        pump();
+        const CRect now = client();
+        EXPECT_EQ(view->m_cx, now.Width());
+        EXPECT_EQ(view->m_cy, now.Height());
+        int vp[4];
+        view->GetRenderer()->getViewport(vp);
+        EXPECT_EQ(std::vector<int>(vp, vp + 4),
+                  (std::vector<int>{0, 0, now.Width(), now.Height()}));
+    }
+}
+
+// The window path paints exactly what clear + drawGraph + drawComments paint on a memory bitmap.
+TEST_F(FramedView, PaintEqualsTheMemoryPath) {
+    view->addSeries();
+    view->GetRenderer()->drawComment(nullptr, "note", view->m_pDrawCommentDlg->m_logFont,
+                                     RGB(0, 255, 0), CPoint(30, 40));
+    view->Invalidate();
+    view->UpdateWindow();
+    const CRect r = client();
+    CClientDC screen(view);
+    CDC mem;
+    mem.Attach(CreateCompatibleDC(screen.m_hDC));
+    HBITMAP bmp = CreateCompatibleBitmap(screen.m_hDC, r.Width(), r.Height());
+    HGDIOBJ old = SelectObject(mem.m_hDC, bmp);
+    view->GetRenderer()->clear(&mem, &r);
+    view->GetRenderer()->drawGraph(&mem);
+    view->GetRenderer()->drawComments(&mem);
+    int differ = 0, red = 0;
+    for (int y = 0; y < r.bottom; ++y)
+        for (int x = 0; x < r.right; ++x) {
+            differ += screen.GetPixel(x, y) != mem.GetPixel(x, y);
+            red += mem.GetPixel(x, y) == RGB(255, 0, 0);
+        }
+    EXPECT_EQ(differ, 0);
+    EXPECT_GT(red, 50); // the series was drawn
+    SelectObject(mem.m_hDC, old);
+    DeleteObject(bmp);
+}
+
+TEST_F(FramedView, BackgroundCommandsPaintTheClientArea) {
+    const CRect r = client();
+    view->OnBackColorWhite();
+    EXPECT_EQ(pixel(0, 0), RGB(255, 255, 255));
+    EXPECT_EQ(pixel(r.right - 1, r.bottom - 1), RGB(255, 255, 255));
+    EXPECT_EQ(view->GetRenderer()->getBackground(), Renderer::BK_WHITE);
+    view->OnBackColorBlack();
+    EXPECT_EQ(pixel(0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(pixel(r.right - 1, r.bottom - 1), RGB(0, 0, 0));
+}
+
+TEST_F(FramedView, PaletteIsAColourCubeAndReportsTheTrueColourSurface) {
+    std::vector<std::string> boxes;
+    ModalResponder previous = AfxSetModalResponder([&](ModalRequest& q) {
+        if (q.kind == ModalRequest::MessageBox) boxes.push_back(q.text);
+        return IDOK;
+    });
+    view->SetupLogicalPalette();
+    AfxSetModalResponder(previous);
+    EXPECT_EQ(boxes, (std::vector<std::string>{"COLORTABLE ERROR"}));
+    EXPECT_NE(view->m_hPalette, nullptr);
+    struct Entry {
+        int i;
+        BYTE r, g, b;
+    };
+    for (Entry e : {Entry{0, 0, 0, 0}, Entry{255, 255, 255, 255}, Entry{0x49, 0x24, 0x24, 0x55},
+                    Entry{0x9A, 0x48, 0x6D, 0xAA}, Entry{7, 255, 0, 0}, Entry{0x38, 0, 255, 0}}) {
+        const RGBQUAD q = view->m_bmi.bmiColors[e.i];
+        EXPECT_EQ((std::vector<int>{q.rgbRed, q.rgbGreen, q.rgbBlue, q.rgbReserved}),
+                  (std::vector<int>{e.r, e.g, e.b, 0}))
+            << e.i;
+    }
+    DeleteObject(view->m_hPalette);
+}
+
+TEST_F(FramedView, UpdateCreatesTheDialogsHidden) {
+    view->OnInitialUpdate();
+    for (CDialog* d : std::initializer_list<CDialog*>{
+             view->m_pViewing2dDlg, view->m_pDrawCommentDlg, view->m_pEraseCommentDlg,
+             view->m_pInquirePointDlg, view->m_pInquireStatisticsDlg}) {
+        ASSERT_NE(d->m_hWnd, nullptr);
+        EXPECT_FALSE(d->IsWindowVisible());
+    }
+    view->m_pInquirePointDlg->Show();
+    EXPECT_TRUE(view->m_pInquirePointDlg->IsWindowVisible());
+    view->m_pInquirePointDlg->OnClose();
+    EXPECT_FALSE(view->m_pInquirePointDlg->IsWindowVisible());
+    EXPECT_NE(view->m_pInquirePointDlg->m_hWnd, nullptr);
+}
+
+TEST_F(FramedView, WindowGoneBeforeTheObjectFreesItsSurfaceOnce) {
+    frame->DestroyWindow();
+    frame = nullptr;
+    pump();
+    EXPECT_EQ(view->m_hWnd, nullptr);
+    EXPECT_EQ(view->m_hMemDC, nullptr);
+    view->Init();
+    view->Draw();
+    EXPECT_EQ(view->m_pDC, nullptr);
+}
+
+} // namespace

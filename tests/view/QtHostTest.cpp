@@ -1,0 +1,41 @@
+// A Qt host placing the view's widget in its own QMainWindow: sizing, painting and events
+// work as in a frame window.
+#include <QMainWindow>
+
+#include "GLViewFixture.h"
+#include "platform/wnd_p.h"
+
+using namespace view_test;
+
+namespace {
+
+TEST(QtHost, ViewAsCentralWidgetOfAMainWindow) {
+    auto* view = static_cast<CGLTestView*>(RUNTIME_CLASS(CGLTestView)->CreateObject());
+    ASSERT_TRUE(
+        view->CreateEx(0, nullptr, "view", WS_OVERLAPPED, CRect(0, 0, 100, 100), nullptr, 0));
+    {
+        QMainWindow host;
+        host.setCentralWidget(wnd::widgetOf(view->m_hWnd));
+        host.resize(420, 310);
+        host.show();
+        pump();
+        const QSize size = wnd::widgetOf(view->m_hWnd)->size();
+        EXPECT_EQ(view->m_cx, size.width());
+        EXPECT_EQ(view->m_cy, size.height());
+        view->OnBackColorWhite();
+        CClientDC dc(view);
+        EXPECT_EQ(dc.GetPixel(size.width() - 1, size.height() - 1), RGB(255, 255, 255));
+        PostMessage(view->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(12, 13));
+        CPoint p;
+        CRect r;
+        EXPECT_EQ(view->GetEvent(p, r), CGLView::EV_LBUTTONUP);
+        EXPECT_EQ(p, CPoint(12, 13));
+        EXPECT_EQ(r, CRect(0, 0, size.width(), size.height()));
+        host.takeCentralWidget(); // the window keeps its widget
+    }
+    view->DestroyWindow();
+    delete view;
+    pump();
+}
+
+} // namespace
