@@ -6,6 +6,7 @@
 #include <QSlider>
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -92,16 +93,19 @@ struct Dialogs : testing::Test {
             }
             return answer ? answer(*static_cast<CTestDlg*>(r.object)) : IDCANCEL;
         });
+        ASSERT_TRUE(dlg.Create(900, nullptr));
     }
     void TearDown() override {
+        dlg.DestroyWindow();
         AfxSetModalResponder(previous);
         removeResourceTemplates(templates);
     }
-    CString text(CWnd& dlg, int id) {
+    CString text(int id) {
         CString s;
         dlg.GetDlgItemText(id, s);
         return s;
     }
+    CTestDlg dlg; // created from the test template, hidden
     ModalResponder previous;
     std::vector<std::string> messages;
     std::function<int(CTestDlg&)> answer;
@@ -110,8 +114,6 @@ struct Dialogs : testing::Test {
 } // namespace
 
 TEST_F(Dialogs, ModelessDialogHasEveryControlOfItsTemplate) {
-    CTestDlg dlg;
-    ASSERT_TRUE(dlg.Create(900, nullptr));
     EXPECT_FALSE(dlg.IsWindowVisible());
     const struct {
         int id;
@@ -134,6 +136,22 @@ TEST_F(Dialogs, ModelessDialogHasEveryControlOfItsTemplate) {
         EXPECT_STREQ(wnd::widgetOf(item->m_hWnd)->metaObject()->className(), e.widget);
         EXPECT_EQ(item->GetDlgCtrlID(), e.id);
     }
+    // Where the template puts them, in dialog units.
+    for (const DLGITEMTEMPLATE_DATA& item : items) {
+        SCOPED_TRACE(item.id);
+        CRect expected(item.x, item.y, item.x + item.cx, item.y + item.cy);
+        dlg.MapDialogRect(&expected);
+        CRect actual;
+        dlg.GetDlgItem(item.id)->GetWindowRect(&actual);
+        dlg.ScreenToClient(&actual);
+        EXPECT_EQ(actual.TopLeft(), expected.TopLeft());
+        EXPECT_LE(std::abs(actual.Width() - expected.Width()), 1);
+    }
+    CRect client, size(0, 0, 200, 145);
+    dlg.GetClientRect(&client);
+    dlg.MapDialogRect(&size);
+    EXPECT_EQ(client.Size(), size.Size());
+    EXPECT_GT(client.Width(), 200); // dialog units are wider than pixels
     EXPECT_EQ(dlg.GetDlgItem(999), nullptr);
     // Tab order is template order.
     std::vector<QWidget*> order;
@@ -143,12 +161,12 @@ TEST_F(Dialogs, ModelessDialogHasEveryControlOfItsTemplate) {
     for (QWidget* w = order.front(); chain.size() < order.size(); w = w->nextInFocusChain())
         if (std::find(order.begin(), order.end(), w) != order.end()) chain.push_back(w);
     EXPECT_EQ(chain, order);
-    EXPECT_EQ(text(dlg, 120), "Count");
+    EXPECT_EQ(text(120), "Count");
     // The first control that takes the tab gets the focus; DDX_Control takes the edit over.
     EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(101));
     EXPECT_EQ(dlg.GetDlgItem(101), &dlg.m_edit);
-    EXPECT_EQ(text(dlg, 101), "7");
-    EXPECT_EQ(text(dlg, 102), "2.5");
+    EXPECT_EQ(text(101), "7");
+    EXPECT_EQ(text(102), "2.5");
 
     CDialog shown;
     ASSERT_TRUE(shown.Create(901, nullptr));
@@ -165,8 +183,6 @@ TEST_F(Dialogs, MissingTemplateCreatesNothing) {
 }
 
 TEST_F(Dialogs, RadioGroupsAreSeparateAndExchangeTheirIndex) {
-    CTestDlg dlg;
-    ASSERT_TRUE(dlg.Create(900));
     EXPECT_EQ(dlg.IsDlgButtonChecked(111), BST_CHECKED);
     EXPECT_EQ(dlg.IsDlgButtonChecked(114), BST_CHECKED);
     dlg.SendDlgItemMessage(112, BM_CLICK);
@@ -183,8 +199,6 @@ TEST_F(Dialogs, RadioGroupsAreSeparateAndExchangeTheirIndex) {
 }
 
 TEST_F(Dialogs, ListBoxKeepsSeveralSelectedItems) {
-    CTestDlg dlg;
-    ASSERT_TRUE(dlg.Create(900));
     auto* list = static_cast<CListBox*>(dlg.GetDlgItem(130));
     for (const char* s : {"alpha", "gamma", "delta"}) list->AddString(s);
     EXPECT_EQ(list->InsertString(1, "Beta"), 1);
@@ -219,8 +233,6 @@ TEST_F(Dialogs, ListBoxKeepsSeveralSelectedItems) {
 }
 
 TEST_F(Dialogs, SliderMovesByTheUserReachTheParentsScrollHandler) {
-    CTestDlg dlg;
-    ASSERT_TRUE(dlg.Create(900));
     auto* slider = static_cast<CSliderCtrl*>(dlg.GetDlgItem(140));
     slider->SetRange(1, 10);
     dlg.SendDlgItemMessage(140, TBM_SETPOS, TRUE, 4);
@@ -237,8 +249,6 @@ TEST_F(Dialogs, SliderMovesByTheUserReachTheParentsScrollHandler) {
 }
 
 TEST_F(Dialogs, ListControlItemStates) {
-    CTestDlg dlg;
-    ASSERT_TRUE(dlg.Create(900));
     CListCtrl list;
     ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT, CRect(0, 0, 100, 80), &dlg, 160));
     EXPECT_EQ(list.SendMessage(LVM_GETITEMCOUNT), 0);
@@ -279,23 +289,21 @@ TEST_F(Dialogs, ExchangeFailuresTellTheUserFocusTheControlAndKeepLaterFields) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        CTestDlg dlg;
-        ASSERT_TRUE(dlg.Create(900));
+        CTestDlg d;
+        ASSERT_TRUE(d.Create(900));
         messages.clear();
-        dlg.SetDlgItemText(c.id, c.typed);
-        dlg.SetDlgItemText(110, "x");
-        dlg.CheckRadioButton(110, 111, 110); // would change m_mode if the exchange went on
-        EXPECT_FALSE(dlg.UpdateData(TRUE));
+        d.SetDlgItemText(c.id, c.typed);
+        d.SetDlgItemText(110, "x");
+        d.CheckRadioButton(110, 111, 110); // would change m_mode if the exchange went on
+        EXPECT_FALSE(d.UpdateData(TRUE));
         EXPECT_EQ(messages, std::vector<std::string>{c.message});
-        EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(c.id));
-        auto* line = qobject_cast<QLineEdit*>(wnd::widgetOf(dlg.GetDlgItem(c.id)->m_hWnd));
+        EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(c.id));
+        auto* line = qobject_cast<QLineEdit*>(wnd::widgetOf(d.GetDlgItem(c.id)->m_hWnd));
         EXPECT_EQ(line->selectedText(), line->text());
-        EXPECT_EQ(dlg.m_mode, 1);
-        EXPECT_EQ(dlg.m_n, 7);
-        EXPECT_EQ(dlg.m_d, 2.5);
+        EXPECT_EQ(d.m_mode, 1);
+        EXPECT_EQ(d.m_n, 7);
+        EXPECT_EQ(d.m_d, 2.5);
     }
-    CTestDlg dlg;
-    ASSERT_TRUE(dlg.Create(900));
     dlg.SetDlgItemText(101, " -42 ");
     dlg.SetDlgItemText(102, "2.5e1");
     dlg.SetDlgItemText(104, "hello");
@@ -306,56 +314,59 @@ TEST_F(Dialogs, ExchangeFailuresTellTheUserFocusTheControlAndKeepLaterFields) {
 }
 
 TEST_F(Dialogs, ModalRunIsAnsweredByTheResponderUntilTheDialogEnds) {
-    CTestDlg dlg;
+    CTestDlg modal;
     int rounds = 0;
     answer = [&](CTestDlg& d) {
         EXPECT_FALSE(d.IsWindowVisible());
         d.SetDlgItemText(101, ++rounds == 1 ? "bad" : "64");
         return IDOK;
     };
-    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(modal.DoModal(), IDOK);
     EXPECT_EQ(rounds, 2); // the first OK was refused
     EXPECT_EQ(messages, std::vector<std::string>{"Please enter an integer."});
-    EXPECT_EQ(dlg.m_n, 64);
-    EXPECT_EQ(dlg.m_hWnd, nullptr);
+    EXPECT_EQ(modal.m_n, 64);
+    EXPECT_EQ(modal.m_hWnd, nullptr);
+}
 
-    CTestDlg cancelled;
-    int asked = 0; // a button of the dialog first, then Cancel
-    answer = [&](CTestDlg& d) {
-        d.SetDlgItemText(101, "5");
-        return ++asked == 1 ? 111 : IDCANCEL;
+TEST_F(Dialogs, ModalWithoutDisplayOrResponderCancelsAtOnce) {
+    AfxSetModalResponder({});
+    CTestDlg modal;
+    EXPECT_EQ(modal.DoModal(), IDCANCEL);
+    EXPECT_EQ(modal.m_hWnd, nullptr);
+}
+
+TEST_F(Dialogs, EnterCommandOkAndEscapeOrCloseEndAModelessDialogHiddenWithOrWithoutExchange) {
+    const auto key = [](int k) {
+        return [k](CWnd& d) {
+            QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+            QCoreApplication::sendEvent(wnd::widgetOf(d.m_hWnd), &press);
+        };
     };
-    EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
-    EXPECT_EQ(cancelled.log, std::vector<std::string>{"manual"});
-    EXPECT_EQ(cancelled.m_n, 7);
-}
-
-TEST(DialogNoResponder, ModalWithoutDisplayOrResponderCancelsAtOnce) {
-    addResourceTemplates(templates, int(std::size(templates)));
-    const ModalResponder previous = AfxSetModalResponder({});
-    CTestDlg dlg;
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(dlg.m_hWnd, nullptr);
-    AfxSetModalResponder(previous);
-    removeResourceTemplates(templates);
-}
-
-TEST_F(Dialogs, EnterPressesTheDefaultButtonAndEscapeCancels) {
-    for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
-        CTestDlg dlg;
-        ASSERT_TRUE(dlg.Create(900));
-        dlg.ShowWindow(SW_SHOW);
-        dlg.SetDlgItemText(101, "12");
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QCoreApplication::sendEvent(wnd::widgetOf(dlg.m_hWnd), &press);
-        EXPECT_FALSE(dlg.IsWindowVisible());
-        EXPECT_EQ(dlg.m_n, key == Qt::Key_Return ? 12 : 7);
+    const struct {
+        std::function<void(CWnd&)> end;
+        int n;
+    } cases[] = {
+        {key(Qt::Key_Return), 55}, // the default button
+        {key(Qt::Key_Escape), 7},
+        {[](CWnd& d) { d.SendMessage(WM_CLOSE); }, 7}, // the title bar's close: Cancel
+        {[](CWnd& d) { d.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }, 55},
+    };
+    for (const auto& c : cases) {
+        CTestDlg d;
+        ASSERT_TRUE(d.Create(900));
+        d.ShowWindow(SW_SHOW);
+        d.SetDlgItemText(101, "55");
+        c.end(d);
+        MSG msg;
+        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+        EXPECT_FALSE(d.IsWindowVisible());
+        EXPECT_TRUE(IsWindow(d.m_hWnd)); // hidden, not destroyed
+        EXPECT_EQ(d.m_n, c.n);
     }
 }
 
 TEST_F(Dialogs, TextLimitStopsTypingButNotTheProgram) {
-    CTestDlg dlg;
-    ASSERT_TRUE(dlg.Create(900)); // DDV_MaxChars limits 104 to 5 characters
+    // DDV_MaxChars limits 104 to 5 characters.
     EXPECT_EQ(dlg.m_edit.GetLimitText(), 30000u);
     QWidget* line = wnd::widgetOf(dlg.GetDlgItem(104)->m_hWnd);
     const auto type = [&](const char* keys) {
@@ -365,39 +376,15 @@ TEST_F(Dialogs, TextLimitStopsTypingButNotTheProgram) {
         }
     };
     type("xyz");
-    EXPECT_EQ(text(dlg, 104), "abcxy");
+    EXPECT_EQ(text(104), "abcxy");
     dlg.SetDlgItemText(104, "programmatic");
-    EXPECT_EQ(text(dlg, 104), "programmatic");
+    EXPECT_EQ(text(104), "programmatic");
     QKeyEvent back(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
     QCoreApplication::sendEvent(line, &back);
-    EXPECT_EQ(text(dlg, 104), "programmati");
-}
-
-TEST_F(Dialogs, ControlsSitWhereTheTemplatePutsThem) {
-    CTestDlg dlg;
-    ASSERT_TRUE(dlg.Create(900));
-    for (const DLGITEMTEMPLATE_DATA& item : items) {
-        SCOPED_TRACE(item.id);
-        CRect expected(item.x, item.y, item.x + item.cx, item.y + item.cy);
-        dlg.MapDialogRect(&expected);
-        CRect actual;
-        CWnd* control = dlg.GetDlgItem(item.id);
-        control->GetWindowRect(&actual);
-        dlg.ScreenToClient(&actual);
-        EXPECT_EQ(actual.TopLeft(), expected.TopLeft());
-        EXPECT_LE(std::abs(actual.Width() - expected.Width()), 1);
-    }
-    CRect client;
-    dlg.GetClientRect(&client);
-    CRect size(0, 0, 200, 145);
-    dlg.MapDialogRect(&size);
-    EXPECT_EQ(client.Size(), size.Size());
-    EXPECT_GT(client.Width(), 200); // dialog units are wider than pixels
+    EXPECT_EQ(text(104), "programmati");
 }
 
 TEST_F(Dialogs, EditSelectionFollowsTheControlMessages) {
-    CTestDlg dlg;
-    ASSERT_TRUE(dlg.Create(900));
     dlg.m_edit.SetWindowText("abcdef");
     const struct {
         int start, end;
@@ -418,26 +405,7 @@ TEST_F(Dialogs, EditSelectionFollowsTheControlMessages) {
     EXPECT_EQ(s, "aXYdef");
 }
 
-TEST_F(Dialogs, CloseAndEndDialogOnAModelessDialog) {
-    CTestDlg dlg;
-    ASSERT_TRUE(dlg.Create(900));
-    dlg.ShowWindow(SW_SHOW);
-    dlg.SetDlgItemText(101, "55");
-    dlg.SendMessage(WM_CLOSE); // the title bar's close: Cancel, without data exchange
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
-    EXPECT_FALSE(dlg.IsWindowVisible());
-    EXPECT_TRUE(IsWindow(dlg.m_hWnd)); // hidden, not destroyed
-    EXPECT_EQ(dlg.m_n, 7);
-    dlg.ShowWindow(SW_SHOW);
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    EXPECT_FALSE(dlg.IsWindowVisible());
-    EXPECT_EQ(dlg.m_n, 55);
-}
-
 TEST_F(Dialogs, SingleSelectionListsKeepOneItem) {
-    CTestDlg dlg;
-    ASSERT_TRUE(dlg.Create(900));
     CListBox list;
     ASSERT_TRUE(list.Create(LBS_SORT | LBS_NOTIFY, CRect(0, 0, 50, 50), &dlg, 170));
     for (const char* s : {"pear", "Apple", "fig"}) list.AddString(s);

@@ -53,7 +53,8 @@ TEST(AfxMessageBox, TheResponderAnswersAndHeadlessWritesOneLineAndTakesTheDefaul
                                           {MB_OKCANCEL | MB_DEFBUTTON2, IDCANCEL},
                                           {MB_YESNO | MB_DEFBUTTON2 | MB_ICONWARNING, IDNO},
                                           {MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL},
-                                          {MB_OKCANCEL | MB_DEFBUTTON3, IDOK}};
+                                          {MB_OKCANCEL | MB_DEFBUTTON3, IDOK},
+                                          {MB_RETRYCANCEL, IDRETRY}};
     for (auto [type, answer] : cases) {
         testing::internal::CaptureStderr();
         EXPECT_EQ(AfxMessageBox("Line one\nline two\r\nend", type), answer) << type;

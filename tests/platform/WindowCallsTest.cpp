@@ -1,15 +1,10 @@
 // The platform's window calls on real windows: state, text, capture, creation refused by
-// OnCreate, the application's message loop, and message boxes.
-#include <QCoreApplication>
+// OnCreate, and the application's message loop.
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <string>
 
-#include "platform/AfxMessageBox.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CWinApp.h"
-#include "platform/ModalResponder.h"
-#include "platform/QtApplication.h"
 #include "platform/controls.h"
 
 namespace {
@@ -128,33 +123,4 @@ TEST(Application, RunEndsWhenTheMainWindowIsDestroyed) {
     EXPECT_EQ(app.Run(), 0);
     EXPECT_FALSE(IsWindow(main));
     EXPECT_EQ(app.m_pMainWnd, nullptr);
-}
-
-TEST(MessageBox, ResponderAnswersAndWithoutOneTheTextGoesToStderr) {
-    std::string seen;
-    UINT seenType = 0;
-    const ModalResponder previous = AfxSetModalResponder([&](ModalRequest& r) {
-        seen = r.text;
-        seenType = r.type;
-        return IDNO;
-    });
-    EXPECT_EQ(AfxMessageBox("Save?", MB_YESNO | MB_ICONQUESTION), IDNO);
-    EXPECT_EQ(seen, "Save?");
-    EXPECT_EQ(seenType, MB_YESNO | MB_ICONQUESTION);
-
-    AfxSetModalResponder({});
-    ensureQtApplication(); // Qt's own start-up notes stay out of the captured text
-    const struct {
-        UINT type;
-        int result;
-    } defaults[] = {{MB_OK, IDOK},
-                    {MB_YESNO | MB_DEFBUTTON2, IDNO},
-                    {MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL},
-                    {MB_RETRYCANCEL, IDRETRY}};
-    for (const auto& d : defaults) {
-        testing::internal::CaptureStderr();
-        EXPECT_EQ(AfxMessageBox("two\nlines", d.type), d.result);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), "two lines\n");
-    }
-    AfxSetModalResponder(previous);
 }
