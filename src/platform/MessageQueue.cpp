@@ -69,6 +69,16 @@ void letQtDeliver(QEventLoop::ProcessEventsFlags flags) {
 
 } // namespace
 
+void wnd::runWhenIdle(std::function<void()> task) {
+    ensureQtApplication();
+    QTimer::singleShot(0, QCoreApplication::instance(), [task = std::move(task)]() mutable {
+        if (queue.pumping)
+            runWhenIdle(std::move(task));
+        else
+            task();
+    });
+}
+
 void wnd::postInput(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     push(make(h, msg, wParam, lParam));
 }

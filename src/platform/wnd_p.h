@@ -2,6 +2,8 @@
 // never addresses, and are never reused, so a stale handle is simply not found.
 #pragma once
 
+#include <functional>
+
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -72,6 +74,9 @@ void clientSizeChanged(Window* w, QSize size);
 void notifyParent(Window* w, UINT code);
 // Puts a mouse message in the queue (Qt input).
 void postInput(HWND h, UINT msg, WPARAM wParam, LPARAM lParam);
+// Runs task from Qt's own event loop once no loop of the program's own (PeekMessage,
+// GetMessage) is letting Qt deliver events: for objects still in use by such a loop.
+void runWhenIdle(std::function<void()> task);
 // The widget of a window, for the platform layer and tests (null for a stale handle).
 QWidget* widgetOf(HWND h);
 // The window a widget (or the nearest of its ancestors) belongs to.

@@ -129,9 +129,12 @@ void CGLView::OnDestroy() {
 }
 
 void CGLView::PostNcDestroy() {
-    // A wait still running uses the object after the window has gone: it is not deleted
-    // under it.
-    if (!m_bWaiting) CView::PostNcDestroy();
+    // A wait still running uses the object after the window has gone: it is deleted once that
+    // wait has ended and its loop unwound.
+    if (m_bWaiting)
+        m_deleteAfterWait = true;
+    else
+        CView::PostNcDestroy();
 }
 
 void CGLView::OnSize(UINT, int cx, int cy) {

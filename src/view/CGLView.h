@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "model/GcGraph.h"
 #include "model/GcGraphConfig.h"
 #include "platform/CView.h"
@@ -112,6 +114,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Set when the window went while GetEvent waited: the object is deleted once the loop that
+    // waited has unwound (m_alive tells the deferred deletion whether the host deleted it first).
+    bool m_deleteAfterWait = false;
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+
     void paint(CDC* dc);
     void press(CPoint point);
     void record(EVENTTYPE kind, CPoint point);

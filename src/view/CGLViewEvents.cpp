@@ -6,6 +6,7 @@
 #include "dialogs/CInquireStatisticsDlg.h"
 #include "dialogs/CViewing2dDlg.h"
 #include "platform/CClientDC.h"
+#include "platform/wnd_p.h"
 #include "render/Renderer.h"
 #include "view/CGLView.h"
 
@@ -23,6 +24,12 @@ CGLView::EVENTTYPE CGLView::GetEvent(CPoint& point, CRect& rect) {
         }
     }
     m_bWaiting = 0;
+    if (m_deleteAfterWait) {
+        m_deleteAfterWait = false;
+        wnd::runWhenIdle([this, alive = std::weak_ptr<bool>(m_alive)] {
+            if (alive.lock()) delete this;
+        });
+    }
     point = m_eventPoint;
     rect = CRect(0, 0, 0, 0);
     if (m_hWnd) GetClientRect(&rect);

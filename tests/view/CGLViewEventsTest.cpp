@@ -1,4 +1,6 @@
 // Event capture: GetEvent's wait, the press that repaints and picks outside it, OnUpdate.
+#include <QCoreApplication>
+
 #include "GLViewFixture.h"
 
 using namespace view_test;
@@ -95,6 +97,7 @@ TEST_F(FramedView, PressRepaintsAndPicksOnlyWhenIdle) {
 }
 
 TEST_F(FramedView, WindowClosedDuringAWaitEndsItWithRightButtonUpAtTheLastPoint) {
+    view->keep = false; // deleted with its window, as a host's view is
     post(WM_MOUSEMOVE, 7, 9);
     CPoint p;
     CRect r;
@@ -107,6 +110,15 @@ TEST_F(FramedView, WindowClosedDuringAWaitEndsItWithRightButtonUpAtTheLastPoint)
     frame = nullptr; // deleted itself
     // Later waits end at once, as cancelled.
     EXPECT_EQ(view->GetEvent(p, r), CGLView::EV_RBUTTONUP);
+    // The object goes once the waiting loop has unwound: not inside a loop of the program's
+    // own, but from Qt's loop.
+    const int before = CGLTestView::destroyed;
+    pump();
+    EXPECT_EQ(CGLTestView::destroyed, before);
+    for (int i = 0; i < 10 && CGLTestView::destroyed == before; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(CGLTestView::destroyed, before + 1);
+    view = nullptr;
 }
 
 } // namespace

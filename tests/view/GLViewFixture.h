@@ -53,8 +53,9 @@ public:
     using CGLView::OnUpdate;
     using CGLView::SetupLogicalPalette;
     CGLTestView() = default;
-    ~CGLTestView() override = default;
+    ~CGLTestView() override { ++destroyed; }
     bool keep = true; // survive the window
+    static inline int destroyed = 0;
 
     // One red series from (0, 0.5) to (1, 0.5), allocated as a host does and handed over.
     void addSeries() {
