@@ -54,7 +54,9 @@ double visibleMarks(const GradSteps& g, const AxisSpan& s) {
 // One pass (dir +1 forward, -1 backward) from start, calling mark(v, dir) for each value whose
 // label or marks can show. Values before the visible part are walked past, by a jump when they
 // are many; the pass stops at its end of the range, after the visible part, or where adding the
-// step no longer changes the value.
+// step no longer changes the value. Its marking work (values times small divisions) is bounded
+// by a few times the mark limit, so a degenerate mapping cannot walk an enormous range mark by
+// mark.
 template <class Mark> void pass(const GradSteps& g, const AxisSpan& s, int dir, Mark mark) {
     // Small marks reach up to one step past their value; one pixel more covers rounding.
     const double slack = std::fabs(g.step * s.map.perValue()) + 1;
@@ -64,11 +66,13 @@ template <class Mark> void pass(const GradSteps& g, const AxisSpan& s, int dir, 
     const auto before = [&](double x) { return up ? x < nearEdge : x > nearEdge; };
     const auto after = [&](double x) { return up ? x > s.b + slack : x < s.a - slack; };
     const double delta = dir * g.step;
+    double budget = 3 * maxMarks + 16;
     double v = g.start;
     for (long n = 0; dir > 0 ? v <= g.hi : v >= g.lo; ++n) {
         const double x = s.map.toPixel(v);
         if (std::isnan(x) || after(x)) return;
         if (!before(x)) {
+            if ((budget -= std::max(g.nsmall, 1)) < 0) return;
             mark(v, dir);
         } else if (n == literalSteps) {
             const double m = std::floor((s.map.toValue(nearEdge) - g.start) / delta) - 2;
