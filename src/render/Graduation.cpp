@@ -55,8 +55,8 @@ double visibleMarks(const GradSteps& g, const AxisSpan& s) {
 // label or marks can show. Values before the visible part are walked past, by a jump when they
 // are many; the pass stops at its end of the range, after the visible part, or where adding the
 // step no longer changes the value. Its marking work (values times small divisions) is bounded
-// by a few times the mark limit, so a degenerate mapping cannot walk an enormous range mark by
-// mark.
+// by a few times the mark limit and its walk before the visible part by twice the literal
+// steps, so a degenerate mapping cannot walk an enormous range step by step.
 template <class Mark> void pass(const GradSteps& g, const AxisSpan& s, int dir, Mark mark) {
     // Small marks reach up to one step past their value; one pixel more covers rounding.
     const double slack = std::fabs(g.step * s.map.perValue()) + 1;
@@ -67,6 +67,8 @@ template <class Mark> void pass(const GradSteps& g, const AxisSpan& s, int dir, 
     const auto after = [&](double x) { return up ? x > s.b + slack : x < s.a - slack; };
     const double delta = dir * g.step;
     double budget = 3 * maxMarks + 16;
+    long walked = 0; // values passed before the visible part, jump or not
+
     double v = g.start;
     for (long n = 0; dir > 0 ? v <= g.hi : v >= g.lo; ++n) {
         const double x = s.map.toPixel(v);
@@ -74,6 +76,8 @@ template <class Mark> void pass(const GradSteps& g, const AxisSpan& s, int dir, 
         if (!before(x)) {
             if ((budget -= std::max(g.nsmall, 1)) < 0) return;
             mark(v, dir);
+        } else if (++walked > 2 * literalSteps) {
+            return; // the jump could not reach the visible part: nothing will show
         } else if (n == literalSteps) {
             const double m = std::floor((s.map.toValue(nearEdge) - g.start) / delta) - 2;
             if (m > n) {
