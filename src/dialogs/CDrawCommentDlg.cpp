@@ -2,9 +2,16 @@
 
 #include <cstring>
 
+#include "dialogs/CEraseCommentDlg.h"
+#include "dialogs/ToolSupport.h"
 #include "platform/CDataExchange.h"
+#include "platform/CFontDialog.h"
+#include "render/Renderer.h"
+#include "view/CGLView.h"
 
 BEGIN_MESSAGE_MAP(CDrawCommentDlg, CDialog)
+ON_BN_CLICKED(IDC_FONT, &CDrawCommentDlg::OnFont)
+ON_BN_CLICKED(IDC_APPLY, &CDrawCommentDlg::OnApply)
 ON_BN_CLICKED(IDC_CLOSE, &CDrawCommentDlg::OnClose)
 END_MESSAGE_MAP()
 
@@ -42,4 +49,42 @@ void CDrawCommentDlg::Show() {
 
 void CDrawCommentDlg::OnClose() {
     ShowWindow(SW_HIDE);
+}
+
+void CDrawCommentDlg::OnFont() {
+    CFontDialog dialog(&m_logFont, CF_EFFECTS | CF_SCREENFONTS, nullptr, nullptr);
+    dialog.m_cf.rgbColors = m_color;
+    if (dialog.DoModal() == IDOK) m_color = dialog.m_cf.rgbColors;
+}
+
+void CDrawCommentDlg::OnApply() {
+    if (!m_pView || !exchangeIfOpen(*this, TRUE)) return;
+    XorTrack track(m_pView);
+    CFont font;
+    font.Attach(CreateFontIndirectA(&m_logFont));
+    SIZE extent{0, 0};
+    {
+        CFont* old = track.dc()->SelectObject(&font);
+        GetTextExtentPoint32A(track.dc()->m_hAttribDC, m_strComment, m_strComment.GetLength(),
+                              &extent);
+        track.dc()->SelectObject(old);
+    }
+    CPoint point;
+    CRect rect;
+    for (;;) {
+        const CGLView::EVENTTYPE event = m_pView->GetEvent(point, rect);
+        if (!m_pView->GetSafeHwnd() || event == CGLView::EV_RBUTTONDOWN) {
+            track.erase();
+            return;
+        }
+        if (event == CGLView::EV_MOUSEMOVE) track.box(point, CSize(extent));
+        if (event == CGLView::EV_LBUTTONDOWN) break;
+    }
+    track.erase();
+    track.end();
+    const CString name =
+        m_pView->GetRenderer()->drawComment(track.dc(), m_strComment, m_logFont, m_color, point);
+    if (!m_pEraseDlg) return;
+    m_pEraseDlg->Update(); // its list holds the names, shown or not
+    m_pEraseDlg->m_listComments.SendMessage(LB_INSERTSTRING, WPARAM(-1), LPARAM(LPCSTR(name)));
 }

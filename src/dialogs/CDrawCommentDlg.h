@@ -17,6 +17,12 @@ public:
     void Update(); // creates the window, hidden, if it does not exist yet
     void Show();
     afx_msg void OnClose(); // hides
+    // The font dialog on m_logFont and m_color; both change only on OK.
+    afx_msg void OnFont();
+    // A box the size of m_strComment's text follows the pointer over the view; a left press
+    // places the comment there and lists its name in the erase dialog, a right press cancels.
+    // A text longer than 60 characters is refused by the data exchange before anything starts.
+    afx_msg void OnApply();
 
     CGLView* m_pView = nullptr;
     CEraseCommentDlg* m_pEraseDlg = nullptr;

@@ -18,6 +18,9 @@ public:
     void Update(); // creates the window, hidden, if it does not exist yet
     void Show();
     afx_msg void OnClose(); // hides
+    // Erases the comments whose names are selected, from the renderer and from the list, and
+    // repaints the view.
+    afx_msg void OnApply();
 
     CGLView* m_pView = nullptr;
     CListBox m_listComments; // several items may be selected

@@ -17,6 +17,10 @@ public:
     void Update(); // creates the window, hidden, if it does not exist yet
     void Show();
     afx_msg void OnClose(); // hides
+    // A cross-hair follows the pointer over the view; each left press redraws the view, picks
+    // the vertex under it (circling it) and shows its x and y; a right press ends. Does nothing
+    // when the renderer has no configuration.
+    afx_msg void OnPickpoint();
 
     CGLView* m_pView = nullptr;
     CString m_strX;

@@ -1,8 +1,15 @@
 #include "dialogs/CInquireStatisticsDlg.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "dialogs/ToolSupport.h"
 #include "platform/CDataExchange.h"
+#include "render/Renderer.h"
+#include "view/CGLView.h"
 
 BEGIN_MESSAGE_MAP(CInquireStatisticsDlg, CDialog)
+ON_BN_CLICKED(IDC_PICKPOINT, &CInquireStatisticsDlg::OnPickpoint)
 ON_BN_CLICKED(IDC_CLOSE, &CInquireStatisticsDlg::OnClose)
 END_MESSAGE_MAP()
 
@@ -35,4 +42,102 @@ void CInquireStatisticsDlg::Show() {
 
 void CInquireStatisticsDlg::OnClose() {
     ShowWindow(SW_HIDE);
+}
+
+namespace {
+
+struct Statistics {
+    double max, min, mean, sigma;
+};
+
+// Over the y of v[lo] ... v[hi], summed in index order; the deviation divides by the count.
+Statistics statisticsOf(const Vertex2D* v, int lo, int hi) {
+    Statistics s{v[lo].y, v[lo].y, 0.0, 0.0};
+    const double n = double(hi) - lo + 1;
+    double sum = 0.0;
+    for (int k = lo; k <= hi; ++k) {
+        s.max = std::max(s.max, v[k].y);
+        s.min = std::min(s.min, v[k].y);
+        sum += v[k].y;
+    }
+    s.mean = sum / n;
+    double squares = 0.0;
+    for (int k = lo; k <= hi; ++k) squares += (v[k].y - s.mean) * (v[k].y - s.mean);
+    s.sigma = std::sqrt(squares / n);
+    return s;
+}
+
+CString formatted(double value) {
+    CString s;
+    s.Format("%2.6e", value);
+    return s;
+}
+
+} // namespace
+
+CString CInquireStatisticsDlg::UGetDiffCoef(const int& a, const int& b, const Vertex2D* v) {
+    const Vertex2D& lo = v[std::min(a, b)];
+    const Vertex2D& hi = v[std::max(a, b)];
+    constexpr double sixth = 0.16666666666666666;
+    const double coef = lo.x == hi.x ? 0.0 : (hi.y - lo.y) / (hi.x - lo.x) * sixth;
+    return formatted(coef);
+}
+
+// First a vertex of any line, then one of the same line; a left press that finds none of these
+// leaves the cross-hair there and waits on. The view is redrawn before the first pick only, so
+// both end vertices stay circled.
+void CInquireStatisticsDlg::OnPickpoint() {
+    if (!m_pView) return;
+    Renderer* renderer = m_pView->GetRenderer();
+    const GcGraphConfig* cfg = renderer->getGcGraphConfig();
+    if (!cfg) return;
+    exchangeIfOpen(*this, TRUE);
+    XorTrack track(m_pView);
+    CPoint point;
+    CRect rect;
+    int g1 = 0, l1 = 0, i1 = 0, i2 = 0;
+    bool first = false, second = false;
+    while (!second) {
+        const CGLView::EVENTTYPE event = m_pView->GetEvent(point, rect);
+        if (!m_pView->GetSafeHwnd() || event == CGLView::EV_RBUTTONDOWN) {
+            track.erase();
+            if (first) {
+                m_strX1 = "";
+                exchangeIfOpen(*this, FALSE);
+            }
+            return;
+        }
+        if (event == CGLView::EV_MOUSEMOVE) {
+            track.crosshair(point, rect);
+            continue;
+        }
+        if (event != CGLView::EV_LBUTTONDOWN) continue;
+        track.erase();
+        if (!first) {
+            m_pView->Init();
+            m_pView->Draw();
+            if (renderer->pickGraph(track.dc(), point.x, point.y, g1, l1, i1) &&
+                vertexAt(*cfg, g1, l1, i1)) {
+                first = true;
+                m_strX1 = formatted(cfg->graph[g1].line[l1].vertex[i1].x);
+                m_strX2 = m_strMax = m_strMin = m_strMean = m_strSigma = "";
+                exchangeIfOpen(*this, FALSE);
+            }
+        } else {
+            int g2 = -1, l2 = -1;
+            second = renderer->pickGraph(track.dc(), point.x, point.y, g2, l2, i2) && g2 == g1 &&
+                     l2 == l1 && vertexAt(*cfg, g2, l2, i2);
+        }
+        if (!second) track.crosshair(point, rect);
+    }
+    const Vertex2D* v = cfg->graph[g1].line[l1].vertex;
+    const int lo = std::min(i1, i2), hi = std::max(i1, i2);
+    const Statistics s = statisticsOf(v, lo, hi);
+    m_strX2 = formatted(v[i2].x);
+    m_strMax = formatted(s.max);
+    m_strMin = formatted(s.min);
+    m_strMean = formatted(s.mean);
+    m_strSigma = formatted(s.sigma);
+    m_strDiffCoef = UGetDiffCoef(lo, hi, v);
+    exchangeIfOpen(*this, FALSE);
 }

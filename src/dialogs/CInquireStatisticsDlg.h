@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Vertex2D.h"
 #include "module/ResourceIds.h"
 #include "platform/CDialog.h"
 class CGLView;
@@ -17,6 +18,11 @@ public:
     void Update(); // creates the window, hidden, if it does not exist yet
     void Show();
     afx_msg void OnClose(); // hides
+    // The user picks two vertices of one line on the view (a cross-hair follows the pointer;
+    // a right press cancels); the dialog shows both x, the maximum, minimum, mean and standard
+    // deviation of y over the vertices between them and the differential coefficient. Does
+    // nothing when the renderer has no configuration.
+    afx_msg void OnPickpoint();
 
     CGLView* m_pView = nullptr;
     CString m_strX1;
@@ -31,4 +37,9 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // The chord slope from vertex min(a, b) to vertex max(a, b) over six ("%2.6e"); 0 when
+    // both have the same x.
+    CString UGetDiffCoef(const int& a, const int& b, const Vertex2D* v);
 };

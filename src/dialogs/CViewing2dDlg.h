@@ -17,6 +17,11 @@ public:
     void Update(); // creates the window, hidden, if it does not exist yet
     void Show();
     afx_msg void OnClose(); // hides
+    // Lets the user click two corners on the view (a cross-hair, then a rubber band, follow
+    // the pointer; a right click cancels) and zooms the renderer into them, in click order.
+    afx_msg void OnZoom();
+    // Back to the unzoomed view.
+    afx_msg void OnUnzoom();
 
     CGLView* m_pView = nullptr;
 

@@ -172,3 +172,11 @@ void CGLView::OnBackColorWhite() {
     m_pRenderer->setBackground(Renderer::BK_WHITE);
     Draw();
 }
+
+void CGLView::OnZoomGraph() {
+    if (m_pViewing2dDlg) m_pViewing2dDlg->OnZoom();
+}
+
+void CGLView::OnUnzoomGraph() {
+    if (m_pViewing2dDlg) m_pViewing2dDlg->OnUnzoom();
+}

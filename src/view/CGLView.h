@@ -73,6 +73,9 @@ protected:
 
     void OnBackColorBlack();
     void OnBackColorWhite();
+    // Menu commands for a derived view to map: the zoom dialog's Zoom and Unzoom.
+    void OnZoomGraph();
+    void OnUnzoomGraph();
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();

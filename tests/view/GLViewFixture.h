@@ -50,7 +50,9 @@ public:
     using CGLView::OnFilePrint;
     using CGLView::OnPreparePrinting;
     using CGLView::OnPrint;
+    using CGLView::OnUnzoomGraph;
     using CGLView::OnUpdate;
+    using CGLView::OnZoomGraph;
     using CGLView::SetupLogicalPalette;
     CGLTestView() = default;
     ~CGLTestView() override { ++destroyed; }

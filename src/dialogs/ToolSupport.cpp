@@ -1,0 +1,91 @@
+#include "dialogs/ToolSupport.h"
+
+#include "model/GcGraphConfig.h"
+#include "view/CGLView.h"
+
+XorTrack::XorTrack(CGLView* view) : m_dc(view), m_pen(PS_SOLID, 1, RGB(255, 255, 255)) {
+    m_oldRop = m_dc.SetROP2(R2_XORPEN);
+    m_oldPen = m_dc.SelectObject(&m_pen);
+    view->SetCapture();
+}
+
+XorTrack::~XorTrack() {
+    end();
+}
+
+void XorTrack::end() {
+    if (m_ended) return;
+    m_ended = true;
+    ReleaseCapture();
+    m_dc.SelectObject(m_oldPen);
+    m_dc.SetROP2(m_oldRop);
+}
+
+void XorTrack::draw() {
+    switch (m_shown) {
+    case Shape::Crosshair:
+        m_dc.MoveTo(m_client.left, m_a.y);
+        m_dc.LineTo(m_client.right, m_a.y);
+        m_dc.MoveTo(m_a.x, m_client.bottom);
+        m_dc.LineTo(m_a.x, m_client.top);
+        break;
+    case Shape::Rectangle:
+        m_dc.MoveTo(m_a.x, m_a.y);
+        m_dc.LineTo(m_a.x, m_b.y);
+        m_dc.LineTo(m_b.x, m_b.y);
+        m_dc.LineTo(m_b.x, m_a.y);
+        m_dc.LineTo(m_a.x, m_a.y);
+        break;
+    case Shape::Box:
+        m_dc.MoveTo(m_a.x, m_a.y);
+        m_dc.LineTo(m_a.x + m_b.x, m_a.y);
+        m_dc.LineTo(m_a.x + m_b.x, m_a.y + m_b.y);
+        m_dc.LineTo(m_a.x, m_a.y + m_b.y);
+        m_dc.LineTo(m_a.x, m_a.y);
+        break;
+    case Shape::None:
+        break;
+    }
+}
+
+void XorTrack::erase() {
+    draw();
+    m_shown = Shape::None;
+}
+
+void XorTrack::crosshair(CPoint p, const CRect& client) {
+    erase();
+    m_shown = Shape::Crosshair;
+    m_a = p;
+    m_client = client;
+    draw();
+}
+
+void XorTrack::rectangle(CPoint anchor, CPoint p) {
+    erase();
+    m_shown = Shape::Rectangle;
+    m_a = anchor;
+    m_b = p;
+    draw();
+}
+
+void XorTrack::box(CPoint topLeft, CSize size) {
+    erase();
+    m_shown = Shape::Box;
+    m_a = topLeft;
+    m_b = CPoint(size.cx, size.cy);
+    draw();
+}
+
+BOOL exchangeIfOpen(CWnd& dialog, BOOL save) {
+    return dialog.GetSafeHwnd() ? dialog.UpdateData(save) : TRUE;
+}
+
+const Vertex2D* vertexAt(const GcGraphConfig& cfg, int g, int l, int i) {
+    if (g < 0 || g >= cfg.ngraph || !cfg.graph) return nullptr;
+    const GcGraph& graph = cfg.graph[g];
+    if (l < 0 || l >= graph.nline || !graph.line) return nullptr;
+    const GcGLine& line = graph.line[l];
+    if (i < 0 || i >= line.nvertex || !line.vertex) return nullptr;
+    return &line.vertex[i];
+}

@@ -1,0 +1,55 @@
+// What the tool dialogs share. XorTrack: their pointer feedback, cross-hairs, rubber-band
+// rectangles and text boxes drawn in exclusive-or with a white 1-pixel pen on a client device
+// context of a graph view, while the view holds the mouse capture. Drawing a shape a second time
+// restores the pixels, so at most one shape is shown: each new one first erases the previous.
+#pragma once
+
+#include "platform/CClientDC.h"
+#include "platform/CGdiObject.h"
+
+class CGLView;
+
+class XorTrack {
+public:
+    // Client DC on the view, R2_XORPEN, the white pen, capture to the view.
+    explicit XorTrack(CGLView* view);
+    XorTrack(const XorTrack&) = delete;
+    XorTrack& operator=(const XorTrack&) = delete;
+    // Ends the tracking if end() was not called; the pen goes before the device context.
+    ~XorTrack();
+
+    // Releases the capture, selects the previous pen and raster mode again (once).
+    void end();
+    CDC* dc() { return &m_dc; }
+
+    // Erase the shape shown, if any, then show the new one.
+    void crosshair(CPoint p, const CRect& client);
+    void rectangle(CPoint anchor, CPoint p);
+    void box(CPoint topLeft, CSize size);
+    // Draws the shown shape again, so that none is shown.
+    void erase();
+
+private:
+    enum class Shape { None, Crosshair, Rectangle, Box };
+    void draw();
+
+    CClientDC m_dc;
+    CPen m_pen;
+    CPen* m_oldPen = nullptr;
+    int m_oldRop = 0;
+    bool m_ended = false;
+    Shape m_shown = Shape::None;
+    CPoint m_a, m_b; // crosshair: point, -; rectangle: anchor, corner; box: corner, size
+    CRect m_client;  // the rectangle a crosshair spans
+};
+
+class CWnd;
+class GcGraphConfig;
+struct Vertex2D;
+
+// Vertex i of line l of graph g, or null when a pick's indices fall outside the configuration.
+const Vertex2D* vertexAt(const GcGraphConfig& cfg, int g, int l, int i);
+
+// The dialog's fields to its controls (FALSE) or back (TRUE), when its window exists: a tool
+// dialog may run before its window was made.
+BOOL exchangeIfOpen(CWnd& dialog, BOOL save);
