@@ -98,7 +98,6 @@ TEST_F(ToolDlg, CommentsPlacedListedAndErased) {
         d->SetDlgItemText(IDC_COMMENT, std::string(p == at[0] ? 60 : 3, 'W').c_str());
         click(p);
         d->OnApply();
-        EXPECT_EQ(view->m_pRenderer->comments->tail->position, p);
     }
     const auto blue = [&](CPoint p) {
         const QImage img = image();
@@ -108,18 +107,16 @@ TEST_F(ToolDlg, CommentsPlacedListedAndErased) {
         return n;
     };
     ASSERT_EQ(list.GetCount(), 3);
-    CString middle;
-    list.GetText(1, middle);
-    EXPECT_EQ(middle, view->m_pRenderer->comments->head->next->name);
     EXPECT_GT(blue(at[0]) * blue(at[1]) * blue(at[2]), 0);
     list.SetSel(0);
     list.SetSel(2);
     view->m_pEraseCommentDlg->OnApply();
-    ASSERT_EQ(list.GetCount(), 1);
     CString left;
     list.GetText(0, left);
-    EXPECT_EQ(left, middle);
+    EXPECT_EQ(list.GetCount(), 1);
+    EXPECT_EQ(left, view->m_pRenderer->comments->head->name);
     EXPECT_EQ(view->m_pRenderer->comments->head->next, nullptr);
+    EXPECT_EQ(view->m_pRenderer->comments->head->position, at[1]);
     EXPECT_EQ(blue(at[0]) + blue(at[2]), 0);
     EXPECT_GT(blue(at[1]), 0);
 }
