@@ -93,7 +93,9 @@ double ulps(double v, int k) {
 struct Case {
     const char* name;
     std::function<std::vector<Vertex2D>(const Maps&)> make;
-    double zoom = 1; // horizontal zoom, showing the middle of the range
+    double zoom = 1;       // horizontal zoom, showing the middle of the range
+    bool mirrored = false; // both axes run from 1 down to 0
+    double margin = 0;     // else from -margin to 1 + margin
 };
 
 } // namespace
@@ -115,16 +117,18 @@ TEST(SeriesBlock, BlocksInOneColumnDrawAsTheirSegments) {
                  v.push_back({ulps(at, (i / 37) % 7 - 3), waveY(i)});
              }
              return v;
-         }},
+         },
+         1, false, 0.05}, // ranges whose reciprocals are inexact
         {"rows straddled by an ulp",
          [](const Maps& m) {
              std::vector<Vertex2D> v;
              for (int i = 0; i < dense; ++i) {
                  const double at = m.y.toValue(std::floor(m.y.toPixel(waveY(i))) + 0.5);
-                 v.push_back({double(i) / dense, ulps(at, (i / 11) % 5 - 2)});
+                 v.push_back({double(i) / dense, ulps(at, (i / 11) % 9 - 4)});
              }
              return v;
-         }},
+         },
+         1, false, 0.05},
         {"NaN and infinities inside blocks",
          [](const Maps&) {
              std::vector<Vertex2D> v;
@@ -160,6 +164,13 @@ TEST(SeriesBlock, BlocksInOneColumnDrawAsTheirSegments) {
              return v;
          },
          8},
+        {"mirrored axes, zoomed",
+         [](const Maps&) {
+             std::vector<Vertex2D> v;
+             for (int i = 0; i < dense; ++i) v.push_back({double(i) / dense, waveY(i)});
+             return v;
+         },
+         8, true},
         {"ends on the lowest or highest point of its columns",
          [](const Maps&) {
              // Each stretch ends in the last column: straight down, straight up, and down
@@ -180,7 +191,10 @@ TEST(SeriesBlock, BlocksInOneColumnDrawAsTheirSegments) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Scene scene({GraphSpec{{{{0, 0}, {1, 1}}}}});
+        GraphSpec spec{{{{0, 0}, {1, 1}}}};
+        spec.hmin = spec.vmin = c.mirrored ? 1 : -c.margin;
+        spec.hmax = spec.vmax = c.mirrored ? 0 : 1 + c.margin;
+        Scene scene({spec});
         scene.r.zoomScale[0] = float(c.zoom);
         scene.r.zoomOffset[0] = float(130 / c.zoom - 130); // the plot is 260 pixels wide
         const std::vector<Vertex2D> v = c.make(mapsOf(scene));
