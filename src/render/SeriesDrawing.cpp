@@ -34,10 +34,12 @@ Extremes extremes(const Vertex2D* v, int n) {
     using Pair = double __attribute__((vector_size(16)));
     constexpr int lanes = 4;
     const auto pair = [v](int i) { return Pair{v[i].x, v[i].y}; };
-    Pair lo[lanes], hi[lanes], bad[lanes]; // bad: the sum of p - p, NaN once p is not finite
+    // bad: zero times every p, NaN once a p is not finite. Each selection has the form of one
+    // minimum or maximum instruction.
+    Pair lo[lanes], hi[lanes], bad[lanes];
     for (int k = 0; k < lanes; ++k) lo[k] = hi[k] = pair(0), bad[k] = Pair{0, 0};
     const auto take = [&](int k, Pair p) {
-        lo[k] = p < lo[k] ? p : lo[k], hi[k] = p > hi[k] ? p : hi[k], bad[k] += p - p;
+        lo[k] = lo[k] < p ? lo[k] : p, hi[k] = hi[k] > p ? hi[k] : p, bad[k] *= p;
     };
     int i = 0;
     for (; i + lanes <= n; i += lanes)
@@ -45,7 +47,7 @@ Extremes extremes(const Vertex2D* v, int n) {
     for (; i < n; ++i) take(0, pair(i));
     for (int k = 1; k < lanes; ++k) {
         lo[0] = lo[k] < lo[0] ? lo[k] : lo[0], hi[0] = hi[k] > hi[0] ? hi[k] : hi[0];
-        bad[0] += bad[k];
+        bad[0] *= bad[k];
     }
     return {lo[0][0], lo[0][1], hi[0][0], hi[0][1], bad[0][0] == 0 && bad[0][1] == 0};
 }
@@ -419,27 +421,39 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
 
     // Each block is first judged by its raw extremes alone (one read of its vertices): culled,
     // or, for a reduced line whose run is open, lying in one pixel column, where the column's
-    // span takes it as a whole. A block that cannot be settled so is halved while the halves
-    // may be (the common case is a block across a column boundary), then mapped.
+    // span takes it as a whole. A block in one column that ends on its lowest or highest row
+    // is tried once more without its trailing vertices in that row. Other blocks that cannot
+    // be settled so are halved while the halves may be (the common case is a block across a
+    // column boundary), then mapped.
+    const auto row = [&](int i) { return PlotLayout::rndInRange(m.y(v[i].y)); };
     int size = blockSize;
+    bool trimmed = false;
     for (int s = 1; s < n;) {
-        const int len = std::min(n - s, size) + 1;
+        const int len = std::min(n - s, size) + 1, last = s + len - 2;
         const Extremes e = extremes(v + s - 1, len);
         int column = 0, yLo = 0, yHi = 0;
         const StripMap::Span span = e.finite ? m.span(e, column, yLo, yHi) : StripMap::Span::unsure;
         if (span == StripMap::Span::culled) {
             flush();
         } else if (span != StripMap::Span::column ||
-                   !run.addSpan(column, yLo, yHi, PlotLayout::rndInRange(m.y(v[s + len - 2].y)),
-                                len - 1)) {
+                   !run.addSpan(column, yLo, yHi, row(last), len - 1)) {
+            if (plain && span == StripMap::Span::column && run.count() > 0 && !trimmed) {
+                int k = last; // the block's vertices are all inside the strip: rows are exact
+                for (const int r = row(last); k >= s && row(k) == r;) --k;
+                trimmed = true;
+                if (k >= s) {
+                    size = k - s + 1;
+                    continue;
+                }
+            }
             if (plain && size > minBlockSize) {
-                size /= 2;
+                size /= 2, trimmed = false;
                 continue;
             }
             mapBlock(s, len);
         }
         s += len - 1;
-        size = std::min(2 * size, blockSize);
+        size = std::min(2 * size, blockSize), trimmed = false;
     }
     flush();
 }
