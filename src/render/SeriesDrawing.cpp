@@ -17,7 +17,7 @@ constexpr double farMargin = 1e6;
 // Vertices mapped per pass of drawPolyline; the block's coordinates stay in the first-level
 // cache. Blocks that the raw extremes cannot settle are halved down to minBlockSize before
 // they are mapped vertex by vertex.
-constexpr int blockSize = 256, minBlockSize = 16;
+constexpr int blockSize = 256, minBlockSize = 8;
 
 bool finite(const Vertex2D& v) {
     return std::isfinite(v.x) && std::isfinite(v.y);
