@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <string>
 
 #include "platform/ColumnReducer.h"
@@ -92,101 +91,74 @@ double ulps(double v, int k) {
 
 struct Case {
     const char* name;
-    std::function<std::vector<Vertex2D>(const Maps&)> make;
-    double zoom = 1;       // horizontal zoom, showing the middle of the range
-    bool mirrored = false; // both axes run from 1 down to 0
-    double margin = 0;     // else from -margin to 1 + margin
+    Vertex2D (*at)(int i, const Maps& m); // vertex i of dense
+    double zoom = 1;                      // horizontal zoom, showing the middle of the range
+    bool mirrored = false;                // both axes run from 1 down to 0
+    double margin = 0;                    // else from -margin to 1 + margin
 };
 
 } // namespace
 
 TEST(SeriesBlock, BlocksInOneColumnDrawAsTheirSegments) {
+    using M = const Maps&;
     const Case cases[] = {
         {"wave",
-         [](const Maps&) {
-             std::vector<Vertex2D> v;
-             for (int i = 0; i < dense; ++i) v.push_back({double(i) / dense, waveY(i)});
-             return v;
+         [](int i, M) {
+             return Vertex2D{double(i) / dense, waveY(i)};
          }},
+        // Runs of vertices a few ulps either side of each column's or row's rounding boundary,
+        // in ranges whose reciprocals are inexact.
         {"columns straddled by an ulp",
-         [](const Maps& m) {
-             // Runs of vertices around every column's rounding boundary, a few ulps either side.
-             std::vector<Vertex2D> v;
-             for (int i = 0; i < dense; ++i) {
-                 const double at = m.x.toValue(std::floor(m.x.toPixel(double(i) / dense)) + 0.5);
-                 v.push_back({ulps(at, (i / 37) % 7 - 3), waveY(i)});
-             }
-             return v;
+         [](int i, M m) {
+             const double at = m.x.toValue(std::floor(m.x.toPixel(double(i) / dense)) + 0.5);
+             return Vertex2D{ulps(at, (i / 37) % 7 - 3), waveY(i)};
          },
-         1, false, 0.05}, // ranges whose reciprocals are inexact
+         1, false, 0.05},
         {"rows straddled by an ulp",
-         [](const Maps& m) {
-             std::vector<Vertex2D> v;
-             for (int i = 0; i < dense; ++i) {
-                 const double at = m.y.toValue(std::floor(m.y.toPixel(waveY(i))) + 0.5);
-                 v.push_back({double(i) / dense, ulps(at, (i / 11) % 9 - 4)});
-             }
-             return v;
+         [](int i, M m) {
+             const double at = m.y.toValue(std::floor(m.y.toPixel(waveY(i))) + 0.5);
+             return Vertex2D{double(i) / dense, ulps(at, (i / 11) % 9 - 4)};
          },
          1, false, 0.05},
         {"NaN and infinities inside blocks",
-         [](const Maps&) {
-             std::vector<Vertex2D> v;
-             const double odd[] = {notNumber, infinity, -infinity};
-             for (int i = 0; i < dense; ++i) {
-                 Vertex2D p{double(i) / dense, waveY(i)};
-                 if (i % 997 == 500) (i % 2 ? p.x : p.y) = odd[(i / 997) % 3];
-                 v.push_back(p);
-             }
-             return v;
+         [](int i, M) {
+             Vertex2D p{double(i) / dense, waveY(i)};
+             if (i % 997 == 500) (i % 2 ? p.x : p.y) = (i / 997) % 3 ? notNumber : infinity;
+             if (i % 997 == 501) p.y = -infinity;
+             return p;
          }},
+        // Around the top row, the row below the bottom and the plot's left and right edges, an
+        // ulp or two either way, and now and then above the top.
         {"strip edges",
-         [](const Maps& m) {
-             // Around the top row, the row below the bottom and the plot's left and right
-             // edges, by an ulp or two either way.
-             const double top = m.y.toValue(m.top), bottom = m.y.toValue(m.bottom1);
-             const double left = m.x.toValue(m.L), right = m.x.toValue(m.R1);
-             std::vector<Vertex2D> v;
-             for (int i = 0; i < dense; ++i) {
-                 const double x = double(i) / dense, k = (i / 13) % 5 - 2;
-                 const double near = i % 3000 < 1500 ? top : bottom;
-                 v.push_back({x < 0.02   ? ulps(left, int(k))
-                              : x > 0.98 ? ulps(right, int(k))
-                                         : x,
-                              ulps(near, int(k)) + (i % 101 == 0 ? 0.01 : 0)});
-             }
-             return v;
+         [](int i, M m) {
+             const double x = double(i) / dense, k = (i / 13) % 5 - 2;
+             const double y = m.y.toValue(i % 3000 < 1500 ? m.top : m.bottom1);
+             return Vertex2D{x < 0.02   ? ulps(m.x.toValue(m.L), int(k))
+                             : x > 0.98 ? ulps(m.x.toValue(m.R1), int(k))
+                                        : x,
+                             ulps(y, int(k)) + (i % 101 == 0 ? 0.01 : 0)};
          }},
         {"decreasing x, zoomed",
-         [](const Maps&) {
-             std::vector<Vertex2D> v;
-             for (int i = 0; i < dense; ++i) v.push_back({1 - double(i) / dense, waveY(i)});
-             return v;
+         [](int i, M) {
+             return Vertex2D{1 - double(i) / dense, waveY(i)};
          },
          8},
         {"mirrored axes, zoomed",
-         [](const Maps&) {
-             std::vector<Vertex2D> v;
-             for (int i = 0; i < dense; ++i) v.push_back({double(i) / dense, waveY(i)});
-             return v;
+         [](int i, M) {
+             return Vertex2D{double(i) / dense, waveY(i)};
          },
          8, true},
+        // Stretches of 20000 vertices ending in the last column: straight down, straight up, and
+        // down then up to where they started; a NaN vertex after each.
         {"ends on the lowest or highest point of its columns",
-         [](const Maps&) {
-             // Each stretch ends in the last column: straight down, straight up, and down
-             // then up to where it started.
-             std::vector<Vertex2D> v;
-             for (int shape = 0; shape < 3; ++shape) {
-                 for (int i = 0; i < 20000; ++i) v.push_back({i / 20000.0, waveY(i)});
-                 for (int i = 0; i < 3000; ++i) {
-                     const double t = i / 3000.0;
-                     v.push_back({1, shape == 0   ? 0.9 - 0.5 * t
-                                     : shape == 1 ? 0.4 + 0.5 * t
-                                                  : 0.4 + 0.5 * std::fabs(1 - 2 * t)});
-                 }
-                 v.push_back({notNumber, 0});
-             }
-             return v;
+         [](int i, M) {
+             const int j = i % 23001, shape = i / 23001 % 3;
+             const double t = (j - 20000) / 3000.0;
+             if (j < 20000) return Vertex2D{j / 20000.0, waveY(j)};
+             if (j == 23000) return Vertex2D{notNumber, 0};
+             return Vertex2D{1, shape == 0   ? 0.9 - 0.5 * t
+                                : shape == 1 ? 0.4 + 0.5 * t
+                                             : 0.4 + 0.5 * std::fabs(1 - 2 * t)};
          }},
     };
     for (const Case& c : cases) {
@@ -197,7 +169,9 @@ TEST(SeriesBlock, BlocksInOneColumnDrawAsTheirSegments) {
         Scene scene({spec});
         scene.r.zoomScale[0] = float(c.zoom);
         scene.r.zoomOffset[0] = float(130 / c.zoom - 130); // the plot is 260 pixels wide
-        const std::vector<Vertex2D> v = c.make(mapsOf(scene));
+        const Maps m = mapsOf(scene);
+        std::vector<Vertex2D> v;
+        for (int i = 0; i < dense; ++i) v.push_back(c.at(i, m));
         scene.vertices[0] = v;
         scene.line(0, 0).vertex = scene.vertices[0].data();
         scene.line(0, 0).nvertex = int(v.size());
