@@ -2,7 +2,9 @@
 // in the same process: one pass that reads every vertex and maps it to two ints with the exact
 // drawing formulas (a division per coordinate), and the same pass reduced to one multiply-add
 // per coordinate. Counters: ms per drawGraph, madd_ratio and div_ratio (ms over each floor), and
-// the peak resident memory one drawing adds, in MB and bytes per vertex.
+// the peak resident memory one drawing adds, in MB and bytes per vertex. The times are wall
+// clock; cpu_ms, cpu_madd and cpu_div are the same figures in this thread's processor time,
+// which other programs on a busy machine disturb less.
 //
 // "bench_draw --first <vertices> <series> <zoomed>" measures instead the first drawing of this
 // fresh process and prints the same figures as one line; bench/run.sh runs it once per case.
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <map>
 #include <memory>
 #include <vector>
@@ -24,6 +27,18 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// Wall clock and this thread's processor time in ms: a reading, or the time between two.
+struct Times {
+    double wall = 0, cpu = 0;
+    static Times now() {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return {std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count(),
+                t.tv_sec * 1e3 + t.tv_nsec * 1e-6};
+    }
+    Times operator-(const Times& o) const { return {wall - o.wall, cpu - o.cpu}; }
+};
 
 std::vector<Vertex2D> signal(int n) {
     std::vector<Vertex2D> v(size_t(n), Vertex2D{});
@@ -88,21 +103,21 @@ struct Surface {
 };
 
 // Best of three timed passes of map(vertices, n, xs, ys) over every series into two int arrays.
-template <class Map> double bestPassMs(Scene& s, Map map) {
+template <class Map> Times bestPass(Scene& s, Map map) {
     const int n = s.lines[0].nvertex;
     const auto xs = std::make_unique<int[]>(size_t(n));
     const auto ys = std::make_unique<int[]>(size_t(n));
-    double best = 1e300;
+    Times best{1e300, 1e300};
     for (int run = 0; run < 3; ++run) {
-        const auto start = Clock::now();
+        const Times start = Times::now();
         for (const GcGLine& line : s.lines) {
             map(line.vertex, n, xs.get(), ys.get());
             benchmark::DoNotOptimize(xs.get());
             benchmark::DoNotOptimize(ys.get());
             benchmark::ClobberMemory();
         }
-        best =
-            std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        const Times t = Times::now() - start;
+        best = {std::min(best.wall, t.wall), std::min(best.cpu, t.cpu)};
     }
     return best;
 }
@@ -110,10 +125,10 @@ template <class Map> double bestPassMs(Scene& s, Map map) {
 // The floor: every vertex mapped with the renderer's formulas and pixel rounding, written so
 // that the compiler vectorises it (the bench's values all lie on the device, so the rounding
 // needs no clamp).
-double floorMs(Scene& s) {
+Times divisionFloor(Scene& s) {
     const PlotLayout p(s.r.viewport, s.r.zoomScale, s.r.zoomOffset, s.cfg);
     const AxisMap xmap = p.hmap(), ymap = p.vmap(VerticalRange::of(s.graph, false), 0);
-    return bestPassMs(s, [&](const Vertex2D* v, int n, int* __restrict x, int* __restrict y) {
+    return bestPass(s, [&](const Vertex2D* v, int n, int* __restrict x, int* __restrict y) {
         for (int i = 0; i < n; ++i) x[i] = PlotLayout::rndInRange(xmap.toPixel(v[i].x));
         for (int i = 0; i < n; ++i) y[i] = PlotLayout::rndInRange(ymap.toPixel(v[i].y));
     });
@@ -121,13 +136,13 @@ double floorMs(Scene& s) {
 
 // What memory bandwidth allows: the same pass with each mapping folded into one multiply and
 // add (no division, no clamping), so the compiler can vectorise it.
-double bandwidthFloorMs(Scene& s) {
+Times bandwidthFloor(Scene& s) {
     const PlotLayout p(s.r.viewport, s.r.zoomScale, s.r.zoomOffset, s.cfg);
     const VerticalRange range = VerticalRange::of(s.graph, false);
     const double ax = p.pw / p.hr * p.zx, bx = (p.ox - p.h0 * p.pw / p.hr) * p.zx + p.L + 0.5;
     const double ay = -p.gh / range.r * p.zy,
                  by = p.B - (p.oy - range.lo / range.r * p.gh) * p.zy + 0.5;
-    return bestPassMs(s, [&](const Vertex2D* v, int n, int* __restrict x, int* __restrict y) {
+    return bestPass(s, [&](const Vertex2D* v, int n, int* __restrict x, int* __restrict y) {
         for (int i = 0; i < n; ++i) {
             x[i] = int(v[i].x * ax + bx);
             y[i] = int(v[i].y * ay + by);
@@ -161,25 +176,30 @@ double peakExtraBytes(Scene& scene, CDC& dc) {
     return double(statusBytes("VmHWM:") - before);
 }
 
-void report(benchmark::State& state, Scene& scene, double ms, double peak) {
-    const double madd = bandwidthFloorMs(scene), div = floorMs(scene);
+void report(benchmark::State& state, Scene& scene, Times ms, double peak) {
+    const Times madd = bandwidthFloor(scene), div = divisionFloor(scene);
     const double vertices = double(scene.lines.size()) * scene.lines[0].nvertex;
-    state.counters["ms"] = ms;
-    state.counters["madd_ratio"] = ms / madd;
-    state.counters["div_ratio"] = ms / div;
+    state.counters["ms"] = ms.wall;
+    state.counters["madd_ratio"] = ms.wall / madd.wall;
+    state.counters["div_ratio"] = ms.wall / div.wall;
+    state.counters["cpu_ms"] = ms.cpu;
+    state.counters["cpu_madd"] = ms.cpu / madd.cpu;
+    state.counters["cpu_div"] = ms.cpu / div.cpu;
     state.counters["peak_extra_MB"] = peak / 1e6;
     state.counters["B_per_vertex"] = peak / vertices;
 }
 
 void drawAndCompare(benchmark::State& state, Scene& scene) {
     Surface surface;
-    double total = 0;
+    Times total;
     for (auto _ : state) {
-        const auto start = Clock::now();
+        const Times start = Times::now();
         scene.r.drawGraph(&surface.dc);
-        total += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        const Times t = Times::now() - start;
+        total = {total.wall + t.wall, total.cpu + t.cpu};
     }
-    report(state, scene, total / double(state.iterations()), peakExtraBytes(scene, surface.dc));
+    const double runs = double(state.iterations());
+    report(state, scene, {total.wall / runs, total.cpu / runs}, peakExtraBytes(scene, surface.dc));
 }
 
 void BM_DrawOneSeries(benchmark::State& state) {
@@ -214,14 +234,16 @@ int firstDrawing(int n, int nseries, bool zoomed) {
     FILE* f = std::fopen("/proc/self/clear_refs", "w");
     if (f) std::fputs("5", f), std::fclose(f);
     const long long before = statusBytes("VmRSS:");
-    const auto start = Clock::now();
+    const Times start = Times::now();
     scene.r.drawGraph(&surface.dc);
-    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    const Times ms = Times::now() - start;
     const double peak = f ? double(statusBytes("VmHWM:") - before) : -1;
-    const double madd = bandwidthFloorMs(scene), div = floorMs(scene);
+    const Times madd = bandwidthFloor(scene), div = divisionFloor(scene);
     std::printf("first drawing %8d x %d%s  ms %8.2f  madd_ratio %6.2f  div_ratio %6.2f  "
-                "peak_extra_MB %7.2f  B_per_vertex %6.3f\n",
-                n, nseries, zoomed ? " zoomed" : "       ", ms, ms / madd, ms / div, peak / 1e6,
+                "cpu_ms %8.2f  cpu_madd %6.2f  cpu_div %6.2f  peak_extra_MB %5.2f  "
+                "B_per_vertex %6.3f\n",
+                n, nseries, zoomed ? " zoomed" : "       ", ms.wall, ms.wall / madd.wall,
+                ms.wall / div.wall, ms.cpu, ms.cpu / madd.cpu, ms.cpu / div.cpu, peak / 1e6,
                 peak / (double(n) * nseries));
     return 0;
 }

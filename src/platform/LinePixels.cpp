@@ -13,27 +13,8 @@ LinePixels::LinePixels(QPainter& painter, QRect bounds, std::vector<int> pattern
 }
 
 LinePixels::LinePixels(QPainter& painter, QImage& image, QRect bounds, QRgb color)
-    : m_painter(painter), m_bounds(bounds.intersected(image.rect())), m_image(&image),
-      m_color(color) {}
-
-void LinePixels::plot(long long x, long long y) {
-    if (!m_pattern.empty()) {
-        bool on = m_dash % 2 == 0;
-        if (--m_dashLeft <= 0) {
-            m_dash = (m_dash + 1) % m_pattern.size();
-            m_dashLeft = m_pattern[m_dash];
-        }
-        if (!on) return;
-    }
-    if (x < m_bounds.left() || x > m_bounds.right() || y < m_bounds.top() || y > m_bounds.bottom())
-        return;
-    if (m_image) {
-        reinterpret_cast<QRgb*>(m_image->scanLine(int(y)))[x] = m_color;
-        return;
-    }
-    m_points.emplace_back(int(x), int(y));
-    if (m_points.size() == m_points.capacity()) flush();
-}
+    : m_painter(painter), m_bounds(bounds.intersected(image.rect())), m_bits(image.bits()),
+      m_stride(image.bytesPerLine()), m_color(color) {}
 
 void LinePixels::skip(long long steps) {
     if (m_pattern.empty() || steps <= 0) return;

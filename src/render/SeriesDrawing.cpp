@@ -15,11 +15,41 @@ namespace {
 constexpr double farMargin = 1e6;
 
 // Vertices mapped per pass of drawPolyline; the block's coordinates stay in the first-level
-// cache.
-constexpr int blockSize = 256;
+// cache. Blocks that the raw extremes cannot settle are halved down to minBlockSize before
+// they are mapped vertex by vertex.
+constexpr int blockSize = 256, minBlockSize = 8;
 
 bool finite(const Vertex2D& v) {
     return std::isfinite(v.x) && std::isfinite(v.y);
+}
+
+// The lowest and highest raw x and y of n >= 1 vertices, and whether all are finite. One read
+// of the vertices in two-lane vectors of (x, y) pairs, four accumulators against latency; the
+// extremes mean nothing when finite is false.
+struct Extremes {
+    double xlo, ylo, xhi, yhi;
+    bool finite;
+};
+Extremes extremes(const Vertex2D* v, int n) {
+    using Pair = double __attribute__((vector_size(16)));
+    constexpr int lanes = 4;
+    const auto pair = [v](int i) { return Pair{v[i].x, v[i].y}; };
+    // bad: zero times every p, NaN once a p is not finite. Each selection has the form of one
+    // minimum or maximum instruction.
+    Pair lo[lanes], hi[lanes], bad[lanes];
+    for (int k = 0; k < lanes; ++k) lo[k] = hi[k] = pair(0), bad[k] = Pair{0, 0};
+    const auto take = [&](int k, Pair p) {
+        lo[k] = lo[k] < p ? lo[k] : p, hi[k] = hi[k] > p ? hi[k] : p, bad[k] *= p;
+    };
+    int i = 0;
+    for (; i + lanes <= n; i += lanes)
+        for (int k = 0; k < lanes; ++k) take(k, pair(i + k));
+    for (; i < n; ++i) take(0, pair(i));
+    for (int k = 1; k < lanes; ++k) {
+        lo[0] = lo[k] < lo[0] ? lo[k] : lo[0], hi[0] = hi[k] > hi[0] ? hi[k] : hi[0];
+        bad[0] *= bad[k];
+    }
+    return {lo[0][0], lo[0][1], hi[0][0], hi[0][1], bad[0][0] == 0 && bad[0][1] == 0};
 }
 
 // Narrows [t0, t1] to where p t <= q holds; false when nothing is left.
@@ -55,6 +85,13 @@ public:
             m_reducer.add(x, y, [this](int kx, int ky) { keep(kx, ky); });
         else
             keep(x, y);
+    }
+    // add() for n points in column x of the open run, known by their lowest, highest and last
+    // y; false, with nothing taken, where ColumnReducer::addSpan() cannot take them.
+    bool addSpan(int x, int lo, int hi, int last, int n) {
+        if (!m_reduce || !m_reducer.addSpan(x, lo, hi, last)) return false;
+        m_count += n;
+        return true;
     }
     // add() for n points at once.
     void add(const int* xs, const int* ys, int n) {
@@ -201,6 +238,24 @@ struct Renderer::StripMap {
         for (int i = 0; i < n; ++i) ys[i] = PlotLayout::rndInRange(Y[i]);
         return Block::inside;
     }
+    // What the exact mapping makes of n finite vertices with extremes e, known from the images
+    // of the extremes alone: the mapping and its rounding are monotone in the value, so every
+    // vertex maps between the images of its axis' lowest and highest value. culled: all lie on
+    // one side of the strip; column: all lie in the strip's rectangle and in one pixel column,
+    // set in column and yLo, yHi (the lowest and highest pixel row reached); unsure otherwise.
+    enum class Span { culled, column, unsure };
+    Span span(const Extremes& e, int& column, int& yLo, int& yHi) const {
+        const double xa = x(e.xlo), xb = x(e.xhi); // NaN where the mapping fails: unsure
+        if ((xa < L && xb < L) || (xa > R1 && xb > R1)) return Span::culled;
+        if (!roundable || !(xa >= L && xa <= R1 && xb >= L && xb <= R1)) return Span::unsure;
+        column = PlotLayout::rndInRange(xa);
+        if (PlotLayout::rndInRange(xb) != column) return Span::unsure;
+        const double ya = y(e.ylo), yb = y(e.yhi);
+        if (!(ya >= sT && ya <= sB1 && yb >= sT && yb <= sB1)) return Span::unsure;
+        yLo = PlotLayout::rndInRange(ya), yHi = PlotLayout::rndInRange(yb);
+        if (yLo > yHi) std::swap(yLo, yHi);
+        return Span::column;
+    }
     bool inBox(double x, double y) const {
         return x >= boxL && x <= boxR && y >= boxT && y <= boxB;
     }
@@ -323,37 +378,28 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         }
     };
 
-    // Vertices are mapped a block at a time, in loops the compiler vectorises. A block whose
+    // Vertices s - 1 .. s + len - 2 mapped in loops the compiler vectorises. A block whose
     // vertices all lie on one side of the strip is one culled stretch; one whose vertices all
     // lie inside the strip's rectangle is one stretch of the run, rounded in a single pass.
     // Other blocks go segment by segment. Both tests are made first on the mapping without
     // division, and again on the exact mapping only where that one cannot be sure.
-    double X[blockSize + 1], Y[blockSize + 1]; // vertices s - 1 .. s + len - 2
-    for (int s = 1; s < n; s += blockSize) {
-        const int len = std::min(n - s, blockSize) + 1;
-        int xi[blockSize + 1], yi[blockSize + 1];
+    double X[blockSize + 1], Y[blockSize + 1];
+    int xi[blockSize + 1], yi[blockSize + 1];
+    const auto mapBlock = [&](int s, int len) {
         const StripMap::Block near = m.nearBlock(v + s - 1, len, X, Y, xi, yi);
-        if (near == StripMap::Block::culled) {
-            flush();
-            continue;
-        }
+        if (near == StripMap::Block::culled) return flush();
         if (near == StripMap::Block::inside) {
             if (run.count() == 0) run.add(xi[0], yi[0]);
-            run.add(xi + 1, yi + 1, len - 1);
-            continue;
+            return run.add(xi + 1, yi + 1, len - 1);
         }
         m.mapX(v + s - 1, len, X);
-        if (m.allLeftOrRight(X, len)) {
-            flush();
-            continue;
-        }
+        if (m.allLeftOrRight(X, len)) return flush();
         m.mapY(v + s - 1, len, Y);
         if (m.allInside(X, Y, len)) {
             if (run.count() == 0) push(X[0], Y[0]);
             for (int j = 1; j < len; ++j) xi[j] = PlotLayout::rndInRange(X[j]);
             for (int j = 1; j < len; ++j) yi[j] = PlotLayout::rndInRange(Y[j]);
-            run.add(xi + 1, yi + 1, len - 1);
-            continue;
+            return run.add(xi + 1, yi + 1, len - 1);
         }
         for (int j = 1; j < len; ++j) {
             const double x0 = X[j - 1], y0 = Y[j - 1], x1 = X[j], y1 = Y[j];
@@ -371,6 +417,43 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
                 push(x1, y1);
             }
         }
+    };
+
+    // Each block is first judged by its raw extremes alone (one read of its vertices): culled,
+    // or, for a reduced line whose run is open, lying in one pixel column, where the column's
+    // span takes it as a whole. A block in one column that ends on its lowest or highest row
+    // is tried once more without its trailing vertices in that row. Other blocks that cannot
+    // be settled so are halved while the halves may be (the common case is a block across a
+    // column boundary), then mapped.
+    const auto row = [&](int i) { return PlotLayout::rndInRange(m.y(v[i].y)); };
+    int size = blockSize;
+    bool trimmed = false;
+    for (int s = 1; s < n;) {
+        const int len = std::min(n - s, size) + 1, last = s + len - 2;
+        const Extremes e = extremes(v + s - 1, len);
+        int column = 0, yLo = 0, yHi = 0;
+        const StripMap::Span span = e.finite ? m.span(e, column, yLo, yHi) : StripMap::Span::unsure;
+        if (span == StripMap::Span::culled) {
+            flush();
+        } else if (span != StripMap::Span::column ||
+                   !run.addSpan(column, yLo, yHi, row(last), len - 1)) {
+            if (plain && span == StripMap::Span::column && run.count() > 0 && !trimmed) {
+                int k = last; // the block's vertices are all inside the strip: rows are exact
+                for (const int r = row(last); k >= s && row(k) == r;) --k;
+                trimmed = true;
+                if (k >= s) {
+                    size = k - s + 1;
+                    continue;
+                }
+            }
+            if (plain && size > minBlockSize) {
+                size /= 2, trimmed = false;
+                continue;
+            }
+            mapBlock(s, len);
+        }
+        s += len - 1;
+        size = std::min(2 * size, blockSize), trimmed = false;
     }
     flush();
 }
