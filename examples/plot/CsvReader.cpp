@@ -1,5 +1,6 @@
 #include "CsvReader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -184,6 +185,10 @@ void CsvReader::plainRow(std::string_view text) {
         }
     }
     std::vector<CsvSeries>& series = m_graphs.back().series;
+    if (m_expected && m_graphs.size() == 1 && series[0].points.empty()) {
+        const size_t rows = m_expected / (text.size() + 1) * 9 / 8 + 16;
+        for (CsvSeries& s : series) s.points.reserve(std::min(rows, m_maxPoints / series.size()));
+    }
     for (size_t c = 1; c < m_cells; ++c) addPoint(series[c - 1], m_row[0], m_row[c]);
 }
 
@@ -259,6 +264,7 @@ std::vector<CsvGraph> readCsvFile(const std::string& path, size_t maxBytes, size
     posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 
     CsvReader reader(maxPoints);
+    if (S_ISREG(st.st_mode)) reader.expectBytes(size_t(st.st_size));
     constexpr size_t blockSize = size_t(1) << 20;
     const std::unique_ptr<char[]> block(new char[blockSize]);
     size_t total = 0;

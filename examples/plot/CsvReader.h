@@ -38,6 +38,9 @@ public:
 
     explicit CsvReader(size_t maxPoints = defaultMaxPoints) : m_maxPoints(maxPoints) {}
 
+    // The whole input's size when known: the first block's series are sized from it and the
+    // length of their first row, instead of growing row by row.
+    void expectBytes(size_t bytes) { m_expected = bytes; }
     // The next piece of text; a piece may end anywhere, even inside a number.
     void feed(std::string_view text);
     // Ends the input and hands over the graphs. Throws CsvError for input without data.
@@ -53,6 +56,7 @@ private:
     [[noreturn]] void fail(const std::string& message, size_t column) const;
 
     size_t m_maxPoints;
+    size_t m_expected = 0;
     size_t m_points = 0;
     size_t m_line = 0;
     bool m_sawText = false;

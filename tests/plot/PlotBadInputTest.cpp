@@ -127,6 +127,11 @@ TEST(PlotProgram, BadInputAndOutputsGiveOneLineAndTheirStatus) {
          {"in.csv", "-o", "no/such/dir/out.png"},
          1,
          "ploxen-plot: no/such/dir/out.png: No such file or directory\n"},
+        {"window without a display",
+         "1,2\n2,3\n",
+         {"in.csv", "--window"},
+         2,
+         "ploxen-plot: --window: no display to open the window on\n"},
         {"2 GB input",
          nullptr,
          {"big.csv", "-o", "out.png"},
@@ -151,8 +156,8 @@ TEST(PlotProgram, BadInputAndOutputsGiveOneLineAndTheirStatus) {
         const std::vector<std::string> before = listing(dir.path);
         const bool stdinCase = c.args[0] == "-";
         const PlotRun run = runPlot(c.args, dir.path.string(), stdinCase ? "1,2\n3,4\n" : "",
-                                {"XDG_RUNTIME_DIR", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
-                                 "TMPDIR=" + tmp.path.string()});
+                                    {"XDG_RUNTIME_DIR", "DISPLAY", "WAYLAND_DISPLAY",
+                                     "QT_QPA_PLATFORM", "TMPDIR=" + tmp.path.string()});
         EXPECT_EQ(run.status, c.status);
         EXPECT_TRUE(std::regex_match(run.err, std::regex(c.err))) << run.err;
         std::vector<std::string> after = listing(dir.path);
