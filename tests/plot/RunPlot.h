@@ -15,7 +15,7 @@ struct PlotRun {
 // Runs in directory cwd (when given), with input on stdin; env: extra variables NAME=VALUE,
 // or NAME alone to remove one.
 inline PlotRun runPlot(const std::vector<std::string>& args, const std::string& cwd = {},
-                   const std::string& input = {}, const std::vector<std::string>& env = {}) {
+                       const std::string& input = {}, const std::vector<std::string>& env = {}) {
     QProcess p;
     if (!cwd.empty()) p.setWorkingDirectory(QString::fromStdString(cwd));
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
