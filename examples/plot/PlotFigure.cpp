@@ -40,11 +40,15 @@ void applyRange(const GcGraph& graph, Extent e, const AxisRange& fixed, double& 
 } // namespace
 
 void seriesColor(int index, bool white, int rgb[3]) {
-    static const int onWhite[][3] = {{0, 0, 200},   {200, 0, 0},   {0, 140, 0},
-                                     {160, 0, 160}, {230, 120, 0}, {0, 140, 160}};
-    static const int onBlack[][3] = {{255, 255, 0},   {0, 255, 255}, {0, 255, 0},
-                                     {255, 100, 255}, {255, 80, 80}, {160, 160, 255}};
-    const int* c = (white ? onWhite : onBlack)[index % 6];
+    static const int colors[2][6][3] = {
+        {{255, 255, 0},
+         {0, 255, 255},
+         {0, 255, 0},
+         {255, 100, 255},
+         {255, 80, 80},
+         {160, 160, 255}},
+        {{0, 0, 200}, {200, 0, 0}, {0, 140, 0}, {160, 0, 160}, {230, 120, 0}, {0, 140, 160}}};
+    const int* c = colors[white ? 1 : 0][unsigned(index) % 6];
     std::copy(c, c + 3, rgb);
 }
 
