@@ -78,6 +78,9 @@ struct Surface {
     // so that the window shows what was drawn outside a paint.
     std::function<void()> onDraw;
     bool drawnSinceShown = false;
+    // A printer page: drawing goes to the printer's painter as vectors while a document is
+    // open; the image only stands for the page's size.
+    QPainter* vectorPainter = nullptr;
 
     QPainter* begin();
     void end();

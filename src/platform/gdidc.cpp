@@ -5,6 +5,7 @@
 namespace gdi {
 
 QPainter* Surface::begin() {
+    if (vectorPainter) return vectorPainter->isActive() ? vectorPainter : nullptr;
     if (!painter) {
         painter = std::make_unique<QPainter>(&image);
         painter->setRenderHint(QPainter::Antialiasing, false);
@@ -85,6 +86,7 @@ QPainter* painterFor(DeviceContext* dc, bool useRop) {
     Surface* s = dc->surface.get();
     s->beforeDraw();
     QPainter* p = s->begin();
+    if (!p) return nullptr;
     if (s->configuredFor != dc || dc->stateChanged) {
         if (dc->hasClip)
             p->setClipRegion(dc->clip);
@@ -93,7 +95,9 @@ QPainter* painterFor(DeviceContext* dc, bool useRop) {
         s->configuredFor = dc;
         dc->stateChanged = false;
     }
-    p->setCompositionMode(useRop ? ropMode(dc->rop2) : QPainter::CompositionMode_Source);
+    // Paper has no raster operations: everything is drawn over what is there.
+    if (!s->vectorPainter)
+        p->setCompositionMode(useRop ? ropMode(dc->rop2) : QPainter::CompositionMode_Source);
     return p;
 }
 

@@ -35,10 +35,20 @@ bool plainPen(const DeviceContext* dc) {
 
 } // namespace
 
+std::vector<int> dashPattern(const DeviceContext* dc);
+
 QPen qtPen(const DeviceContext* dc) {
     auto* p = static_cast<const PenObject*>(dc->pen);
     if (!p || p->style == PS_NULL) return Qt::NoPen;
     QPen pen(qtColor(mixColor(dc, p->color)));
+    if (dc->surface && dc->surface->vectorPainter && p->width <= 1) {
+        // On paper a one-pixel line is a line one page pixel wide, dashed in page pixels.
+        pen.setWidth(1);
+        pen.setCapStyle(Qt::FlatCap);
+        const std::vector<int> dashes = dashPattern(dc);
+        if (!dashes.empty()) pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
+        return pen;
+    }
     if (p->width > 1) {
         // Wide pens are drawn solid with round ends, as the platform does.
         pen.setWidth(p->width);
@@ -82,9 +92,10 @@ std::unique_ptr<LinePixels> thinLine(DeviceContext* dc, QPainter& p) {
     return std::make_unique<LinePixels>(p, area, dashPattern(dc));
 }
 
+// A one-pixel pen stepped pixel by pixel; paper takes such lines as vectors instead.
 bool thinPen(const DeviceContext* dc) {
     auto* p = static_cast<const PenObject*>(dc->pen);
-    return p && p->style != PS_NULL && p->width <= 1;
+    return p && p->style != PS_NULL && p->width <= 1 && !dc->surface->vectorPainter;
 }
 
 QBrush qtBrush(const DeviceContext* dc, GdiObject* brush) {

@@ -1,4 +1,5 @@
-// Printer device contexts: GDI drawing on a page image, sent page by page to a QPrinter.
+// Printer device contexts: GDI drawing sent to a QPrinter as vectors, in page pixels of
+// 150 dpi (PDF when printing to a file).
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -24,8 +25,10 @@ PrintJob* jobOf(HDC hdc, DeviceContext** out = nullptr) {
 } // namespace
 
 HDC CreateDCA(LPCSTR, LPCSTR pwszDevice, LPCSTR, const void*) {
+    ensureQtApplication(); // a printer needs the application object
     auto job = std::make_shared<PrintJob>();
     if (pwszDevice && *pwszDevice) job->printer.setPrinterName(QString::fromLocal8Bit(pwszDevice));
+    job->printer.setResolution(kPageDpi); // the painter's units are the DC's page pixels
     const QSize page = job->printer.pageLayout().paintRectPixels(kPageDpi).size();
     if (page.isEmpty()) return nullptr;
     auto surface = std::make_shared<Surface>();
@@ -40,7 +43,8 @@ HDC CreateDCA(LPCSTR, LPCSTR pwszDevice, LPCSTR, const void*) {
 }
 
 int StartDocA(HDC hdc, const DOCINFOA* lpdi) {
-    PrintJob* job = jobOf(hdc);
+    DeviceContext* dc;
+    PrintJob* job = jobOf(hdc, &dc);
     if (!job || job->painter.isActive()) return SP_ERROR;
     if (lpdi && lpdi->lpszDocName)
         job->printer.setDocName(QString::fromLocal8Bit(lpdi->lpszDocName));
@@ -49,32 +53,31 @@ int StartDocA(HDC hdc, const DOCINFOA* lpdi) {
         job->printer.setOutputFileName(QString::fromLocal8Bit(lpdi->lpszOutput));
     }
     job->pages = 0;
-    return job->painter.begin(&job->printer) ? 1 : SP_ERROR;
-}
-
-int StartPage(HDC hdc) {
-    DeviceContext* dc;
-    PrintJob* job = jobOf(hdc, &dc);
-    if (!job || !job->painter.isActive()) return SP_ERROR;
+    if (!job->painter.begin(&job->printer)) return SP_ERROR;
     dc->surface->end();
-    dc->surface->image.fill(Qt::white);
+    dc->surface->vectorPainter = &job->painter;
     return 1;
 }
 
-int EndPage(HDC hdc) {
-    DeviceContext* dc;
-    PrintJob* job = jobOf(hdc, &dc);
+int StartPage(HDC hdc) {
+    PrintJob* job = jobOf(hdc);
     if (!job || !job->painter.isActive()) return SP_ERROR;
-    dc->surface->end(); // finishes what was drawn on the page image
-    if (job->pages > 0 && !job->printer.newPage()) return SP_ERROR;
-    job->painter.drawImage(job->painter.viewport(), dc->surface->image);
+    return job->pages == 0 || job->printer.newPage() ? 1 : SP_ERROR;
+}
+
+int EndPage(HDC hdc) {
+    PrintJob* job = jobOf(hdc);
+    if (!job || !job->painter.isActive()) return SP_ERROR;
     ++job->pages;
     return 1;
 }
 
 int EndDoc(HDC hdc) {
-    PrintJob* job = jobOf(hdc);
+    DeviceContext* dc;
+    PrintJob* job = jobOf(hdc, &dc);
     if (!job || !job->painter.isActive()) return SP_ERROR;
+    dc->surface->vectorPainter = nullptr;
+    dc->surface->configuredFor = nullptr;
     return job->painter.end() ? 1 : SP_ERROR;
 }
 
@@ -82,6 +85,9 @@ int AbortDoc(HDC hdc) {
     PrintJob* job = jobOf(hdc);
     if (!job) return SP_ERROR;
     if (job->painter.isActive()) {
+        DeviceContext* dc = dcFrom(hdc);
+        dc->surface->vectorPainter = nullptr;
+        dc->surface->configuredFor = nullptr;
         job->printer.abort();
         job->painter.end();
     }

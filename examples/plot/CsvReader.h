@@ -1,0 +1,76 @@
+// Reads the comma-separated text the plotter plots: the library's own export (per series a
+// column pair headed "x title" and "y title - name", a blank line between graphs) and plain
+// numeric columns (first x, the others y, with an optional header line of names). Blocks of
+// lines separated by blank lines become graphs. Text may arrive in pieces of any size.
+#pragma once
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <ploxen/model/Vertex2D.h>
+
+struct CsvSeries {
+    std::string name;
+    std::vector<Vertex2D> points;
+};
+
+struct CsvGraph {
+    std::string htitle, vtitle;
+    std::vector<CsvSeries> series;
+};
+
+// What is wrong with the input, and where: line and column count from 1; 0 when they do not
+// apply (an empty input, a file that cannot be read).
+class CsvError : public std::runtime_error {
+public:
+    CsvError(const std::string& message, size_t line = 0, size_t column = 0)
+        : std::runtime_error(message), line(line), column(column) {}
+    size_t line, column;
+};
+
+class CsvReader {
+public:
+    // Inputs holding more points than this are refused (16 bytes of memory each).
+    static constexpr size_t defaultMaxPoints = size_t(1) << 26;
+
+    explicit CsvReader(size_t maxPoints = defaultMaxPoints) : m_maxPoints(maxPoints) {}
+
+    // The whole input's size when known: the first block's series are sized from it and the
+    // length of their first row, instead of growing row by row.
+    void expectBytes(size_t bytes) { m_expected = bytes; }
+    // The next piece of text; a piece may end anywhere, even inside a number.
+    void feed(std::string_view text);
+    // Ends the input and hands over the graphs. Throws CsvError for input without data.
+    std::vector<CsvGraph> finish();
+
+private:
+    void line(std::string_view text);
+    void startBlock(std::string_view text);
+    void plainRow(std::string_view text);
+    void pairRow(std::string_view text);
+    void endBlock();
+    void addPoint(CsvSeries& series, double x, double y);
+    [[noreturn]] void fail(const std::string& message, size_t column) const;
+
+    size_t m_maxPoints;
+    size_t m_expected = 0;
+    size_t m_points = 0;
+    size_t m_line = 0;
+    bool m_sawText = false;
+    std::string m_partial; // the start of a line split between pieces
+    std::vector<CsvGraph> m_graphs;
+    // The block being read: its number of cells per row and how they map to series.
+    bool m_inBlock = false;
+    bool m_pairs = false; // column pairs (x, y) per series, as the library writes them
+    size_t m_cells = 0;
+    std::vector<bool> m_ended; // pairs only: the series' column pair has run out
+    std::vector<double> m_row;
+};
+
+// Reads a whole file, or standard input for "-", in blocks. Inputs of more than maxBytes are
+// refused before they are read (or as soon as a pipe has delivered that much).
+std::vector<CsvGraph> readCsvFile(const std::string& path, size_t maxBytes,
+                                  size_t maxPoints = CsvReader::defaultMaxPoints);

@@ -1,0 +1,100 @@
+#include "PlotFigure.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Smallest and largest finite value of one coordinate over the given graphs' points; nan and
+// inf cells are gaps and take no part.
+struct Extent {
+    double min = std::numeric_limits<double>::infinity();
+    double max = -std::numeric_limits<double>::infinity();
+    bool empty() const { return min > max; }
+    void add(double v) {
+        if (std::isfinite(v)) min = std::min(min, v), max = std::max(max, v);
+    }
+};
+
+Extent extentOf(const std::vector<CsvGraph>& graphs, size_t first, size_t last,
+                double Vertex2D::*coordinate) {
+    Extent e;
+    for (size_t g = first; g < last; ++g)
+        for (const CsvSeries& s : graphs[g].series)
+            for (const Vertex2D& p : s.points) e.add(p.*coordinate);
+    return e;
+}
+
+// Sets a range from the data (the model widens a single value) or from the option.
+void applyRange(const GcGraph& graph, Extent e, const AxisRange& fixed, double& min, double& max,
+                const char* axis) {
+    if (fixed.set) return graph.setMinMax(fixed.min, fixed.max, min, max);
+    if (e.empty()) return; // nothing finite to plot: the default range stays
+    if (!std::isfinite(e.max - e.min))
+        throw CsvError(std::string("the ") + axis +
+                       " values span more than a double can hold; give a fixed range");
+    graph.setMinMax(e.min, e.max, min, max);
+}
+
+} // namespace
+
+void seriesColor(int index, bool white, int rgb[3]) {
+    static const int colors[2][6][3] = {
+        {{255, 255, 0},
+         {0, 255, 255},
+         {0, 255, 0},
+         {255, 100, 255},
+         {255, 80, 80},
+         {160, 160, 255}},
+        {{0, 0, 200}, {200, 0, 0}, {0, 140, 0}, {160, 0, 160}, {230, 120, 0}, {0, 140, 160}}};
+    const int* c = colors[white ? 1 : 0][unsigned(index) % 6];
+    std::copy(c, c + 3, rgb);
+}
+
+PlotFigure::PlotFigure(std::vector<CsvGraph> graphs, const PlotOptions& o)
+    : m_data(std::move(graphs)), m_config(o.type) {
+    const size_t n = m_data.size();
+    if (o.twoAxes && n < 2)
+        throw UsageError("--two-axes needs two graphs: separate them by a blank line");
+    if (o.type == GcGraphConfig::HISTON && o.yrange.set && o.yrange.max <= 0)
+        throw UsageError("--yrange: bars standing on 0 need a MAX above 0");
+    m_lines.resize(n);
+    m_graphs.resize(n);
+    int index = 0;
+    for (size_t g = 0; g < n; ++g) {
+        for (CsvSeries& s : m_data[g].series) {
+            int rgb[3];
+            seriesColor(index++, o.white, rgb);
+            m_lines[g].emplace_back(int(s.points.size()), s.points.data(), rgb, s.name.data(),
+                                    o.markType, o.lineStyle, o.lineWidth);
+        }
+        GcGraph& graph = m_graphs[g];
+        graph.setGLine(int(m_lines[g].size()), m_lines[g].data());
+        std::string vtitle = g < o.ylabels.size() ? o.ylabels[g] : m_data[g].vtitle;
+        graph.setVtitle(vtitle.data());
+    }
+    // Every graph is drawn against graph 0's horizontal axis: it spans all of them. Graphs
+    // sharing graph 0's vertical axis lend it their values too.
+    const bool sharedV = o.superpose && !o.twoAxes;
+    const Extent x = extentOf(m_data, 0, n, &Vertex2D::x);
+    for (size_t g = 0; g < n; ++g) {
+        GcGraph& graph = m_graphs[g];
+        applyRange(graph, x, o.xrange, graph.hmin, graph.hmax, "x");
+        Extent y = extentOf(m_data, g, sharedV && g == 0 ? n : g + 1, &Vertex2D::y);
+        if (o.type == GcGraphConfig::HISTON && !o.yrange.set) { // bars stand on 0
+            y.add(0.0);
+            if (y.max <= 0) y.max = 1;
+        }
+        applyRange(graph, y, o.yrange, graph.vmin, graph.vmax, "y");
+        graph.setAutoHgrad();
+        graph.setAutoVgrad();
+    }
+    std::string title = o.title,
+                xlabel = o.xlabelSet ? o.xlabel : (n ? m_data[0].htitle : std::string());
+    m_config.set(int(n), m_graphs.data(), title.data(), xlabel.data(), 0.15, 0.2, 0.2, 0.05,
+                 o.type);
+    if (o.superpose) m_config.superposeGraph(1);
+    if (o.twoAxes) m_config.singleVaxis = 0;
+    if (o.type == GcGraphConfig::HISTON && !o.histClasses) m_config.changeHistType();
+}

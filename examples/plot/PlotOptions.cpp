@@ -1,0 +1,164 @@
+#include "PlotOptions.h"
+
+#include <charconv>
+#include <cmath>
+
+const char* const plotHelp =
+    R"(Usage: ploxen-plot INPUT.csv -o OUTPUT.png|.bmp|.pdf [options]
+       ploxen-plot INPUT.csv --window [options]
+
+Plots comma-separated numbers. INPUT is a file or - for standard input, in either form:
+  * plain columns: the first is x, every other one a series of y values; an optional first
+    line of names gives the x title and the series names;
+  * the export of a Ploxen view (writeCsv): an (x, y) column pair per series headed
+    "x title,y title - name", shorter series padded with empty cells.
+Blocks separated by blank lines become separate graphs, stacked from the bottom up.
+nan and inf cells are gaps in a line. Inputs over 1 GiB, or over 67108864 points, are
+refused: the points are held in memory (16 bytes each), never the text.
+
+Output, chosen by the extension of -o:
+  .png, .bmp  the picture drawn into a memory bitmap of the given size, in pixels
+  .pdf        drawn through the platform's printer device context onto a PDF page: lines,
+              marks and text are vectors, not an embedded picture
+The output is written beside its name and renamed over it, so a failed run leaves no
+partial file.
+
+Options:
+  -o, --output FILE       the picture to write
+  -s, --size WxH          picture size in pixels (default 1200x900; PDF: its proportions)
+      --black, --white    background (default white)
+      --superpose         draw every graph over the same area instead of stacking them
+      --two-axes          superposed, graph 1 against its own vertical axis on the right
+      --hist on|on-values|fromto
+                          bars between consecutive points: standing on 0 with the x axis
+                          labelled by integer classes (on), on 0 with an ordinary x axis
+                          (on-values), or standing on the axis minimum (fromto)
+      --title TEXT        overall title, top left
+      --xlabel TEXT       horizontal title (default: the x column's header)
+      --ylabel TEXT       vertical title of the next graph, from the lowest one up
+      --xrange MIN:MAX    fixed horizontal range (default: from the data)
+      --yrange MIN:MAX    fixed vertical range of every graph (default: from the data)
+      --line STYLE        solid, dash, dot, dashdot, dashdotdot or none (default solid)
+      --line-width N      pen width in pixels (default 1)
+      --marks N           vertex mark 0..15, or -1 for none (default -1)
+      --window            open the interactive view instead of writing a file
+  -h, --help              this text
+
+Exit status: 0 done, 1 the output could not be written, 2 bad input or usage.
+)";
+
+namespace {
+
+int toInt(const std::string& option, const std::string& text, int lo, int hi) {
+    int v = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (error != std::errc() || end != text.data() + text.size() || v < lo || v > hi)
+        throw UsageError(option + ": expected a whole number from " + std::to_string(lo) + " to " +
+                         std::to_string(hi) + ", not \"" + text + "\"");
+    return v;
+}
+
+double toDouble(const std::string& option, const std::string& text) {
+    double v = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(v))
+        throw UsageError(option + ": expected a finite number, not \"" + text + "\"");
+    return v;
+}
+
+AxisRange toRange(const std::string& option, const std::string& text) {
+    const size_t colon = text.find(':', 1); // a leading minus sign is not a separator
+    if (colon == std::string::npos) throw UsageError(option + ": expected MIN:MAX");
+    AxisRange r{true, toDouble(option, text.substr(0, colon)),
+                toDouble(option, text.substr(colon + 1))};
+    if (!(r.min < r.max) || !std::isfinite(r.max - r.min))
+        throw UsageError(option + ": MIN must be below MAX");
+    return r;
+}
+
+int toLineStyle(const std::string& text) {
+    static const char* const names[] = {"solid", "dash", "dot", "dashdot", "dashdotdot"};
+    if (text == "none") return -1;
+    for (int i = 0; i < 5; ++i)
+        if (text == names[i]) return i;
+    throw UsageError("--line: expected solid, dash, dot, dashdot, dashdotdot or none, not \"" +
+                     text + "\"");
+}
+
+} // namespace
+
+PlotOptions parseArguments(int argc, char** argv) {
+    PlotOptions o;
+    bool sawInput = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i], value;
+        bool inlineValue = false;
+        if (arg.rfind("--", 0) == 0 && arg.find('=') != std::string::npos) {
+            value = arg.substr(arg.find('=') + 1);
+            arg = arg.substr(0, arg.find('='));
+            inlineValue = true;
+        }
+        const auto next = [&]() -> const std::string& {
+            if (!inlineValue) {
+                if (i + 1 >= argc) throw UsageError(arg + ": needs a value");
+                value = argv[++i];
+            }
+            return value;
+        };
+        if (arg == "-h" || arg == "--help") {
+            o.help = true;
+        } else if (arg == "-o" || arg == "--output") {
+            o.output = next();
+        } else if (arg == "-s" || arg == "--size") {
+            const std::string v = next();
+            const size_t x = v.find('x');
+            if (x == std::string::npos) throw UsageError(arg + ": expected WIDTHxHEIGHT");
+            o.width = toInt(arg, v.substr(0, x), 16, 16384);
+            o.height = toInt(arg, v.substr(x + 1), 16, 16384);
+        } else if (arg == "--black" || arg == "--white") {
+            o.white = arg == "--white";
+        } else if (arg == "--superpose") {
+            o.superpose = true;
+        } else if (arg == "--two-axes") {
+            o.superpose = o.twoAxes = true;
+        } else if (arg == "--hist") {
+            const std::string v = next();
+            if (v == "on" || v == "on-values") {
+                o.type = GcGraphConfig::HISTON;
+                o.histClasses = v == "on";
+            } else if (v == "fromto") {
+                o.type = GcGraphConfig::HISTFROMTO;
+            } else {
+                throw UsageError("--hist: expected on, on-values or fromto, not \"" + v + "\"");
+            }
+        } else if (arg == "--title") {
+            o.title = next(), o.titleSet = true;
+        } else if (arg == "--xlabel") {
+            o.xlabel = next(), o.xlabelSet = true;
+        } else if (arg == "--ylabel") {
+            o.ylabels.push_back(next());
+        } else if (arg == "--xrange") {
+            o.xrange = toRange(arg, next());
+        } else if (arg == "--yrange") {
+            o.yrange = toRange(arg, next());
+        } else if (arg == "--line") {
+            o.lineStyle = toLineStyle(next());
+        } else if (arg == "--line-width") {
+            o.lineWidth = toInt(arg, next(), 1, 100);
+        } else if (arg == "--marks") {
+            o.markType = toInt(arg, next(), -1, 15);
+        } else if (arg == "--window") {
+            o.window = true;
+        } else if (arg.size() > 1 && arg[0] == '-' && !inlineValue) {
+            throw UsageError(arg + ": unknown option (see --help)");
+        } else if (!sawInput) {
+            o.input = arg, sawInput = true;
+        } else {
+            throw UsageError(arg + ": only one input file");
+        }
+    }
+    if (o.help) return o;
+    if (!sawInput) throw UsageError("no input file (see --help)");
+    if (o.output.empty() && !o.window) throw UsageError("no output: give -o FILE or --window");
+    return o;
+}
