@@ -76,9 +76,9 @@ void fillDemoGraphs(GcGraphConfig& config, GcGraph (&graph)[2], DemoLayout layou
     config.singleVaxis = layout != DemoLayout::SuperposedTwoAxes;
     if (layout == DemoLayout::Histogram) {
         auto* top = new GcGLine[1]{
-            GcGLine(41, classCounts(sine, kSinePoints, 40), yellow, text("sine"), -1, 0, 1)};
+            GcGLine(21, classCounts(sine, kSinePoints, 20), yellow, text("sine"), -1, 0, 1)};
         auto* bottom = new GcGLine[1]{
-            GcGLine(61, classCounts(noisy, kNoisyPoints, 60), green, text("signal"), -1, 0, 1)};
+            GcGLine(21, classCounts(noisy, kNoisyPoints, 20), green, text("signal"), -1, 0, 1)};
         delete[] sine;
         delete[] noisy;
         graph[0].setGLine(1, top);

@@ -37,6 +37,7 @@ DemoWindow::DemoWindow(DemoFrame* frame) : m_frame(frame), m_frameWidget(widgetO
     addCommands();
     if (m_frameWidget) {
         setCentralWidget(m_frameWidget);
+        frame->ShowWindow(SW_SHOW); // shown with the main window from now on
         // The frame closing by itself (File > Exit) closes the main window too.
         connect(m_frameWidget, &QObject::destroyed, this, &QWidget::close, Qt::QueuedConnection);
     }

@@ -53,6 +53,7 @@ struct DemoWindowTest : testing::Test {
 TEST_F(DemoWindowTest, StartsStackedInTheWholeCentralAreaAndCloses) {
     CRect client;
     view->GetClientRect(&client);
+    EXPECT_TRUE(window->frame()->IsWindowVisible());
     EXPECT_EQ(client.Width(), window->centralWidget()->width());
     EXPECT_EQ(client.Height(), window->centralWidget()->height());
     EXPECT_EQ(config().superpose, 0);
