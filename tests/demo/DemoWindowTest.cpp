@@ -3,6 +3,7 @@
 // cleanly (the sanitizer build finds what is used after it went or never freed).
 #include <QCoreApplication>
 #include <QTimer>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -11,6 +12,8 @@
 #include "DemoFrame.h"
 #include "DemoView.h"
 #include "DemoWindow.h"
+#include "TempDir.h"
+#include "platform/CPrintDialog.h"
 #include "platform/ModalResponder.h"
 
 namespace {
@@ -165,17 +168,27 @@ TEST_F(DemoWindowTest, ClosingMidZoomOrMidPickEndsCleanly) {
 }
 
 TEST_F(DemoWindowTest, ClosingMidPrintEndsOnceThePrintIsDone) {
+    TempDir dir;
+    const std::string pdf = dir / "demo.pdf";
     bool asked = false;
     ModalResponder previous = AfxSetModalResponder([&](ModalRequest& r) {
-        asked = r.kind == ModalRequest::PrintDialog;
-        window->close();
-        EXPECT_NE(window->frame(), nullptr); // still printing
-        return int(IDCANCEL);
+        if (r.kind != ModalRequest::PrintDialog) return int(IDCANCEL);
+        asked = true;
+        window->close(); // as the window manager would, while the dialog is open
+        auto* pd = static_cast<CPrintDialog*>(r.object);
+        pd->m_pd.Flags |= PD_PRINTTOFILE;
+        pd->m_strPrintToFile = pdf.c_str();
+        return int(IDOK);
     });
     run(ID_FILE_PRINT);
     AfxSetModalResponder(previous);
     EXPECT_TRUE(asked);
     EXPECT_EQ(window->frame(), nullptr);
+    std::ifstream in(pdf, std::ios::binary);
+    std::string head(5, '\0');
+    in.read(head.data(), 5);
+    EXPECT_EQ(head, "%PDF-"); // the page was printed before the window went
+    EXPECT_GT(std::filesystem::file_size(pdf), 10000u);
 }
 
 } // namespace
