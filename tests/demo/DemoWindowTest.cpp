@@ -67,6 +67,15 @@ TEST_F(DemoWindowTest, StartsStackedInTheWholeCentralAreaAndCloses) {
     EXPECT_EQ(window->frame(), nullptr);
 }
 
+// Qt deleting the main window (as at the end of main) takes the frame and view windows along.
+TEST_F(DemoWindowTest, DeletingTheMainWindowDestroysTheFrameAndTheView) {
+    const HWND frame = window->frame()->m_hWnd, pane = view->m_hWnd;
+    window.reset();
+    pump();
+    EXPECT_EQ(CWnd::FromHandlePermanent(frame), nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(pane), nullptr);
+}
+
 TEST_F(DemoWindowTest, LayoutCommandsSetTheConfiguration) {
     struct Case {
         UINT id;
