@@ -1,0 +1,66 @@
+// The demo's commands: their IDs (as a resource header would give them) and how the menus and
+// the toolbar show them.
+#pragma once
+
+#include <ploxen/ploxen.h>
+
+enum : UINT {
+    ID_FILE_PRINT = 0xE107, // the framework's own ID for Print
+    ID_FILE_SAVEBITMAP = 32771,
+    ID_FILE_EXPORTCSV,
+    ID_FILE_EXIT,
+    ID_VIEW_BLACK,
+    ID_VIEW_WHITE,
+    ID_VIEW_STACKED,
+    ID_VIEW_SUPERPOSED,
+    ID_VIEW_TWOAXES,
+    ID_VIEW_HISTOGRAM,
+    ID_GRAPH_ZOOM,
+    ID_GRAPH_UNZOOM,
+    ID_GRAPH_FIRST,
+    ID_GRAPH_SECOND,
+    ID_GRAPH_VGRADUATE,
+    ID_GRAPH_HGRADUATE,
+    ID_TOOLS_ZOOM,
+    ID_TOOLS_POINT,
+    ID_TOOLS_STATISTICS,
+    ID_TOOLS_COMMENT,
+    ID_TOOLS_ERASE,
+};
+
+struct DemoCommand {
+    UINT id;
+    const char* menu;     // the menu that lists it
+    const char* text;     // menu text, & before the mnemonic
+    const char* shortcut; // QKeySequence text, or null
+    int group;            // commands with the same nonzero group are exclusive choices
+    bool toolbar;         // also on the toolbar
+};
+
+// In menu order; a null text is a separator.
+inline constexpr DemoCommand kDemoCommands[] = {
+    {ID_FILE_PRINT, "&File", "&Print...", "Ctrl+P", 0, true},
+    {ID_FILE_SAVEBITMAP, "&File", "Save &bitmap...", "Ctrl+S", 0, true},
+    {ID_FILE_EXPORTCSV, "&File", "&Export CSV...", "Ctrl+E", 0, true},
+    {0, "&File", nullptr, nullptr, 0, false},
+    {ID_FILE_EXIT, "&File", "E&xit", "Ctrl+Q", 0, false},
+    {ID_VIEW_BLACK, "&View", "&Black background", nullptr, 1, false},
+    {ID_VIEW_WHITE, "&View", "&White background", nullptr, 1, false},
+    {0, "&View", nullptr, nullptr, 0, false},
+    {ID_VIEW_STACKED, "&View", "&Stacked graphs", nullptr, 2, false},
+    {ID_VIEW_SUPERPOSED, "&View", "Superposed, &one axis", nullptr, 2, false},
+    {ID_VIEW_TWOAXES, "&View", "Superposed, &two axes", nullptr, 2, false},
+    {ID_VIEW_HISTOGRAM, "&View", "&Histograms", nullptr, 2, false},
+    {ID_GRAPH_ZOOM, "&Graph", "&Zoom", "Ctrl+Z", 0, true},
+    {ID_GRAPH_UNZOOM, "&Graph", "&Unzoom", "Ctrl+U", 0, true},
+    {0, "&Graph", nullptr, nullptr, 0, false},
+    {ID_GRAPH_FIRST, "&Graph", "&First graph", nullptr, 3, false},
+    {ID_GRAPH_SECOND, "&Graph", "&Second graph", nullptr, 3, false},
+    {ID_GRAPH_VGRADUATE, "&Graph", "Graduate &vertical axis...", nullptr, 0, false},
+    {ID_GRAPH_HGRADUATE, "&Graph", "Graduate &horizontal axis...", nullptr, 0, false},
+    {ID_TOOLS_ZOOM, "&Tools", "&Zoom...", nullptr, 0, false},
+    {ID_TOOLS_POINT, "&Tools", "&Point inquiry...", nullptr, 0, true},
+    {ID_TOOLS_STATISTICS, "&Tools", "&Statistics...", nullptr, 0, true},
+    {ID_TOOLS_COMMENT, "&Tools", "&Draw comment...", nullptr, 0, true},
+    {ID_TOOLS_ERASE, "&Tools", "&Erase comment...", nullptr, 0, false},
+};

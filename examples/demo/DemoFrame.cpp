@@ -1,0 +1,57 @@
+#include "DemoFrame.h"
+
+#include "DemoCommands.h"
+#include "DemoView.h"
+
+IMPLEMENT_DYNCREATE(DemoFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(DemoFrame, CFrameWnd)
+ON_WM_CLOSE()
+ON_COMMAND(ID_FILE_EXIT, &DemoFrame::OnFileExit)
+END_MESSAGE_MAP()
+
+DemoFrame* DemoFrame::make(LPCSTR title, int width, int height) {
+    auto* frame = new DemoFrame;
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(DemoView);
+    if (!frame->Create(nullptr, title, WS_OVERLAPPEDWINDOW, CRect(0, 0, width, height), nullptr,
+                       nullptr, 0, &context)) {
+        delete frame;
+        return nullptr;
+    }
+    DemoView* view = frame->view();
+    if (!view) {
+        frame->DestroyWindow(); // deletes the frame
+        return nullptr;
+    }
+    view->OnInitialUpdate();
+    return frame;
+}
+
+DemoView* DemoFrame::view() const {
+    CWnd* pane = GetDlgItem(int(AFX_IDW_PANE_FIRST));
+    return pane && pane->IsKindOf(RUNTIME_CLASS(DemoView)) ? static_cast<DemoView*>(pane) : nullptr;
+}
+
+BOOL DemoFrame::OnCmdMsg(UINT nID, int nCode) {
+    DemoView* pane = view();
+    // While a tool has the mouse, its data and picture must stay as they are.
+    if (pane && pane->isWaiting()) return TRUE;
+    ++m_commandDepth;
+    const BOOL handled = (pane && pane->OnCmdMsg(nID, nCode)) || CFrameWnd::OnCmdMsg(nID, nCode);
+    if (--m_commandDepth == 0 && m_closePending) PostMessage(WM_CLOSE);
+    return handled;
+}
+
+void DemoFrame::OnClose() {
+    if (m_commandDepth == 0) {
+        CFrameWnd::OnClose();
+        return;
+    }
+    m_closePending = true;
+    if (DemoView* pane = view(); pane && pane->isWaiting()) pane->DestroyWindow();
+}
+
+void DemoFrame::OnFileExit() {
+    PostMessage(WM_CLOSE);
+}

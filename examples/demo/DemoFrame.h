@@ -1,0 +1,32 @@
+// The demo's frame window: holds the view as its pane and routes commands to it first, as
+// framework frames do. It closes only once no command is running: a tool that waits for the
+// mouse is ended by taking its view away, anything else (printing, a modal dialog) finishes
+// first.
+#pragma once
+
+#include <ploxen/ploxen.h>
+
+class DemoView;
+
+class DemoFrame : public CFrameWnd {
+    DECLARE_DYNCREATE(DemoFrame)
+public:
+    DemoFrame() = default;
+
+    // Creates the frame with a DemoView pane of about width x height, hidden, and gives the
+    // view its first update (which creates the tool dialogs' windows). Null on failure.
+    static DemoFrame* make(LPCSTR title, int width, int height);
+
+    DemoView* view() const;
+    BOOL OnCmdMsg(UINT nID, int nCode) override;
+
+protected:
+    afx_msg void OnClose();
+    afx_msg void OnFileExit();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    int m_commandDepth = 0;
+    bool m_closePending = false;
+};

@@ -1,0 +1,96 @@
+#include "DemoWindow.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QToolBar>
+#include <map>
+
+#include "DemoCommands.h"
+#include "DemoFrame.h"
+
+namespace {
+
+// The top-level widget of a frame that is not shown yet. The platform shows every window as a
+// widget; a Qt host finds it as any top-level widget, here by a title no other window has.
+QWidget* widgetOf(DemoFrame* frame) {
+    CString title;
+    frame->GetWindowText(title);
+    const QString mark = QString("ploxen-demo frame %1").arg(quintptr(frame));
+    frame->SetWindowText(mark.toUtf8().constData());
+    QWidget* found = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowTitle() == mark) found = w;
+    frame->SetWindowText(title);
+    return found;
+}
+
+} // namespace
+
+DemoWindow::DemoWindow(DemoFrame* frame) : m_frame(frame), m_frameWidget(widgetOf(frame)) {
+    CString title;
+    frame->GetWindowText(title);
+    setWindowTitle(QString::fromUtf8(title.GetString()));
+    CRect rect;
+    frame->GetWindowRect(&rect);
+    addCommands();
+    if (m_frameWidget) {
+        setCentralWidget(m_frameWidget);
+        frame->ShowWindow(SW_SHOW); // shown with the main window from now on
+        // The frame closing by itself (File > Exit) closes the main window too.
+        connect(m_frameWidget, &QObject::destroyed, this, &QWidget::close, Qt::QueuedConnection);
+    }
+    resize(rect.Width(), rect.Height() + menuBar()->sizeHint().height() + 40);
+}
+
+DemoWindow::~DemoWindow() {
+    if (DemoFrame* f = frame()) f->DestroyWindow(); // the frame deletes itself
+}
+
+DemoFrame* DemoWindow::frame() const {
+    return m_frameWidget ? m_frame : nullptr;
+}
+
+void DemoWindow::command(unsigned id) {
+    if (DemoFrame* f = frame()) f->PostMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void DemoWindow::closeEvent(QCloseEvent* event) {
+    if (DemoFrame* f = frame()) f->SendMessage(WM_CLOSE);
+    event->accept();
+}
+
+void DemoWindow::addCommands() {
+    QToolBar* tools = addToolBar("Commands");
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->setMovable(false);
+    std::map<QString, QMenu*> menus;
+    std::map<int, QActionGroup*> groups;
+    QString lastMenu;
+    for (const DemoCommand& c : kDemoCommands) {
+        const QString name = QString::fromUtf8(c.menu);
+        QMenu*& menu = menus[name];
+        if (!menu) menu = menuBar()->addMenu(name);
+        if (!c.text) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromUtf8(c.text));
+        if (c.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(c.shortcut)));
+        if (c.group) {
+            QActionGroup*& group = groups[c.group];
+            if (!group) group = new QActionGroup(this);
+            action->setCheckable(true);
+            action->setChecked(group->actions().isEmpty()); // the first choice is the start state
+            group->addAction(action);
+        }
+        if (c.toolbar) {
+            if (lastMenu != name && !tools->actions().isEmpty()) tools->addSeparator();
+            tools->addAction(action);
+            lastMenu = name;
+        }
+        const UINT id = c.id;
+        connect(action, &QAction::triggered, this, [this, id] { command(id); });
+    }
+}

@@ -1,0 +1,203 @@
+// The demo's window under the offscreen platform: it starts with the stacked graphs filling it,
+// its menu commands reach the view, and closing it in the middle of a tool or of a print ends
+// cleanly (the sanitizer build finds what is used after it went or never freed).
+#include <QCoreApplication>
+#include <QTimer>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "DemoApp.h"
+#include "DemoCommands.h"
+#include "DemoFrame.h"
+#include "DemoView.h"
+#include "DemoWindow.h"
+#include "TempDir.h"
+#include "platform/CPrintDialog.h"
+#include "platform/ModalResponder.h"
+
+namespace {
+
+void pump() {
+    MSG msg;
+    for (int i = 0; i < 3; ++i) {
+        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessage(&msg);
+        }
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+struct DemoWindowTest : testing::Test {
+    void SetUp() override {
+        DemoFrame* frame = DemoFrame::make("Ploxen demo", kDemoWidth, kDemoHeight);
+        ASSERT_TRUE(frame);
+        window = std::make_unique<DemoWindow>(frame);
+        window->show();
+        pump();
+        view = frame->view();
+    }
+    void TearDown() override {
+        window.reset();
+        pump();
+    }
+    void run(UINT id) {
+        window->command(id);
+        pump();
+    }
+    const GcGraphConfig& config() const { return *view->GetRenderer()->getGcGraphConfig(); }
+
+    std::unique_ptr<DemoWindow> window;
+    DemoView* view = nullptr;
+};
+
+TEST_F(DemoWindowTest, StartsStackedInTheWholeCentralAreaAndCloses) {
+    CRect client;
+    view->GetClientRect(&client);
+    EXPECT_TRUE(window->frame()->IsWindowVisible());
+    EXPECT_EQ(client.Width(), window->centralWidget()->width());
+    EXPECT_EQ(client.Height(), window->centralWidget()->height());
+    EXPECT_EQ(config().superpose, 0);
+    EXPECT_EQ(view->graph(0).nline, 2);
+    EXPECT_EQ(view->graph(1).line[0].nvertex, kNoisyPoints);
+    window->close();
+    pump();
+    EXPECT_EQ(window->frame(), nullptr);
+}
+
+// Qt deleting the main window (as at the end of main) takes the frame and view windows along.
+TEST_F(DemoWindowTest, DeletingTheMainWindowDestroysTheFrameAndTheView) {
+    const HWND frame = window->frame()->m_hWnd, pane = view->m_hWnd;
+    window.reset();
+    pump();
+    EXPECT_EQ(CWnd::FromHandlePermanent(frame), nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(pane), nullptr);
+}
+
+TEST_F(DemoWindowTest, LayoutCommandsSetTheConfiguration) {
+    struct Case {
+        UINT id;
+        DemoLayout layout;
+        int superpose, singleVaxis;
+        GcGraphConfig::TYPE type;
+        int nline0; // the sine and its envelope are two series, the noisy signal one
+    } cases[] = {
+        {ID_VIEW_SUPERPOSED, DemoLayout::SuperposedOneAxis, 1, 1, GcGraphConfig::GRAPH, 1},
+        {ID_VIEW_TWOAXES, DemoLayout::SuperposedTwoAxes, 1, 0, GcGraphConfig::GRAPH, 2},
+        {ID_VIEW_HISTOGRAM, DemoLayout::Histogram, 0, 1, GcGraphConfig::HISTON, 1},
+        {ID_VIEW_STACKED, DemoLayout::Stacked, 0, 1, GcGraphConfig::GRAPH, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        run(c.id);
+        EXPECT_EQ(view->layout(), c.layout);
+        EXPECT_EQ(config().superpose, c.superpose);
+        EXPECT_EQ(config().singleVaxis, c.singleVaxis);
+        EXPECT_EQ(config().type, c.type);
+        EXPECT_EQ(view->graph(0).nline, c.nline0);
+        if (c.layout == DemoLayout::SuperposedOneAxis) {
+            // Graph 0's axis serves both: it spans the other graph's values too.
+            EXPECT_LE(view->graph(0).vmin, view->graph(1).vmin);
+            EXPECT_GE(view->graph(0).vmax, view->graph(1).vmax);
+        }
+    }
+}
+
+TEST_F(DemoWindowTest, BackgroundCommandsRepaintTheView) {
+    for (auto [id, colour] :
+         {std::pair{ID_VIEW_WHITE, RGB(255, 255, 255)}, std::pair{ID_VIEW_BLACK, RGB(0, 0, 0)}}) {
+        run(id);
+        CClientDC dc(view);
+        EXPECT_EQ(dc.GetPixel(2, 2), colour) << id;
+    }
+}
+
+TEST_F(DemoWindowTest, GraduationAppliesToTheChosenGraphOnlyOnOk) {
+    const GcGraph before0 = view->graph(0), before1 = view->graph(1);
+    int answer = IDCANCEL;
+    ModalResponder previous = AfxSetModalResponder([&](ModalRequest& r) {
+        if (r.kind != ModalRequest::Dialog) return int(IDCANCEL);
+        auto& d = *static_cast<CDialog*>(r.object);
+        d.CheckRadioButton(IDC_RANGEAUTO, IDC_RANGEMANUAL, IDC_RANGEMANUAL);
+        d.CheckRadioButton(IDC_GRADAUTO, IDC_GRADMANUAL, IDC_GRADMANUAL);
+        d.SetDlgItemText(IDC_MAX, "50");
+        d.SetDlgItemText(IDC_MIN, "-7");
+        d.SetDlgItemText(IDC_GRADSTEP, "5");
+        d.SetDlgItemText(IDC_SMALLGRAD, "4");
+        return answer;
+    });
+    run(ID_GRAPH_SECOND);
+    run(ID_GRAPH_VGRADUATE);
+    EXPECT_EQ(view->graph(1).vmax, before1.vmax); // cancelled
+    answer = IDOK;
+    run(ID_GRAPH_VGRADUATE);
+    run(ID_GRAPH_FIRST);
+    run(ID_GRAPH_HGRADUATE);
+    AfxSetModalResponder(previous);
+
+    const GcGraph& g1 = view->graph(1);
+    EXPECT_EQ(g1.vmin, -7.0);
+    EXPECT_EQ(g1.vmax, 50.0);
+    EXPECT_EQ(g1.vlargeGradStep, 5.0);
+    EXPECT_EQ(g1.vlargeGradStart, -5.0); // the first multiple of the step in the range
+    EXPECT_EQ(g1.vsmallGrad, 4);
+    EXPECT_EQ(g1.hmax, before1.hmax);
+    const GcGraph& g0 = view->graph(0);
+    EXPECT_EQ(g0.hmin, -7.0);
+    EXPECT_EQ(g0.hmax, 50.0);
+    EXPECT_EQ(g0.hlargeGradStart, -5.0);
+    EXPECT_EQ(g0.vmin, before0.vmin);
+    EXPECT_EQ(g0.vmax, before0.vmax);
+}
+
+// Closing while a tool waits for the mouse ends the tool, then the window.
+TEST_F(DemoWindowTest, ClosingMidZoomOrMidPickEndsCleanly) {
+    for (UINT id : {ID_GRAPH_ZOOM, ID_TOOLS_POINT, ID_TOOLS_STATISTICS}) {
+        SCOPED_TRACE(id);
+        if (!window->frame()) SetUp();
+        bool waited = false;
+        int ticks = 0;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (window->frame() && window->frame()->view()->isWaiting()) {
+                waited = true;
+                window->close();
+            }
+            if (waited || ++ticks == 50) timer.stop();
+        });
+        timer.start(10);
+        window->command(id);
+        while (timer.isActive()) pump();
+        pump();
+        if (!waited) GTEST_SKIP() << "this tool has no mouse loop yet";
+        EXPECT_EQ(window->frame(), nullptr);
+    }
+}
+
+TEST_F(DemoWindowTest, ClosingMidPrintEndsOnceThePrintIsDone) {
+    TempDir dir;
+    const std::string pdf = dir / "demo.pdf";
+    bool asked = false;
+    ModalResponder previous = AfxSetModalResponder([&](ModalRequest& r) {
+        if (r.kind != ModalRequest::PrintDialog) return int(IDCANCEL);
+        asked = true;
+        window->close(); // as the window manager would, while the dialog is open
+        auto* pd = static_cast<CPrintDialog*>(r.object);
+        pd->m_pd.Flags |= PD_PRINTTOFILE;
+        pd->m_strPrintToFile = pdf.c_str();
+        return int(IDOK);
+    });
+    run(ID_FILE_PRINT);
+    AfxSetModalResponder(previous);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(window->frame(), nullptr);
+    std::ifstream in(pdf, std::ios::binary);
+    std::string head(5, '\0');
+    in.read(head.data(), 5);
+    EXPECT_EQ(head, "%PDF-"); // the page was printed before the window went
+    EXPECT_GT(std::filesystem::file_size(pdf), 10000u);
+}
+
+} // namespace
