@@ -79,12 +79,6 @@ void DemoView::pressButton(CDialog* dlg, UINT id) {
 }
 
 // Zoom and unzoom run in the zoom dialog, whose buttons start them too.
-void DemoView::pressZoomButton(UINT id) {
-    if (!m_pViewing2dDlg) return;
-    m_pViewing2dDlg->Update();
-    pressButton(m_pViewing2dDlg, id);
-}
-
 void DemoView::OnToolsZoom() {
     if (m_pViewing2dDlg) m_pViewing2dDlg->Show();
 }

@@ -33,8 +33,8 @@ protected:
     afx_msg void OnViewSuperposed() { setLayout(DemoLayout::SuperposedOneAxis); }
     afx_msg void OnViewTwoAxes() { setLayout(DemoLayout::SuperposedTwoAxes); }
     afx_msg void OnViewHistogram() { setLayout(DemoLayout::Histogram); }
-    afx_msg void OnGraphZoom() { pressZoomButton(IDC_ZOOM); }
-    afx_msg void OnGraphUnzoom() { pressZoomButton(IDC_UNZOOM); }
+    afx_msg void OnGraphZoom() { OnZoomGraph(); }
+    afx_msg void OnGraphUnzoom() { OnUnzoomGraph(); }
     afx_msg void OnGraphFirst() { choose(0); }
     afx_msg void OnGraphSecond() { choose(1); }
     afx_msg void OnGraphVGraduate() { graduate(true); }
@@ -59,7 +59,6 @@ private:
     AxisModes m_modes[2][2]{}; // [graph][0 vertical, 1 horizontal]
 
     static void pressButton(CDialog* dlg, UINT id);
-    void pressZoomButton(UINT id);
     void choose(int graph);
     void graduate(bool vertical);
 };
