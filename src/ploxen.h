@@ -23,6 +23,7 @@
 #include "platform/CFileException.h"
 #include "platform/CFontDialog.h"
 #include "platform/CPrintInfo.h"
+#include "platform/QtWidgetOf.h"
 #include "platform/afxwin.h"
 #include "platform/kernel.h"
 #include "render/Renderer.h"

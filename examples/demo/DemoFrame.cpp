@@ -33,12 +33,12 @@ DemoView* DemoFrame::view() const {
     return pane && pane->IsKindOf(RUNTIME_CLASS(DemoView)) ? static_cast<DemoView*>(pane) : nullptr;
 }
 
-BOOL DemoFrame::OnCmdMsg(UINT nID, int nCode) {
+BOOL DemoFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
     DemoView* pane = view();
     // While a tool has the mouse, its data and picture must stay as they are.
     if (pane && pane->isWaiting()) return TRUE;
     ++m_commandDepth;
-    const BOOL handled = (pane && pane->OnCmdMsg(nID, nCode)) || CFrameWnd::OnCmdMsg(nID, nCode);
+    const BOOL handled = CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
     if (--m_commandDepth == 0 && m_closePending) PostMessage(WM_CLOSE);
     return handled;
 }

@@ -18,7 +18,7 @@ public:
     static DemoFrame* make(LPCSTR title, int width, int height);
 
     DemoView* view() const;
-    BOOL OnCmdMsg(UINT nID, int nCode) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
     afx_msg void OnClose();

@@ -1,7 +1,6 @@
 #include "DemoWindow.h"
 
 #include <QActionGroup>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QToolBar>
@@ -10,25 +9,7 @@
 #include "DemoCommands.h"
 #include "DemoFrame.h"
 
-namespace {
-
-// The top-level widget of a frame that is not shown yet. The platform shows every window as a
-// widget; a Qt host finds it as any top-level widget, here by a title no other window has.
-QWidget* widgetOf(DemoFrame* frame) {
-    CString title;
-    frame->GetWindowText(title);
-    const QString mark = QString("ploxen-demo frame %1").arg(quintptr(frame));
-    frame->SetWindowText(mark.toUtf8().constData());
-    QWidget* found = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->windowTitle() == mark) found = w;
-    frame->SetWindowText(title);
-    return found;
-}
-
-} // namespace
-
-DemoWindow::DemoWindow(DemoFrame* frame) : m_frame(frame), m_frameWidget(widgetOf(frame)) {
+DemoWindow::DemoWindow(DemoFrame* frame) : m_frame(frame), m_frameWidget(qWidgetOf(frame->m_hWnd)) {
     CString title;
     frame->GetWindowText(title);
     setWindowTitle(QString::fromUtf8(title.GetString()));

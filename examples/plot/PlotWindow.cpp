@@ -1,14 +1,56 @@
 #include "PlotWindow.h"
 
+#include <QCloseEvent>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPointer>
+#include <map>
+#include <string>
 
-#include <ploxen/platform/CFrameWnd.h>
-#include <ploxen/platform/CWinApp.h>
-#include <ploxen/view/CGLView.h>
+#include <ploxen/ploxen.h>
 
 #include "PlotOutput.h"
 
 namespace {
+
+enum : UINT {
+    ID_FILE_PRINT = 0xE107, // the framework's own ID for Print
+    ID_FILE_SAVEBITMAP = 32771,
+    ID_FILE_EXPORTCSV,
+    ID_VIEW_BLACK,
+    ID_VIEW_WHITE,
+    ID_GRAPH_ZOOM,
+    ID_GRAPH_UNZOOM,
+    ID_TOOLS_ZOOM,
+    ID_TOOLS_POINT,
+    ID_TOOLS_STATISTICS,
+    ID_TOOLS_COMMENT,
+    ID_TOOLS_ERASE,
+};
+
+struct Command {
+    UINT id;
+    const char* menu;
+    const char* text; // null: a separator
+    const char* shortcut;
+};
+
+constexpr Command kCommands[] = {
+    {ID_FILE_SAVEBITMAP, "&File", "Save &bitmap...", "Ctrl+S"},
+    {ID_FILE_EXPORTCSV, "&File", "&Export CSV...", "Ctrl+E"},
+    {ID_FILE_PRINT, "&File", "&Print...", "Ctrl+P"},
+    {ID_VIEW_BLACK, "&View", "&Black background", nullptr},
+    {ID_VIEW_WHITE, "&View", "&White background", nullptr},
+    {ID_GRAPH_ZOOM, "&Graph", "&Zoom", "Ctrl+Z"},
+    {ID_GRAPH_UNZOOM, "&Graph", "&Unzoom", "Ctrl+U"},
+    {ID_TOOLS_ZOOM, "&Tools", "&Zoom...", nullptr},
+    {ID_TOOLS_POINT, "&Tools", "&Point inquiry...", nullptr},
+    {ID_TOOLS_STATISTICS, "&Tools", "&Statistics...", nullptr},
+    {ID_TOOLS_COMMENT, "&Tools", "&Draw comment...", nullptr},
+    {ID_TOOLS_ERASE, "&Tools", "&Erase comment...", nullptr},
+};
 
 // A host's view over the plotter's configuration: the view's own configuration becomes a
 // shallow copy of it, so the view draws the plotter's graphs and frees none of them.
@@ -22,16 +64,141 @@ public:
         else
             OnBackColorBlack();
     }
+    bool isWaiting() const { return m_bWaiting != 0; }
+
+protected:
+    afx_msg void OnFilePrintCmd() { OnFilePrint(); }
+    afx_msg void OnFileSaveBitmap() {
+        std::string path = chooseFile("Save bitmap", "plot.bmp", "Bitmaps (*.bmp)");
+        if (!path.empty() && !savetoBitmap(path.data()))
+            AfxMessageBox(("Cannot write " + path).c_str());
+    }
+    afx_msg void OnFileExportCsv() {
+        const std::string path =
+            chooseFile("Export CSV", "plot.csv", "Comma-separated values (*.csv)");
+        if (!path.empty() && !m_pRenderer->writeCsv(path.c_str()))
+            AfxMessageBox(("Cannot write " + path).c_str());
+    }
+    afx_msg void OnViewBlack() { OnBackColorBlack(); }
+    afx_msg void OnViewWhite() { OnBackColorWhite(); }
+    afx_msg void OnGraphZoom() { OnZoomGraph(); }
+    afx_msg void OnGraphUnzoom() { OnUnzoomGraph(); }
+    afx_msg void OnToolsZoom() { openTool(m_pViewing2dDlg, 0); }
+    // The inquiry tools start picking at once, as if their button had been pressed.
+    afx_msg void OnToolsPoint() { openTool(m_pInquirePointDlg, IDC_PICKPOINT); }
+    afx_msg void OnToolsStatistics() { openTool(m_pInquireStatisticsDlg, IDC_PICKPOINT); }
+    afx_msg void OnToolsComment() { openTool(m_pDrawCommentDlg, 0); }
+    afx_msg void OnToolsErase() { openTool(m_pEraseCommentDlg, 0); }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    template <class Dlg> void openTool(Dlg* dlg, UINT button) {
+        if (!dlg) return;
+        dlg->Show();
+        if (button) dlg->SendMessage(WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    }
+    // Asks for a file to write; empty when cancelled.
+    static std::string chooseFile(const char* caption, const char* name, const char* filter) {
+        return QFileDialog::getSaveFileName(nullptr, caption, name, filter).toStdString();
+    }
 };
 
 IMPLEMENT_DYNCREATE(PlotView, CGLView)
+
+BEGIN_MESSAGE_MAP(PlotView, CGLView)
+ON_COMMAND(ID_FILE_PRINT, &PlotView::OnFilePrintCmd)
+ON_COMMAND(ID_FILE_SAVEBITMAP, &PlotView::OnFileSaveBitmap)
+ON_COMMAND(ID_FILE_EXPORTCSV, &PlotView::OnFileExportCsv)
+ON_COMMAND(ID_VIEW_BLACK, &PlotView::OnViewBlack)
+ON_COMMAND(ID_VIEW_WHITE, &PlotView::OnViewWhite)
+ON_COMMAND(ID_GRAPH_ZOOM, &PlotView::OnGraphZoom)
+ON_COMMAND(ID_GRAPH_UNZOOM, &PlotView::OnGraphUnzoom)
+ON_COMMAND(ID_TOOLS_ZOOM, &PlotView::OnToolsZoom)
+ON_COMMAND(ID_TOOLS_POINT, &PlotView::OnToolsPoint)
+ON_COMMAND(ID_TOOLS_STATISTICS, &PlotView::OnToolsStatistics)
+ON_COMMAND(ID_TOOLS_COMMENT, &PlotView::OnToolsComment)
+ON_COMMAND(ID_TOOLS_ERASE, &PlotView::OnToolsErase)
+END_MESSAGE_MAP()
+
+// The frame routes commands to the view. It closes only once no command runs: a tool waiting
+// for the mouse is ended by taking its view away; a dialog or printing finishes first.
+class PlotFrame : public CFrameWnd {
+    DECLARE_DYNCREATE(PlotFrame)
+public:
+    PlotView* view() const {
+        CWnd* pane = GetDlgItem(int(AFX_IDW_PANE_FIRST));
+        return pane && pane->IsKindOf(RUNTIME_CLASS(PlotView)) ? static_cast<PlotView*>(pane)
+                                                               : nullptr;
+    }
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pInfo) override {
+        if (PlotView* pane = view(); pane && pane->isWaiting()) return TRUE; // one tool at a time
+        ++m_depth;
+        const BOOL handled = CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pInfo);
+        if (--m_depth == 0 && m_closePending) PostMessage(WM_CLOSE);
+        return handled;
+    }
+
+protected:
+    afx_msg void OnClose() {
+        if (m_depth == 0) return CFrameWnd::OnClose();
+        m_closePending = true;
+        if (PlotView* pane = view(); pane && pane->isWaiting()) pane->DestroyWindow();
+    }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    int m_depth = 0;
+    bool m_closePending = false;
+};
+
+IMPLEMENT_DYNCREATE(PlotFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(PlotFrame, CFrameWnd)
+ON_WM_CLOSE()
+END_MESSAGE_MAP()
+
+// The main window: the menus, and the frame as its central widget.
+class PlotMainWindow : public QMainWindow {
+public:
+    explicit PlotMainWindow(PlotFrame* frame)
+        : m_frame(frame), m_frameWidget(qWidgetOf(frame->m_hWnd)) {
+        std::map<QString, QMenu*> menus;
+        for (const Command& c : kCommands) {
+            QMenu*& menu = menus[c.menu];
+            if (!menu) menu = menuBar()->addMenu(c.menu);
+            QAction* action = menu->addAction(c.text);
+            if (c.shortcut) action->setShortcut(QKeySequence(c.shortcut));
+            connect(action, &QAction::triggered, this, [this, id = c.id] {
+                if (m_frameWidget) m_frame->PostMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+            });
+        }
+        setCentralWidget(m_frameWidget);
+        // The frame closing by itself closes the main window too.
+        connect(m_frameWidget, &QObject::destroyed, this, &QWidget::close, Qt::QueuedConnection);
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        if (m_frameWidget) m_frame->SendMessage(WM_CLOSE);
+        // Closed at once unless a command still runs; then the frame closes when it returns.
+        if (m_frameWidget)
+            event->ignore();
+        else
+            event->accept();
+    }
+
+private:
+    PlotFrame* m_frame;
+    QPointer<QWidget> m_frameWidget; // null once the frame's window is gone
+};
 
 } // namespace
 
 int showWindow(GcGraphConfig& config, int width, int height, bool white,
                const std::string& caption) {
     CWinApp app("ploxen-plot");
-    auto* frame = new CFrameWnd; // deletes itself with its window
+    auto* frame = new PlotFrame; // deletes itself with its window
     CCreateContext context;
     context.m_pNewViewClass = RUNTIME_CLASS(PlotView);
     if (!frame->Create(nullptr, caption.c_str(), WS_OVERLAPPEDWINDOW, CRect(0, 0, width, height),
@@ -44,9 +211,14 @@ int showWindow(GcGraphConfig& config, int width, int height, bool white,
         frame->DestroyWindow();
         throw OutputError("no display to open the window on");
     }
-    auto* view = static_cast<PlotView*>(frame->GetDlgItem(int(AFX_IDW_PANE_FIRST)));
+    PlotView* view = frame->view();
+    view->OnInitialUpdate(); // makes the tool dialogs' windows
     view->show(config, white);
+    PlotMainWindow window(frame);
+    window.setWindowTitle(QString::fromStdString(caption));
+    window.resize(width, height + window.menuBar()->sizeHint().height());
     frame->ShowWindow(SW_SHOW);
+    window.show();
     app.m_pMainWnd = frame;
     return app.Run();
 }

@@ -23,9 +23,14 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::findMessageEntry(UINT nMessage, UINT nCode, 
     return nullptr;
 }
 
-BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode) {
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
     const AFX_MSGMAP_ENTRY* e = findMessageEntry(WM_COMMAND, UINT(nCode), nID);
     if (!e) return FALSE;
+    if (pHandlerInfo && !pExtra) {
+        pHandlerInfo->pTarget = this;
+        pHandlerInfo->pmf = e->pfn;
+        return TRUE;
+    }
     e->pfn(this, MAKEWPARAM(nID, nCode), 0);
     return TRUE;
 }

@@ -26,12 +26,20 @@ struct AFX_MSGMAP {
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
+// Filled by OnCmdMsg when it is only asked who would handle a command.
+struct AFX_CMDHANDLERINFO {
+    CCmdTarget* pTarget;
+    AFX_PMSGCALL pmf;
+};
+
 class CCmdTarget : public CObject {
     DECLARE_DYNAMIC(CCmdTarget)
 public:
     CCmdTarget() = default;
-    // Runs the handler of a command or notification; FALSE when no map entry has it.
-    virtual BOOL OnCmdMsg(UINT nID, int nCode);
+    // Runs the handler of a command or notification; FALSE when no map entry has it. With
+    // pHandlerInfo (and no pExtra) it only says whether a handler exists and fills it in.
+    // Frames and views override it to route commands on to their view, document and application.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();

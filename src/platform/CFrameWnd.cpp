@@ -1,5 +1,8 @@
 #include "platform/CFrameWnd.h"
 
+#include "platform/CView.h"
+#include "platform/CWinApp.h"
+
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
@@ -67,4 +70,23 @@ void CFrameWnd::OnClose() {
 
 void CFrameWnd::PostNcDestroy() {
     delete this;
+}
+
+CView* CFrameWnd::GetActiveView() const {
+    CWnd* active = m_hWndViewActive ? CWnd::FromHandlePermanent(m_hWndViewActive) : nullptr;
+    if (active && active->IsKindOf(RUNTIME_CLASS(CView))) return static_cast<CView*>(active);
+    CWnd* pane = GetDlgItem(int(AFX_IDW_PANE_FIRST));
+    return pane && pane->IsKindOf(RUNTIME_CLASS(CView)) ? static_cast<CView*>(pane) : nullptr;
+}
+
+void CFrameWnd::SetActiveView(CView* pViewNew, BOOL) {
+    m_hWndViewActive = pViewNew ? pViewNew->m_hWnd : nullptr;
+}
+
+BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+    if (CView* view = GetActiveView(); view && view->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    CWinApp* app = AfxGetApp();
+    return app && app->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }

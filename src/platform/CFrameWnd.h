@@ -26,6 +26,13 @@ public:
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
     // Fits the pane to the client area.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
+    // The view that receives commands first: the one last made active, else the pane when it
+    // is a view (a frame holding one view needs no call to SetActiveView).
+    CView* GetActiveView() const;
+    void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+    // Commands go to the active view (and its document), then to the frame, then to the
+    // application, as a menu's commands do in the framework.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
     // Frames are made with new and delete themselves when their window is gone.
@@ -39,4 +46,7 @@ protected:
     afx_msg void OnParentNotify(UINT message, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    HWND m_hWndViewActive = nullptr; // a handle, so a destroyed view is never reached
 };

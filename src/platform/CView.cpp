@@ -90,3 +90,8 @@ void CView::OnPrint(CDC* pDC, CPrintInfo*) {
 }
 
 void CView::OnEndPrinting(CDC*, CPrintInfo*) {}
+
+BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+    return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) ||
+           (m_pDocument && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo));
+}

@@ -16,6 +16,8 @@ public:
     // Prints the view: the dialog, then each page on the printer DC it returned, or into the
     // PDF file it named when printing to a file. A failing printer ends the job.
     afx_msg void OnFilePrint();
+    // Commands reach the view's own map, then its document's.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
     CView() = default;
