@@ -19,7 +19,8 @@ refused: the points are held in memory (16 bytes each), never the text.
 Output, chosen by the extension of -o:
   .png, .bmp  the picture drawn into a memory bitmap of the given size, in pixels
   .pdf        drawn through the platform's printer device context onto a PDF page: lines,
-              marks and text are vectors, not an embedded picture
+              marks and text are vectors, not an embedded picture; a wide picture gets a
+              landscape page, a tall one a portrait page
 The output is written beside its name and renamed over it, so a failed run leaves no
 partial file.
 

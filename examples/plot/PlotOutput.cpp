@@ -46,8 +46,13 @@ void freeBitmap(void* p) {
 }
 
 void writePdf(GcGraphConfig& config, int width, int height, bool white, const char* path) {
+    // A wide picture goes on a landscape page, a tall one on a portrait page.
+    DEVMODE mode{};
+    mode.dmSize = sizeof(mode);
+    mode.dmFields = DM_ORIENTATION;
+    mode.dmOrientation = width > height ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
     CDC dc;
-    if (!dc.Attach(CreateDC(nullptr, nullptr, nullptr, nullptr)))
+    if (!dc.Attach(CreateDC(nullptr, nullptr, nullptr, &mode)))
         throw OutputError("no printer device context to draw the PDF on");
     const DOCINFO doc{int(sizeof(DOCINFO)), "ploxen-plot", path, nullptr, 0};
     bool ok = StartDoc(dc.m_hDC, &doc) > 0 && StartPage(dc.m_hDC) > 0;

@@ -234,7 +234,44 @@ struct DOCINFOA {
 };
 using DOCINFO = DOCINFOA;
 constexpr int SP_ERROR = -1;
-HDC CreateDCA(LPCSTR pwszDriver, LPCSTR pwszDevice, LPCSTR pszPort, const void* pdm);
+
+// A printer's settings for CreateDC. The printer DC reads dmOrientation when dmFields has
+// DM_ORIENTATION and ignores the other fields.
+constexpr int CCHDEVICENAME = 32;
+constexpr int CCHFORMNAME = 32;
+constexpr DWORD DM_ORIENTATION = 0x00000001;
+constexpr short DMORIENT_PORTRAIT = 1;
+constexpr short DMORIENT_LANDSCAPE = 2;
+struct DEVMODEA {
+    BYTE dmDeviceName[CCHDEVICENAME];
+    WORD dmSpecVersion;
+    WORD dmDriverVersion;
+    WORD dmSize;
+    WORD dmDriverExtra;
+    DWORD dmFields;
+    short dmOrientation;
+    short dmPaperSize;
+    short dmPaperLength;
+    short dmPaperWidth;
+    short dmScale;
+    short dmCopies;
+    short dmDefaultSource;
+    short dmPrintQuality;
+    short dmColor;
+    short dmDuplex;
+    short dmYResolution;
+    short dmTTOption;
+    short dmCollate;
+    BYTE dmFormName[CCHFORMNAME];
+    WORD dmLogPixels;
+    DWORD dmBitsPerPel;
+    DWORD dmPelsWidth;
+    DWORD dmPelsHeight;
+    DWORD dmDisplayFlags;
+    DWORD dmDisplayFrequency;
+};
+using DEVMODE = DEVMODEA;
+HDC CreateDCA(LPCSTR pwszDriver, LPCSTR pwszDevice, LPCSTR pszPort, const DEVMODEA* pdm);
 #define CreateDC CreateDCA
 int StartDocA(HDC hdc, const DOCINFOA* lpdi);
 #define StartDoc StartDocA

@@ -24,11 +24,15 @@ PrintJob* jobOf(HDC hdc, DeviceContext** out = nullptr) {
 }
 } // namespace
 
-HDC CreateDCA(LPCSTR, LPCSTR pwszDevice, LPCSTR, const void*) {
+HDC CreateDCA(LPCSTR, LPCSTR pwszDevice, LPCSTR, const DEVMODEA* pdm) {
     ensureQtApplication(); // a printer needs the application object
     auto job = std::make_shared<PrintJob>();
     if (pwszDevice && *pwszDevice) job->printer.setPrinterName(QString::fromLocal8Bit(pwszDevice));
     job->printer.setResolution(kPageDpi); // the painter's units are the DC's page pixels
+    if (pdm && (pdm->dmFields & DM_ORIENTATION))
+        job->printer.setPageOrientation(pdm->dmOrientation == DMORIENT_LANDSCAPE
+                                            ? QPageLayout::Landscape
+                                            : QPageLayout::Portrait);
     const QSize page = job->printer.pageLayout().paintRectPixels(kPageDpi).size();
     if (page.isEmpty()) return nullptr;
     auto surface = std::make_shared<Surface>();

@@ -2,6 +2,7 @@
 // the pixels of the configuration itself; and a PDF is drawn as vectors.
 #include <QImage>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -86,6 +87,12 @@ TEST(PlotProgram, PdfIsDrawnAsVectors) {
     EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
     EXPECT_EQ(pdf.find("/Subtype /Image"), std::string::npos);
     EXPECT_NE(pdf.find("/Font"), std::string::npos); // the labels are text
+    // The default 1200 x 900 picture lies on a landscape page.
+    float w = 0, h = 0;
+    const size_t box = pdf.find("/MediaBox [0 0 ");
+    ASSERT_NE(box, std::string::npos);
+    ASSERT_EQ(std::sscanf(pdf.c_str() + box, "/MediaBox [0 0 %f %f", &w, &h), 2);
+    EXPECT_GT(w, h);
 }
 
 } // namespace
