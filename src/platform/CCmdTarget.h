@@ -97,6 +97,7 @@ template <class T, auto pfn> LRESULT afxCallMessage(CCmdTarget* t, WPARAM w, LPA
     AFX_MSG_ENTRY(WM_PARENTNOTIFY, self->OnParentNotify(UINT(w), l); return 0;)
 #define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, self->OnPaint(); return 0;)
 #define ON_WM_CLOSE() AFX_MSG_ENTRY(WM_CLOSE, self->OnClose(); return 0;)
+#define ON_WM_TIMER() AFX_MSG_ENTRY(WM_TIMER, self->OnTimer(UINT_PTR(w)); return 0;)
 #define AFX_MOUSE_ENTRY(msg, fn)                                                                   \
     AFX_MSG_ENTRY(msg, self->fn(UINT(w), CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l))); return 0;)
 #define ON_WM_MOUSEMOVE() AFX_MOUSE_ENTRY(WM_MOUSEMOVE, OnMouseMove)

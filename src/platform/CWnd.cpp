@@ -352,6 +352,18 @@ void CWnd::OnPaint() {
 void CWnd::OnClose() {
     Default();
 }
+void CWnd::OnTimer(UINT_PTR) {
+    Default();
+}
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse,
+                        void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD)) {
+    return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+}
+
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent) {
+    return ::KillTimer(m_hWnd, nIDEvent);
+}
 void CWnd::OnParentNotify(UINT, LPARAM) {
     Default();
 }

@@ -113,6 +113,9 @@ public:
     CWnd* SetActiveWindow();
     static CWnd* GetActiveWindow();
     CWnd* SetCapture();
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse,
+                      void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD));
+    BOOL KillTimer(UINT_PTR nIDEvent);
     static CWnd* GetCapture();
 
 protected:
@@ -126,6 +129,7 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnPaint();
     afx_msg void OnClose();
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnParentNotify(UINT message, LPARAM lParam);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);

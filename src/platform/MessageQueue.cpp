@@ -6,7 +6,10 @@
 #include <QDateTime>
 #include <QEventLoop>
 #include <QTimer>
+#include <chrono>
+#include <climits>
 #include <deque>
+#include <map>
 
 #include "platform/wnd_p.h"
 
@@ -103,7 +106,7 @@ BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
     letQtDeliver(QEventLoop::AllEvents);
     auto& q = queue.messages;
     for (auto it = q.begin(); it != q.end();) {
-        if (!find(it->hwnd)) { // its window was destroyed meanwhile
+        if (it->hwnd && !find(it->hwnd)) { // its window was destroyed meanwhile
             it = q.erase(it);
             continue;
         }
@@ -132,11 +135,80 @@ BOOL GetMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax) 
     return m.message != WM_QUIT;
 }
 
+namespace {
+
+struct TimerKey {
+    HWND hwnd;
+    UINT_PTR id;
+    auto operator<=>(const TimerKey&) const = default;
+};
+
+// The running timers of this thread, each a QTimer owned by the application object.
+thread_local std::map<TimerKey, QTimer*> timers;
+thread_local UINT_PTR lastThreadTimer = 0;
+
+bool isQueuedTimer(const MSG& m, const TimerKey& k) {
+    return m.message == WM_TIMER && m.hwnd == k.hwnd && m.wParam == k.id;
+}
+
+void endTimer(std::map<TimerKey, QTimer*>::iterator it) {
+    const TimerKey key = it->first;
+    it->second->stop();
+    it->second->disconnect();
+    it->second->deleteLater(); // it may be the timer whose timeout runs now
+    timers.erase(it);
+    std::erase_if(queue.messages, [&](const MSG& m) { return isQueuedTimer(m, key); });
+}
+
+} // namespace
+
+UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc) {
+    if (hWnd && !find(hWnd)) return 0;
+    ensureQtApplication();
+    if (!hWnd) {
+        do nIDEvent = ++lastThreadTimer;
+        while (nIDEvent == 0 || timers.count({nullptr, nIDEvent}));
+    }
+    const TimerKey key{hWnd, nIDEvent};
+    if (auto it = timers.find(key); it != timers.end()) endTimer(it);
+    auto* timer = new QTimer(QCoreApplication::instance());
+    timer->setInterval(int(std::min<UINT>(std::max(uElapse, USER_TIMER_MINIMUM), INT_MAX)));
+    QObject::connect(timer, &QTimer::timeout, [key, lpTimerFunc] {
+        if (key.hwnd && !find(key.hwnd)) { // the window is gone, and its timer with it
+            if (auto it = timers.find(key); it != timers.end()) endTimer(it);
+            return;
+        }
+        for (const MSG& m : queue.messages)
+            if (isQueuedTimer(m, key)) return; // one WM_TIMER at a time, as the platform does
+        push(make(key.hwnd, WM_TIMER, key.id, LPARAM(lpTimerFunc)));
+    });
+    timer->start();
+    timers[key] = timer;
+    return hWnd ? (nIDEvent ? nIDEvent : 1) : nIDEvent;
+}
+
+BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent) {
+    auto it = timers.find({hWnd, uIDEvent});
+    if (it == timers.end()) return FALSE;
+    endTimer(it);
+    return TRUE;
+}
+
+DWORD GetTickCount() {
+    using namespace std::chrono;
+    return DWORD(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
 BOOL TranslateMessage(const MSG*) {
     return FALSE; // keyboard input stays with the Qt widgets
 }
 
 LRESULT DispatchMessage(const MSG* lpMsg) {
     if (!lpMsg) return 0;
+    if (lpMsg->message == WM_TIMER && lpMsg->lParam) {
+        reinterpret_cast<TIMERPROC>(lpMsg->lParam)(lpMsg->hwnd, WM_TIMER, lpMsg->wParam,
+                                                   GetTickCount());
+        return 0;
+    }
     return send(lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
 }

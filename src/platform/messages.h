@@ -162,6 +162,17 @@ BOOL PostMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT SendMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void PostQuitMessage(int nExitCode);
 
+// Timers. A timer of a window posts WM_TIMER (wParam: its ID, lParam: its TIMERPROC) each time
+// its interval has passed and none of its WM_TIMER messages is still queued; with a TIMERPROC,
+// DispatchMessage calls it instead of the window. SetTimer on a window replaces the timer with
+// the same ID; without a window it makes a new ID. Intervals under 10 ms count as 10 ms. A
+// window's timers end with the window; KillTimer removes its queued WM_TIMER too.
+using TIMERPROC = void(CALLBACK*)(HWND, UINT, UINT_PTR, DWORD);
+constexpr UINT USER_TIMER_MINIMUM = 10;
+UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
+BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
+DWORD GetTickCount();
+
 // Windows.
 BOOL IsWindow(HWND hWnd);
 BOOL DestroyWindow(HWND hWnd);
