@@ -120,39 +120,3 @@ TEST(LanguageTemplates, EveryTemplateHoldsItsControlsOfTheRightKindInsideAndApar
         }
     }
 }
-
-TEST(LanguageTemplates, EveryTemplateCreatesHiddenWithRealControls) {
-    const struct {
-        UINT dialog;
-        WORD id;
-        CRuntimeClass* kind;
-    } controls[] = {
-        {IDD_DRAWCOMMENT, IDC_COMMENT, RUNTIME_CLASS(CEdit)},
-        {IDD_ERASECOMMENT, IDC_COMMENTLIST, RUNTIME_CLASS(CListBox)},
-        {IDD_VIEWING2D, IDC_UNZOOM, RUNTIME_CLASS(CButton)},
-        {IDD_INQUIREPOINT, IDC_POINTY, RUNTIME_CLASS(CWnd)},
-        {IDD_INQUIRESTATISTICS, IDC_DIFFCOEF, RUNTIME_CLASS(CWnd)},
-        {IDD_GRADUATE, IDC_SMALLGRADSLIDER, RUNTIME_CLASS(CSliderCtrl)},
-        {IDD_GRADUATE, IDC_GRADMANUAL, RUNTIME_CLASS(CButton)},
-        {IDD_MINIGRADUATE, IDC_MIN, RUNTIME_CLASS(CEdit)},
-    };
-    for (const auto& e : controls) {
-        SCOPED_TRACE(e.id);
-        CDialog dlg;
-        ASSERT_TRUE(dlg.Create(e.dialog, NULL));
-        EXPECT_FALSE(dlg.IsWindowVisible());
-        CWnd* c = dlg.GetDlgItem(e.id);
-        ASSERT_NE(c, nullptr);
-        EXPECT_TRUE(c->IsKindOf(e.kind)) << c->GetRuntimeClass()->m_lpszClassName;
-        if (e.id == IDC_COMMENTLIST) {
-            // Several names can be selected at once.
-            auto* list = static_cast<CListBox*>(c);
-            list->AddString("a");
-            list->AddString("b");
-            list->SetSel(0);
-            list->SetSel(1);
-            EXPECT_EQ(list->GetSelCount(), 2);
-        }
-        dlg.DestroyWindow();
-    }
-}

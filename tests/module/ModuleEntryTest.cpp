@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <sys/wait.h>
 
+#include "TempDir.h"
 #include "module/DllMain.h"
 #include "module/ResourceIds.h"
 #include "platform/AfxMessageBox.h"
@@ -32,15 +33,6 @@ bool languageMapped() {
     if (h) dlclose(h);
     return h != nullptr;
 }
-
-struct TempDir {
-    TempDir() {
-        char name[] = "/tmp/plxmodXXXXXX";
-        path = mkdtemp(name);
-    }
-    ~TempDir() { fs::remove_all(path); }
-    fs::path path;
-};
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "FramedPane.h"
 #include "platform/CClientDC.h"
 #include "platform/CFrameWnd.h"
 #include "platform/wnd_p.h"
@@ -52,33 +53,12 @@ ON_WM_RBUTTONDOWN()
 ON_WM_RBUTTONUP()
 END_MESSAGE_MAP()
 
-void pump() {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
-}
-
 // A frame with a recording view as its pane.
-struct Framed : testing::Test {
+struct Framed : FramedPane<CRecorder, RUNTIME_CLASS(CRecorder)> {
     void SetUp() override {
-        frame = new CFrameWnd;
-        CCreateContext context;
-        context.m_pNewViewClass = RUNTIME_CLASS(CRecorder);
-        ASSERT_TRUE(frame->Create(nullptr, "frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300),
-                                  nullptr, nullptr, 0, &context));
-        view = static_cast<CRecorder*>(frame->GetDlgItem(int(AFX_IDW_PANE_FIRST)));
-        ASSERT_TRUE(view && view->IsKindOf(RUNTIME_CLASS(CRecorder)));
+        FramedPane::SetUp();
         view->log.clear();
     }
-    void TearDown() override {
-        if (frame->m_hWnd) frame->DestroyWindow(); // the frame deletes itself
-        delete view;
-        pump();
-    }
-    CFrameWnd* frame = nullptr;
-    CRecorder* view = nullptr;
 };
 
 class CPainted : public CWnd {

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
+#include <sstream>
 
 #include "../TempDir.h"
 #include "RunPlot.h"
@@ -29,122 +30,55 @@ TEST(PlotProgram, BadInputAndOutputsGiveOneLineAndTheirStatus) {
     struct Case {
         const char* name;
         const char* input; // file content; null: no file is made
-        std::vector<std::string> args;
+        const char* args;  // separated by spaces
         int status;
         const char* err; // regular expression for the whole of stderr
     };
+    const char* const plain = "in.csv -o out.png";
+    // clang-format off
     const Case cases[] = {
-        {"missing",
-         nullptr,
-         {"in.csv", "-o", "out.png"},
-         2,
-         "ploxen-plot: in.csv: No such file or directory\n"},
-        {"empty", "", {"in.csv", "-o", "out.png"}, 2, "ploxen-plot: in.csv: no data: .*empty\n"},
-        {"header only",
-         "t,v\n",
-         {"in.csv", "-o", "out.png"},
-         2,
-         "ploxen-plot: in.csv: no data: .*no rows of numbers\n"},
-        {"non-numeric",
-         "x,y\n1,2\n3, 4x\n",
-         {"in.csv", "-o", "out.png"},
-         2,
-         "ploxen-plot: in.csv:3:4: not a number\n"},
-        {"empty cell",
-         "1,2,3\n4,,6\n",
-         {"in.csv", "-o", "out.png"},
-         2,
-         "ploxen-plot: in.csv:2:3: empty cell .*\n"},
-        {"short row",
-         "1,2,3\n4,5\n",
-         {"in.csv", "-o", "out.png"},
-         2,
+        {"missing", nullptr, plain, 2, "ploxen-plot: in.csv: No such file or directory\n"},
+        {"empty", "", plain, 2, "ploxen-plot: in.csv: no data: .*empty\n"},
+        {"header only", "t,v\n", plain, 2, "ploxen-plot: in.csv: no data: .*no rows of numbers\n"},
+        {"non-numeric", "x,y\n1,2\n3, 4x\n", plain, 2, "ploxen-plot: in.csv:3:4: not a number\n"},
+        {"empty cell", "1,2,3\n4,,6\n", plain, 2, "ploxen-plot: in.csv:2:3: empty cell .*\n"},
+        {"short row", "1,2,3\n4,5\n", plain, 2,
          "ploxen-plot: in.csv:2:4: expected 3 cells, found 2\n"},
-        {"long row",
-         "1,2\n3,4,5,6\n",
-         {"in.csv", "-o", "out.png"},
-         2,
+        {"long row", "1,2\n3,4,5,6\n", plain, 2,
          "ploxen-plot: in.csv:2:5: expected 2 cells, found 4\n"},
-        {"out of range",
-         "1,2\n2,1e999\n",
-         {"in.csv", "-o", "out.png"},
-         2,
+        {"out of range", "1,2\n2,1e999\n", plain, 2,
          "ploxen-plot: in.csv:2:3: number out of range\n"},
-        {"half pair",
-         "T,V - a,T,V - b,\n1,2,3,4,\n5,6,7,,\n",
-         {"in.csv", "-o", "out.png"},
-         2,
+        {"half pair", "T,V - a,T,V - b,\n1,2,3,4,\n5,6,7,,\n", plain, 2,
          "ploxen-plot: in.csv:3:7: x without its y\n"},
-        {"pair after its end",
-         "T,V - a,\n1,2,\n,,\n3,4,\n",
-         {"in.csv", "-o", "out.png"},
-         2,
+        {"pair after its end", "T,V - a,\n1,2,\n,,\n3,4,\n", plain, 2,
          "ploxen-plot: in.csv:4:1: series \"a\" goes on after empty cells\n"},
-        {"one column",
-         "1\n2\n",
-         {"in.csv", "-o", "out.png"},
-         2,
-         "ploxen-plot: in.csv:1:1: expected an x column .*\n"},
-        {"span too wide",
-         "-1e308,0\n1e308,1\n",
-         {"in.csv", "-o", "out.png"},
-         2,
+        {"one column", "1\n2\n", plain, 2, "ploxen-plot: in.csv:1:1: expected an x column .*\n"},
+        {"span too wide", "-1e308,0\n1e308,1\n", plain, 2,
          "ploxen-plot: in.csv: the x values span .*\n"},
-        {"two axes, one graph",
-         "1,2\n2,3\n",
-         {"in.csv", "-o", "out.png", "--two-axes"},
-         2,
+        {"two axes, one graph", "1,2\n2,3\n", "in.csv -o out.png --two-axes", 2,
          "ploxen-plot: --two-axes needs two graphs.*\n"},
-        {"unknown extension",
-         "1,2\n2,3\n",
-         {"in.csv", "-o", "out.xyz"},
-         2,
+        {"unknown extension", "1,2\n2,3\n", "in.csv -o out.xyz", 2,
          "ploxen-plot: out.xyz: unknown output type .*\n"},
-        {"unknown option",
-         "1,2\n",
-         {"in.csv", "-o", "out.png", "--frobnicate"},
-         2,
+        {"unknown option", "1,2\n", "in.csv -o out.png --frobnicate", 2,
          "ploxen-plot: --frobnicate: unknown option .*\n"},
-        {"bad size",
-         "1,2\n",
-         {"in.csv", "-o", "out.png", "-s", "12x0"},
-         2,
+        {"bad size", "1,2\n", "in.csv -o out.png -s 12x0", 2,
          "ploxen-plot: -s: expected a whole number .*\n"},
-        {"no input", nullptr, {"-o", "out.png"}, 2, "ploxen-plot: no input file .*\n"},
-        {"no output", "1,2\n", {"in.csv"}, 2, "ploxen-plot: no output: .*\n"},
-        {"directory as input",
-         nullptr,
-         {".", "-o", "out.png"},
-         2,
-         "ploxen-plot: \\.: Is a directory\n"},
-        {"directory as output",
-         "1,2\n2,3\n",
-         {"in.csv", "-o", "dir.png"},
-         1,
+        {"no input", nullptr, "-o out.png", 2, "ploxen-plot: no input file .*\n"},
+        {"no output", "1,2\n", "in.csv", 2, "ploxen-plot: no output: .*\n"},
+        {"directory as input", nullptr, ". -o out.png", 2, "ploxen-plot: \\.: Is a directory\n"},
+        {"directory as output", "1,2\n2,3\n", "in.csv -o dir.png", 1,
          "ploxen-plot: dir.png: Is a directory\n"},
-        {"unwritable output",
-         "1,2\n2,3\n",
-         {"in.csv", "-o", "no/such/dir/out.png"},
-         1,
+        {"unwritable output", "1,2\n2,3\n", "in.csv -o no/such/dir/out.png", 1,
          "ploxen-plot: no/such/dir/out.png: No such file or directory\n"},
-        {"window without a display",
-         "1,2\n2,3\n",
-         {"in.csv", "--window"},
-         2,
+        {"window without a display", "1,2\n2,3\n", "in.csv --window", 2,
          "ploxen-plot: --window: no display to open the window on\n"},
-        {"2 GB input",
-         nullptr,
-         {"big.csv", "-o", "out.png"},
-         2,
+        {"2 GB input", nullptr, "big.csv -o out.png", 2,
          "ploxen-plot: big.csv: larger than 1024 MiB, .*\n"},
         // Gaps are no error, and a normal run says nothing at all.
-        {"nan and inf cells",
-         "1,2\n2,nan\n3,inf\n4,-inf\n5,3\n",
-         {"in.csv", "-o", "out.png"},
-         0,
-         ""},
-        {"standard input", nullptr, {"-", "-o", "out.bmp"}, 0, ""},
+        {"nan and inf cells", "1,2\n2,nan\n3,inf\n4,-inf\n5,3\n", plain, 0, ""},
+        {"standard input", nullptr, "- -o out.bmp", 0, ""},
     };
+    // clang-format on
     TempDir tmp; // Qt's runtime directory, made by the program where none is set
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -154,15 +88,18 @@ TEST(PlotProgram, BadInputAndOutputsGiveOneLineAndTheirStatus) {
         writeFile(dir / "big.csv", "");
         std::filesystem::resize_file(dir / "big.csv", std::uintmax_t(2) << 30); // sparse
         const std::vector<std::string> before = listing(dir.path);
-        const bool stdinCase = c.args[0] == "-";
-        const PlotRun run = runPlot(c.args, dir.path.string(), stdinCase ? "1,2\n3,4\n" : "",
+        std::vector<std::string> args;
+        std::istringstream words(c.args);
+        for (std::string w; words >> w;) args.push_back(w);
+        const bool stdinCase = args[0] == "-";
+        const PlotRun run = runPlot(args, dir.path.string(), stdinCase ? "1,2\n3,4\n" : "",
                                     {"XDG_RUNTIME_DIR", "DISPLAY", "WAYLAND_DISPLAY",
                                      "QT_QPA_PLATFORM", "TMPDIR=" + tmp.path.string()});
         EXPECT_EQ(run.status, c.status);
         EXPECT_TRUE(std::regex_match(run.err, std::regex(c.err))) << run.err;
         std::vector<std::string> after = listing(dir.path);
         if (c.status == 0) { // the output appeared, and nothing else
-            const std::string out = c.args[2];
+            const std::string out = args[2];
             EXPECT_EQ(std::count(after.begin(), after.end(), out), 1);
             after.erase(std::find(after.begin(), after.end(), out));
         }

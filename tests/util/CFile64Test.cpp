@@ -310,10 +310,3 @@ TEST(CFile64, TransfersLargerThanOneSystemCallMovesAreCompleted) {
     EXPECT_EQ(caught([&] { sink.Write(p, count); }).cause, -100);
     munmap(p, count);
 }
-
-TEST(CFile64, RuntimeClass) {
-    CFile64 f;
-    EXPECT_STREQ(f.GetRuntimeClass()->m_lpszClassName, "CFile64");
-    EXPECT_EQ(f.GetRuntimeClass()->m_pBaseClass, RUNTIME_CLASS(CObject));
-    EXPECT_EQ(RUNTIME_CLASS(CFile64)->CreateObject(), nullptr);
-}

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "FramedPane.h"
 #include "dialogs/CDrawCommentDlg.h"
 #include "dialogs/CEraseCommentDlg.h"
 #include "dialogs/CInquirePointDlg.h"
@@ -22,7 +23,6 @@ namespace view_test {
 class CGLTestView : public CGLView {
     DECLARE_DYNCREATE(CGLTestView)
 public:
-    using CGLView::CreateDIBSurface;
     using CGLView::DeleteGcContents;
     using CGLView::m_bmi;
     using CGLView::m_bufferType;
@@ -75,29 +75,10 @@ protected:
     }
 };
 
-inline void pump() {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
-}
-
-struct FramedView : testing::Test {
+struct FramedView : FramedPane<CGLTestView, RUNTIME_CLASS(CGLTestView)> {
     void SetUp() override {
-        frame = new CFrameWnd;
-        CCreateContext context;
-        context.m_pNewViewClass = RUNTIME_CLASS(CGLTestView);
-        ASSERT_TRUE(frame->Create(nullptr, "view", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300),
-                                  nullptr, nullptr, 0, &context));
-        view = static_cast<CGLTestView*>(frame->GetDlgItem(int(AFX_IDW_PANE_FIRST)));
-        ASSERT_TRUE(view && view->IsKindOf(RUNTIME_CLASS(CGLTestView)));
+        FramedPane::SetUp();
         frame->ShowWindow(SW_SHOW);
-        pump();
-    }
-    void TearDown() override {
-        if (frame && frame->m_hWnd) frame->DestroyWindow(); // the frame deletes itself
-        delete view;
         pump();
     }
     CRect client() const {
@@ -120,8 +101,6 @@ struct FramedView : testing::Test {
     void post(UINT msg, int x, int y) {
         ASSERT_TRUE(PostMessage(view->m_hWnd, msg, 0, MAKELPARAM(x, y)));
     }
-    CFrameWnd* frame = nullptr;
-    CGLTestView* view = nullptr;
 };
 
 } // namespace view_test
