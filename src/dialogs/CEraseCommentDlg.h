@@ -1,8 +1,8 @@
 #pragma once
 
-#include "module/ResourceIds.h"
-#include "platform/CDialog.h"
-#include "platform/controls.h"
+#include <ploxen/module/ResourceIds.h>
+#include <ploxen/platform/CDialog.h>
+#include <ploxen/platform/controls.h>
 class CGLView;
 
 // Modeless tool dialog of a graph view: created hidden at the view's first update, shown on

@@ -3,7 +3,7 @@
 // public fields, runs DoModal and reads them back on IDOK.
 #pragma once
 
-#include "platform/afxwin.h"
+#include <ploxen/platform/afxwin.h>
 
 class CGraduateDlg : public CDialog {
 public:

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/Vertex2D.h"
-#include "module/ResourceIds.h"
-#include "platform/CDialog.h"
+#include <ploxen/model/Vertex2D.h>
+#include <ploxen/module/ResourceIds.h>
+#include <ploxen/platform/CDialog.h>
 class CGLView;
 
 // Modeless tool dialog of a graph view: created hidden at the view's first update, shown on

@@ -1,7 +1,7 @@
 // Modal dialog for an axis range only: automatic or manual, with maximum and minimum.
 #pragma once
 
-#include "platform/afxwin.h"
+#include <ploxen/platform/afxwin.h>
 
 class CMiniGraduateDlg : public CDialog {
 public:

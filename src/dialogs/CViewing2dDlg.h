@@ -1,7 +1,7 @@
 #pragma once
 
-#include "module/ResourceIds.h"
-#include "platform/CDialog.h"
+#include <ploxen/module/ResourceIds.h>
+#include <ploxen/platform/CDialog.h>
 class CGLView;
 
 // Modeless tool dialog of a graph view: created hidden at the view's first update, shown on

@@ -3,7 +3,7 @@
 // it found them; TextOutA leaves its text colour and BkColor its background colour set.
 #pragma once
 
-#include "platform/CDC.h"
+#include <ploxen/platform/CDC.h>
 
 class GlDraw {
 public:

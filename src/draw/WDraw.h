@@ -4,7 +4,7 @@
 // Line styles 1-4 are the dashed pen styles; every other value draws solid.
 #pragma once
 
-#include "platform/CDC.h"
+#include <ploxen/platform/CDC.h>
 
 extern "C" {
 void com_WBkColor(CDC* dc, float red, float green, float blue);

@@ -1,9 +1,9 @@
 // Text comments placed on a graph view, in the order they were added, each with a unique name.
 #pragma once
 
-#include "platform/CString.h"
-#include "platform/geometry.h"
-#include "platform/types.h"
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/geometry.h>
+#include <ploxen/platform/types.h>
 
 // One comment; owned by its list.
 struct Comment {

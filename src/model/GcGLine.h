@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/TextField.h"
-#include "model/Vertex2D.h"
+#include <ploxen/model/TextField.h>
+#include <ploxen/model/Vertex2D.h>
 
 // One data series: a polyline of vertices drawn with a colour, pen and marker, and its name.
 // The vertex array belongs to the host; copies are shallow and share it.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/GcGLine.h"
-#include "model/TextField.h"
+#include <ploxen/model/GcGLine.h>
+#include <ploxen/model/TextField.h>
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/GcGraph.h"
-#include "model/TextField.h"
+#include <ploxen/model/GcGraph.h>
+#include <ploxen/model/TextField.h>
 
 #include <cstdio>
 

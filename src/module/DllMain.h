@@ -3,6 +3,6 @@
 // library the attach fails. The library's load-time constructor and destructor call it.
 #pragma once
 
-#include "platform/AfxLoadLibrary.h"
+#include <ploxen/platform/AfxLoadLibrary.h>
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);

@@ -1,4 +1,4 @@
-#include "platform/AfxLoadLibrary.h"
+#include <ploxen/platform/AfxLoadLibrary.h>
 
 #include <algorithm>
 #include <cctype>

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/types.h"
+#include <ploxen/platform/types.h>
 
 // Reasons a module's entry point is called for.
 constexpr DWORD DLL_PROCESS_DETACH = 0;

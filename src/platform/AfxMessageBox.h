@@ -3,7 +3,7 @@
 // one line and the default button is the answer.
 #pragma once
 
-#include "platform/types.h"
+#include <ploxen/platform/types.h>
 
 // Buttons.
 constexpr UINT MB_OK = 0x0;

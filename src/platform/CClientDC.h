@@ -2,8 +2,8 @@
 // an OnPaint handler (it ends the pending paint); CClientDC anywhere else.
 #pragma once
 
-#include "platform/CDC.h"
-#include "platform/CWnd.h"
+#include <ploxen/platform/CDC.h>
+#include <ploxen/platform/CWnd.h>
 
 class CClientDC : public CDC {
 public:

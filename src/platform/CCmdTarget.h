@@ -3,8 +3,8 @@
 // map to its bases' and runs the handler with the platform's handler signature.
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/messages.h"
+#include <ploxen/platform/CObject.h>
+#include <ploxen/platform/messages.h>
 
 #define afx_msg
 

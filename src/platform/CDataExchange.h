@@ -4,8 +4,8 @@
 // exchange stops: UpdateData returns FALSE and later fields keep their values.
 #pragma once
 
-#include "platform/CString.h"
-#include "platform/CWnd.h"
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/CWnd.h>
 
 class CDataExchange {
 public:

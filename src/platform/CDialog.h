@@ -3,8 +3,8 @@
 // DoModal (answered by the modal responder when one is set).
 #pragma once
 
-#include "platform/AfxMessageBox.h"
-#include "platform/CWnd.h"
+#include <ploxen/platform/AfxMessageBox.h>
+#include <ploxen/platform/CWnd.h>
 
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)

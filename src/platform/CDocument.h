@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/CCmdTarget.h"
+#include <ploxen/platform/CCmdTarget.h>
 
 class CView;
 

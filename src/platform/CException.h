@@ -4,7 +4,7 @@
 // An exception made on the stack is constructed with bAutoDelete FALSE; Delete leaves it alone.
 #pragma once
 
-#include "platform/CObject.h"
+#include <ploxen/platform/CObject.h>
 
 using PUINT = UINT*;
 

@@ -1,8 +1,8 @@
-#include "platform/CFileException.h"
+#include <ploxen/platform/CFileException.h>
 
 #include <cstring>
 
-#include "platform/kernel.h"
+#include <ploxen/platform/kernel.h>
 
 IMPLEMENT_DYNAMIC(CFileException, CException)
 

@@ -2,8 +2,8 @@
 // file's name.
 #pragma once
 
-#include "platform/CException.h"
-#include "platform/CString.h"
+#include <ploxen/platform/CException.h>
+#include <ploxen/platform/CString.h>
 
 class CFileException : public CException {
     DECLARE_DYNAMIC(CFileException)

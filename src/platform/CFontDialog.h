@@ -3,9 +3,9 @@
 // no display, DoModal returns IDCANCEL and changes nothing.
 #pragma once
 
-#include "platform/CDialog.h"
-#include "platform/CString.h"
-#include "platform/gdi.h"
+#include <ploxen/platform/CDialog.h>
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/gdi.h>
 
 class CDC;
 

@@ -2,7 +2,7 @@
 // AFX_IDW_PANE_FIRST (the view), which follows every resize of the frame.
 #pragma once
 
-#include "platform/CWnd.h"
+#include <ploxen/platform/CWnd.h>
 
 class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)

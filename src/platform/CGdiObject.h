@@ -2,7 +2,7 @@
 // palette classes. A wrapper deletes the object it holds when destroyed.
 #pragma once
 
-#include "platform/gdi.h"
+#include <ploxen/platform/gdi.h>
 
 class CDC;
 

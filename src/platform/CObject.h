@@ -2,7 +2,7 @@
 // record (CreateObject), class names and kind tests (IsKindOf) without C++ RTTI.
 #pragma once
 
-#include "platform/types.h"
+#include <ploxen/platform/types.h>
 
 class CObject;
 

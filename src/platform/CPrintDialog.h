@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/CString.h"
-#include "platform/gdi.h"
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/gdi.h>
 
 class CWnd;
 

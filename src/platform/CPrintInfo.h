@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/CPrintDialog.h"
-#include "platform/geometry.h"
-#include "platform/types.h"
+#include <ploxen/platform/CPrintDialog.h>
+#include <ploxen/platform/geometry.h>
+#include <ploxen/platform/types.h>
 
 // The state of one print job as the view's printing steps see it.
 struct CPrintInfo {

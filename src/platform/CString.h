@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/types.h"
+#include <ploxen/platform/types.h>
 
 class CString {
 public:

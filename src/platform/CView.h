@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/CWnd.h"
+#include <ploxen/platform/CWnd.h>
 
 class CDC;
 class CDocument;

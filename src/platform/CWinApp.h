@@ -2,7 +2,7 @@
 // up (typically creating m_pMainWnd), Run pumps messages until WM_QUIT.
 #pragma once
 
-#include "platform/CCmdTarget.h"
+#include <ploxen/platform/CCmdTarget.h>
 
 class CWnd;
 

@@ -3,10 +3,10 @@
 // that image. Messages reach WindowProc, which runs the class's message map.
 #pragma once
 
-#include "platform/CCmdTarget.h"
-#include "platform/CString.h"
-#include "platform/DialogTemplate.h"
-#include "platform/geometry.h"
+#include <ploxen/platform/CCmdTarget.h>
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/DialogTemplate.h>
+#include <ploxen/platform/geometry.h>
 
 class CDocument;
 class CView;

@@ -4,7 +4,7 @@
 // container (takeCentralWidget and the like) before the window goes, or let it go with it.
 #pragma once
 
-#include "platform/types.h"
+#include <ploxen/platform/types.h>
 
 class QWidget;
 

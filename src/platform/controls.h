@@ -2,7 +2,7 @@
 // the classes are thin: every operation is the control message the platform documents.
 #pragma once
 
-#include "platform/CWnd.h"
+#include <ploxen/platform/CWnd.h>
 
 // Buttons.
 constexpr UINT BM_GETCHECK = 0x00F0;

@@ -2,7 +2,7 @@
 // bitmaps and the calls on them, with the platform's names, signatures and behaviour.
 #pragma once
 
-#include "platform/types.h"
+#include <ploxen/platform/types.h>
 
 struct HDC__;
 struct HGDIOBJ__;

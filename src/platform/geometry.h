@@ -1,7 +1,7 @@
 // MFC's value classes for points, sizes and rectangles.
 #pragma once
 
-#include "platform/types.h"
+#include <ploxen/platform/types.h>
 
 class CSize : public SIZE {
 public:

@@ -16,7 +16,7 @@
 //   plain read and write calls ignore them (POSIX locks are advisory).
 #pragma once
 
-#include "platform/types.h"
+#include <ploxen/platform/types.h>
 
 using LPDWORD = DWORD*;
 using PLONG = LONG*;

@@ -6,7 +6,7 @@
 #include <memory>
 #include <sys/types.h>
 
-#include "platform/kernel.h"
+#include <ploxen/platform/kernel.h>
 
 struct InodeKey {
     dev_t dev;

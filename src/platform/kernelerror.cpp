@@ -1,6 +1,6 @@
 #include <cerrno>
 
-#include "platform/kernel.h"
+#include <ploxen/platform/kernel.h>
 
 namespace {
 

@@ -2,7 +2,7 @@
 // the calls of the per-thread message queue, with the platform's names and meanings.
 #pragma once
 
-#include "platform/gdi.h"
+#include <ploxen/platform/gdi.h>
 
 struct HMENU__;
 using HMENU = HMENU__*;

@@ -4,12 +4,12 @@
 
 #include <cstdio>
 
-#include "draw/GlDraw.h"
-#include "interact/CommentList.h"
-#include "model/GcGraphConfig.h"
-#include "platform/CDC.h"
-#include "platform/CString.h"
-#include "platform/geometry.h"
+#include <ploxen/draw/GlDraw.h>
+#include <ploxen/interact/CommentList.h>
+#include <ploxen/model/GcGraphConfig.h>
+#include <ploxen/platform/CDC.h>
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/geometry.h>
 
 class Renderer : public GlDraw {
 public:

@@ -3,7 +3,7 @@
 // the control with its text selected.
 #pragma once
 
-#include "platform/afxwin.h"
+#include <ploxen/platform/afxwin.h>
 
 class CErrorEdit {
 public:

@@ -7,11 +7,11 @@
 // counts as failure.
 #pragma once
 
-#include "platform/CFile.h"
-#include "platform/CFileException.h"
-#include "platform/CObject.h"
-#include "platform/CString.h"
-#include "platform/kernel.h"
+#include <ploxen/platform/CFile.h>
+#include <ploxen/platform/CFileException.h>
+#include <ploxen/platform/CObject.h>
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/kernel.h>
 
 class CFile64 : public CObject {
     DECLARE_DYNAMIC(CFile64)

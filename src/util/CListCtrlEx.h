@@ -1,7 +1,7 @@
 // A list-view control used as a single-selection list, with list-box-style selection calls.
 #pragma once
 
-#include "platform/afxwin.h"
+#include <ploxen/platform/afxwin.h>
 
 class CListCtrlEx : public CListCtrl {
 public:

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "model/GcGraph.h"
-#include "model/GcGraphConfig.h"
-#include "platform/CView.h"
-#include "platform/gdi.h"
+#include <ploxen/model/GcGraph.h>
+#include <ploxen/model/GcGraphConfig.h>
+#include <ploxen/platform/CView.h>
+#include <ploxen/platform/gdi.h>
 
 class CClientDC;
 class CDrawCommentDlg;
