@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include <ploxen/platform/kernel.h>
+#include <ploxen/platform/kernel_p.h>
 
 IMPLEMENT_DYNAMIC(CFileException, CException)
 

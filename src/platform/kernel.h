@@ -139,9 +139,6 @@ constexpr DWORD ERROR_CANT_RESOLVE_FILENAME = 1921;
 DWORD GetLastError();
 void SetLastError(DWORD dwErrCode);
 
-// The platform error code for a C errno value (unknown values give ERROR_GEN_FAILURE).
-DWORD errnoToError(int errnoValue);
-
 HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
                    LPSECURITY_ATTRIBUTES lpSecurityAttributes, DWORD dwCreationDisposition,
                    DWORD dwFlagsAndAttributes, HANDLE hTemplateFile);

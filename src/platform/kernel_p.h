@@ -8,6 +8,9 @@
 
 #include <ploxen/platform/kernel.h>
 
+// The platform error code for a C errno value (unknown values give ERROR_GEN_FAILURE).
+DWORD errnoToError(int errnoValue);
+
 struct InodeKey {
     dev_t dev;
     ino_t ino;

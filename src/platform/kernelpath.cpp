@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <ploxen/platform/kernel.h>
+#include <ploxen/platform/kernel_p.h>
 
 BOOL MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags) {
     if (!lpExistingFileName || !lpNewFileName) {
