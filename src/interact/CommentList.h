@@ -1,6 +1,7 @@
 // Text comments placed on a graph view, in the order they were added, each with a unique name.
 #pragma once
 
+#include <ploxen/platform/AfxExtClass.h>
 #include <ploxen/platform/CString.h>
 #include <ploxen/platform/geometry.h>
 #include <ploxen/platform/types.h>
@@ -15,7 +16,7 @@ struct Comment {
     Comment* next;
 };
 
-class CommentList {
+class AFX_EXT_CLASS CommentList {
 public:
     Comment* head = nullptr;
     Comment* tail = nullptr;

@@ -2,6 +2,7 @@
 // m_hDC; measurements ask m_hAttribDC, as in MFC.
 #pragma once
 
+#include <ploxen/platform/AfxExtClass.h>
 #include <ploxen/platform/CGdiObject.h>
 #include <ploxen/platform/CString.h>
 #include <ploxen/platform/gdi.h>
@@ -9,7 +10,7 @@
 
 class TraceSink;
 
-class CDC {
+class AFX_EXT_CLASS CDC {
 public:
     CDC() = default;
     CDC(const CDC&) = delete;

@@ -4,6 +4,7 @@
 
 #include <ploxen/model/GcGraph.h>
 #include <ploxen/model/GcGraphConfig.h>
+#include <ploxen/platform/AfxExtClass.h>
 #include <ploxen/platform/CView.h>
 #include <ploxen/platform/gdi.h>
 
@@ -20,7 +21,7 @@ class Renderer;
 // configuration (with the series the host hands over), the five tool dialogs and an off-screen
 // 1200 x 1200 surface used for printing, and turns mouse messages into events for the dialogs.
 // Hosts derive their view from it.
-class CGLView : public CView {
+class AFX_EXT_CLASS CGLView : public CView {
     DECLARE_DYNCREATE(CGLView)
 public:
     enum BUFFERTYPE : int {};
