@@ -18,11 +18,13 @@
 #include <ploxen/model/ManInt.h>
 #include <ploxen/model/Vertex2D.h>
 #include <ploxen/module/ResourceIds.h>
+#include <ploxen/platform/AfxLoadLibrary.h>
 #include <ploxen/platform/CDocument.h>
 #include <ploxen/platform/CFile.h>
 #include <ploxen/platform/CFileException.h>
 #include <ploxen/platform/CFontDialog.h>
 #include <ploxen/platform/CPrintInfo.h>
+#include <ploxen/platform/ModalResponder.h>
 #include <ploxen/platform/QtWidgetOf.h>
 #include <ploxen/platform/afxwin.h>
 #include <ploxen/platform/kernel.h>

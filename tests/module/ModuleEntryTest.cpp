@@ -10,6 +10,7 @@
 #include "TempDir.h"
 #include "module/DllMain.h"
 #include "module/ResourceIds.h"
+#include "platform/AfxLoadLibrary_p.h"
 #include "platform/AfxMessageBox.h"
 #include "platform/ModalResponder.h"
 #include "platform/ResourceChain.h"
