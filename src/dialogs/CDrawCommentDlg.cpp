@@ -1,13 +1,13 @@
-#include "dialogs/CDrawCommentDlg.h"
+#include <ploxen/dialogs/CDrawCommentDlg.h>
 
 #include <cstring>
 
-#include "dialogs/CEraseCommentDlg.h"
-#include "dialogs/ToolSupport.h"
-#include "platform/CDataExchange.h"
-#include "platform/CFontDialog.h"
-#include "render/Renderer.h"
-#include "view/CGLView.h"
+#include <ploxen/dialogs/CEraseCommentDlg.h>
+#include <ploxen/dialogs/ToolSupport.h>
+#include <ploxen/platform/CDataExchange.h>
+#include <ploxen/platform/CFontDialog.h>
+#include <ploxen/render/Renderer.h>
+#include <ploxen/view/CGLView.h>
 
 BEGIN_MESSAGE_MAP(CDrawCommentDlg, CDialog)
 ON_BN_CLICKED(IDC_FONT, &CDrawCommentDlg::OnFont)

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "module/ResourceIds.h"
-#include "platform/CDialog.h"
+#include <ploxen/module/ResourceIds.h>
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CDialog.h>
 class CGLView;
 class CEraseCommentDlg;
 // Modeless tool dialog of a graph view: created hidden at the view's first update, shown on
 // demand, hidden (not destroyed) by Close.
-class CDrawCommentDlg : public CDialog {
+class AFX_EXT_CLASS CDrawCommentDlg : public CDialog {
 public:
     enum { IDD = IDD_DRAWCOMMENT };
 

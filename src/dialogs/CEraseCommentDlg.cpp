@@ -1,11 +1,11 @@
-#include "dialogs/CEraseCommentDlg.h"
+#include <ploxen/dialogs/CEraseCommentDlg.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "platform/CDataExchange.h"
-#include "render/Renderer.h"
-#include "view/CGLView.h"
+#include <ploxen/platform/CDataExchange.h>
+#include <ploxen/render/Renderer.h>
+#include <ploxen/view/CGLView.h>
 
 BEGIN_MESSAGE_MAP(CEraseCommentDlg, CDialog)
 ON_BN_CLICKED(IDC_APPLY, &CEraseCommentDlg::OnApply)

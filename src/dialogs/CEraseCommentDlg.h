@@ -1,13 +1,14 @@
 #pragma once
 
-#include "module/ResourceIds.h"
-#include "platform/CDialog.h"
-#include "platform/controls.h"
+#include <ploxen/module/ResourceIds.h>
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CDialog.h>
+#include <ploxen/platform/controls.h>
 class CGLView;
 
 // Modeless tool dialog of a graph view: created hidden at the view's first update, shown on
 // demand, hidden (not destroyed) by Close.
-class CEraseCommentDlg : public CDialog {
+class AFX_EXT_CLASS CEraseCommentDlg : public CDialog {
 public:
     enum { IDD = IDD_ERASECOMMENT };
 

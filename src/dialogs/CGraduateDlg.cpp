@@ -1,7 +1,7 @@
-#include "dialogs/CGraduateDlg.h"
+#include <ploxen/dialogs/CGraduateDlg.h>
 
-#include "module/ResourceIds.h"
-#include "util/CErrorEdit.h"
+#include <ploxen/module/ResourceIds.h>
+#include <ploxen/util/CErrorEdit.h>
 
 BEGIN_MESSAGE_MAP(CGraduateDlg, CDialog)
 ON_WM_HSCROLL()

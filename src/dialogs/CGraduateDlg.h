@@ -3,9 +3,10 @@
 // public fields, runs DoModal and reads them back on IDOK.
 #pragma once
 
-#include "platform/afxwin.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/afxwin.h>
 
-class CGraduateDlg : public CDialog {
+class AFX_EXT_CLASS CGraduateDlg : public CDialog {
 public:
     CGraduateDlg(CWnd* pParent = NULL);
     ~CGraduateDlg() override = default;

@@ -1,9 +1,9 @@
-#include "dialogs/CInquirePointDlg.h"
+#include <ploxen/dialogs/CInquirePointDlg.h>
 
-#include "dialogs/ToolSupport.h"
-#include "platform/CDataExchange.h"
-#include "render/Renderer.h"
-#include "view/CGLView.h"
+#include <ploxen/dialogs/ToolSupport.h>
+#include <ploxen/platform/CDataExchange.h>
+#include <ploxen/render/Renderer.h>
+#include <ploxen/view/CGLView.h>
 
 BEGIN_MESSAGE_MAP(CInquirePointDlg, CDialog)
 ON_BN_CLICKED(IDC_PICKPOINT, &CInquirePointDlg::OnPickpoint)

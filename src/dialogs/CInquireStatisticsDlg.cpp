@@ -1,12 +1,12 @@
-#include "dialogs/CInquireStatisticsDlg.h"
+#include <ploxen/dialogs/CInquireStatisticsDlg.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "dialogs/ToolSupport.h"
-#include "platform/CDataExchange.h"
-#include "render/Renderer.h"
-#include "view/CGLView.h"
+#include <ploxen/dialogs/ToolSupport.h>
+#include <ploxen/platform/CDataExchange.h>
+#include <ploxen/render/Renderer.h>
+#include <ploxen/view/CGLView.h>
 
 BEGIN_MESSAGE_MAP(CInquireStatisticsDlg, CDialog)
 ON_BN_CLICKED(IDC_PICKPOINT, &CInquireStatisticsDlg::OnPickpoint)

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "model/Vertex2D.h"
-#include "module/ResourceIds.h"
-#include "platform/CDialog.h"
+#include <ploxen/model/Vertex2D.h>
+#include <ploxen/module/ResourceIds.h>
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CDialog.h>
 class CGLView;
 
 // Modeless tool dialog of a graph view: created hidden at the view's first update, shown on
 // demand, hidden (not destroyed) by Close.
-class CInquireStatisticsDlg : public CDialog {
+class AFX_EXT_CLASS CInquireStatisticsDlg : public CDialog {
 public:
     enum { IDD = IDD_INQUIRESTATISTICS };
 

@@ -1,6 +1,6 @@
-#include "dialogs/CMiniGraduateDlg.h"
+#include <ploxen/dialogs/CMiniGraduateDlg.h>
 
-#include "module/ResourceIds.h"
+#include <ploxen/module/ResourceIds.h>
 
 BEGIN_MESSAGE_MAP(CMiniGraduateDlg, CDialog)
 ON_WM_HSCROLL()

@@ -1,9 +1,10 @@
 // Modal dialog for an axis range only: automatic or manual, with maximum and minimum.
 #pragma once
 
-#include "platform/afxwin.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/afxwin.h>
 
-class CMiniGraduateDlg : public CDialog {
+class AFX_EXT_CLASS CMiniGraduateDlg : public CDialog {
 public:
     CMiniGraduateDlg(CWnd* pParent = NULL);
     ~CMiniGraduateDlg() override = default;

@@ -1,8 +1,8 @@
-#include "dialogs/CViewing2dDlg.h"
+#include <ploxen/dialogs/CViewing2dDlg.h>
 
-#include "dialogs/ToolSupport.h"
-#include "render/Renderer.h"
-#include "view/CGLView.h"
+#include <ploxen/dialogs/ToolSupport.h>
+#include <ploxen/render/Renderer.h>
+#include <ploxen/view/CGLView.h>
 
 BEGIN_MESSAGE_MAP(CViewing2dDlg, CDialog)
 ON_BN_CLICKED(IDC_CLOSE, &CViewing2dDlg::OnClose)

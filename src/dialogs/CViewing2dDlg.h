@@ -1,12 +1,13 @@
 #pragma once
 
-#include "module/ResourceIds.h"
-#include "platform/CDialog.h"
+#include <ploxen/module/ResourceIds.h>
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CDialog.h>
 class CGLView;
 
 // Modeless tool dialog of a graph view: created hidden at the view's first update, shown on
 // demand, hidden (not destroyed) by Close.
-class CViewing2dDlg : public CDialog {
+class AFX_EXT_CLASS CViewing2dDlg : public CDialog {
 public:
     enum { IDD = IDD_VIEWING2D };
 

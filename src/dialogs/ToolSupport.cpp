@@ -1,7 +1,7 @@
-#include "dialogs/ToolSupport.h"
+#include <ploxen/dialogs/ToolSupport.h>
 
-#include "model/GcGraphConfig.h"
-#include "view/CGLView.h"
+#include <ploxen/model/GcGraphConfig.h>
+#include <ploxen/view/CGLView.h>
 
 XorTrack::XorTrack(CGLView* view) : m_dc(view), m_pen(PS_SOLID, 1, RGB(255, 255, 255)) {
     m_oldRop = m_dc.SetROP2(R2_XORPEN);

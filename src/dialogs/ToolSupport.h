@@ -4,8 +4,8 @@
 // restores the pixels, so at most one shape is shown: each new one first erases the previous.
 #pragma once
 
-#include "platform/CClientDC.h"
-#include "platform/CGdiObject.h"
+#include <ploxen/platform/CClientDC.h>
+#include <ploxen/platform/CGdiObject.h>
 
 class CGLView;
 

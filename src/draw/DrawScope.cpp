@@ -1,4 +1,4 @@
-#include "draw/DrawScope.h"
+#include <ploxen/draw/DrawScope.h>
 
 DrawScope::DrawScope(CDC* dc) : m_dc(dc), m_rop(dc->SetROP2(R2_COPYPEN)) {}
 

@@ -3,7 +3,7 @@
 // objects again, deletes its own and restores the raster mode the context had.
 #pragma once
 
-#include "platform/CDC.h"
+#include <ploxen/platform/CDC.h>
 
 class DrawScope {
 public:

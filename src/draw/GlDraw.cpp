@@ -1,9 +1,9 @@
-#include "draw/GlDraw.h"
+#include <ploxen/draw/GlDraw.h>
 
 #include <cstring>
 
-#include "draw/DrawScope.h"
-#include "draw/Shapes.h"
+#include <ploxen/draw/DrawScope.h>
+#include <ploxen/draw/Shapes.h>
 
 namespace {
 

@@ -3,9 +3,10 @@
 // it found them; TextOutA leaves its text colour and BkColor its background colour set.
 #pragma once
 
-#include "platform/CDC.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CDC.h>
 
-class GlDraw {
+class AFX_EXT_CLASS GlDraw {
 public:
     GlDraw() = default;
     GlDraw(const GlDraw&) = default;

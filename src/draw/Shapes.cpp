@@ -1,6 +1,6 @@
-#include "draw/Shapes.h"
+#include <ploxen/draw/Shapes.h>
 
-#include "platform/BigBuffer.h"
+#include <ploxen/platform/BigBuffer.h>
 
 #include <vector>
 

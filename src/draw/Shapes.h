@@ -2,7 +2,7 @@
 // brush are selected: point-array polylines and the vertex marks of both families.
 #pragma once
 
-#include "platform/CDC.h"
+#include <ploxen/platform/CDC.h>
 
 // The points (x[i], y[i]) as one Polyline call.
 void drawPointLine(CDC* dc, const int* x, const int* y, int n);

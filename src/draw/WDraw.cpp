@@ -1,10 +1,10 @@
-#include "draw/WDraw.h"
+#include <ploxen/draw/WDraw.h>
 
 #include <cmath>
 
-#include "draw/DrawScope.h"
-#include "draw/GlDraw.h"
-#include "draw/Shapes.h"
+#include <ploxen/draw/DrawScope.h>
+#include <ploxen/draw/GlDraw.h>
+#include <ploxen/draw/Shapes.h>
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "draw/WinColor.h"
+#include <ploxen/draw/WinColor.h>
 
 #include <algorithm>
 

@@ -2,7 +2,9 @@
 // its own table; getColor hands rows out through one buffer shared by all objects.
 #pragma once
 
-class WinColor {
+#include <ploxen/platform/AfxExtClass.h>
+
+class AFX_EXT_CLASS WinColor {
 public:
     enum COLOR {
         BLACK,

@@ -1,4 +1,4 @@
-#include "interact/CommentList.h"
+#include <ploxen/interact/CommentList.h>
 
 #include <cstring>
 

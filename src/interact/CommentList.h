@@ -1,9 +1,10 @@
 // Text comments placed on a graph view, in the order they were added, each with a unique name.
 #pragma once
 
-#include "platform/CString.h"
-#include "platform/geometry.h"
-#include "platform/types.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/geometry.h>
+#include <ploxen/platform/types.h>
 
 // One comment; owned by its list.
 struct Comment {
@@ -15,7 +16,7 @@ struct Comment {
     Comment* next;
 };
 
-class CommentList {
+class AFX_EXT_CLASS CommentList {
 public:
     Comment* head = nullptr;
     Comment* tail = nullptr;

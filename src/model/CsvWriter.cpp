@@ -1,6 +1,6 @@
-#include "model/CsvWriter.h"
+#include <ploxen/model/CsvWriter.h>
 
-#include "model/GcGraphConfig.h"
+#include <ploxen/model/GcGraphConfig.h>
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TextField.h"
+#include <ploxen/model/TextField.h>
 
 #include <cstddef>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "model/GcGLine.h"
+#include <ploxen/model/GcGLine.h>
 
 #include <limits>
 

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "model/TextField.h"
-#include "model/Vertex2D.h"
+#include <ploxen/model/TextField.h>
+#include <ploxen/model/Vertex2D.h>
+#include <ploxen/platform/AfxExtClass.h>
 
 // One data series: a polyline of vertices drawn with a colour, pen and marker, and its name.
 // The vertex array belongs to the host; copies are shallow and share it.
-class GcGLine {
+class AFX_EXT_CLASS GcGLine {
 public:
     GcGLine() = default;
     GcGLine(int nvertex, Vertex2D* vertex, int* const color, char* name, int markType,

@@ -1,7 +1,7 @@
-#include "model/GcGraph.h"
+#include <ploxen/model/GcGraph.h>
 
-#include "model/CsvWriter.h"
-#include "model/ManInt.h"
+#include <ploxen/model/CsvWriter.h>
+#include <ploxen/model/ManInt.h>
 
 #include <algorithm>
 #include <cmath>

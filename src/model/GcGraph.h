@@ -1,14 +1,15 @@
 #pragma once
 
-#include "model/GcGLine.h"
-#include "model/TextField.h"
+#include <ploxen/model/GcGLine.h>
+#include <ploxen/model/TextField.h>
+#include <ploxen/platform/AfxExtClass.h>
 
 #include <cstdio>
 
 // One axis frame: its series, the vertical and horizontal ranges with their graduations, and
 // the axis titles. The series array belongs to the host; copies are shallow and share it.
 // Every range setter keeps vmin < vmax and hmin < hmax.
-class GcGraph {
+class AFX_EXT_CLASS GcGraph {
 public:
     GcGraph() = default;
     GcGraph(int nline, GcGLine* line, double va, double vb, double vstart, double vstep, int vsmall,

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "model/GcGraph.h"
-#include "model/TextField.h"
+#include <ploxen/model/GcGraph.h>
+#include <ploxen/model/TextField.h>
+#include <ploxen/platform/AfxExtClass.h>
 
 #include <cstdio>
 
 // The whole picture: its graphs, the overall titles, the plot margins and how series are drawn.
 // The graph array belongs to the host; copies are shallow and share it.
-class GcGraphConfig {
+class AFX_EXT_CLASS GcGraphConfig {
 public:
     enum TYPE : int {
         GRAPH = 0,      // polylines

@@ -1,4 +1,4 @@
-#include "model/ManInt.h"
+#include <ploxen/model/ManInt.h>
 
 #include <cmath>
 

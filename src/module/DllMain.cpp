@@ -1,11 +1,11 @@
-#include "module/DllMain.h"
+#include <ploxen/module/DllMain.h>
 
 #include <cstdio>
 #include <dlfcn.h>
 #include <unistd.h>
 
-#include "platform/AfxMessageBox.h"
-#include "platform/ExtensionModule.h"
+#include <ploxen/platform/AfxMessageBox.h>
+#include <ploxen/platform/ExtensionModule.h>
 
 namespace {
 

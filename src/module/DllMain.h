@@ -1,8 +1,10 @@
 // The module's entry point: on process attach it registers the module as an extension module
 // and loads the language library "Lang/plx.dll" that holds its dialog templates; without that
 // library the attach fails. The library's load-time constructor and destructor call it.
+// Exported, as an entry point is, under its C name.
 #pragma once
 
-#include "platform/AfxLoadLibrary.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/AfxLoadLibrary.h>
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);
+extern "C" AFX_EXT_API BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);

@@ -1,4 +1,5 @@
-#include "platform/AfxLoadLibrary.h"
+#include <ploxen/platform/AfxLoadLibrary.h>
+#include <ploxen/platform/AfxLoadLibrary_p.h>
 
 #include <algorithm>
 #include <cctype>

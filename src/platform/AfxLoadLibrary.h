@@ -3,10 +3,7 @@
 // then in the working directory, and a bare file name finally along the loader's own path.
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "platform/types.h"
+#include <ploxen/platform/types.h>
 
 // Reasons a module's entry point is called for.
 constexpr DWORD DLL_PROCESS_DETACH = 0;
@@ -22,7 +19,3 @@ HINSTANCE AfxLoadLibrary(LPCSTR lpszModuleName);
 BOOL AfxFreeLibrary(HINSTANCE hInstLib);
 // The address of an exported function or object of a loaded module, or NULL.
 FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
-
-// Replaces the directories a relative name is searched in (an empty list restores the default:
-// beside this library, then the working directory). For tests.
-void setLibrarySearchDirs(std::vector<std::string> dirs);

@@ -1,4 +1,4 @@
-#include "platform/AfxMessageBox.h"
+#include <ploxen/platform/AfxMessageBox.h>
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ModalResponder.h"
+#include <ploxen/platform/ModalResponder.h>
 
 namespace {
 

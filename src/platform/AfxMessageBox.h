@@ -3,7 +3,8 @@
 // one line and the default button is the answer.
 #pragma once
 
-#include "platform/types.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/types.h>
 
 // Buttons.
 constexpr UINT MB_OK = 0x0;
@@ -42,7 +43,7 @@ constexpr int IDNO = 7;
 
 // Shows lpszText with the buttons and icon of nType and returns the button pressed (IDOK, ...).
 // nIDHelp is accepted and not used: there is no help system.
-int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+AFX_EXT_API int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 // The string-resource form. No string table is loaded from resource modules, so the text
 // shown is "Message <nIDPrompt>".
-int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
+AFX_EXT_API int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);

@@ -1,4 +1,4 @@
-#include "platform/BigBuffer.h"
+#include <ploxen/platform/BigBuffer.h>
 
 #include <sys/mman.h>
 

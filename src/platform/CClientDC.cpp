@@ -1,4 +1,4 @@
-#include "platform/CClientDC.h"
+#include <ploxen/platform/CClientDC.h>
 
 CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) {
     Attach(::GetDC(m_hWnd));

@@ -2,10 +2,11 @@
 // an OnPaint handler (it ends the pending paint); CClientDC anywhere else.
 #pragma once
 
-#include "platform/CDC.h"
-#include "platform/CWnd.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CDC.h>
+#include <ploxen/platform/CWnd.h>
 
-class CClientDC : public CDC {
+class AFX_EXT_CLASS CClientDC : public CDC {
 public:
     explicit CClientDC(CWnd* pWnd);
     ~CClientDC() override;
@@ -14,7 +15,7 @@ protected:
     HWND m_hWnd;
 };
 
-class CPaintDC : public CDC {
+class AFX_EXT_CLASS CPaintDC : public CDC {
 public:
     explicit CPaintDC(CWnd* pWnd);
     ~CPaintDC() override;

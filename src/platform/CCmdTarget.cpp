@@ -1,4 +1,4 @@
-#include "platform/CCmdTarget.h"
+#include <ploxen/platform/CCmdTarget.h>
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 

@@ -3,8 +3,9 @@
 // map to its bases' and runs the handler with the platform's handler signature.
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/messages.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CObject.h>
+#include <ploxen/platform/messages.h>
 
 #define afx_msg
 
@@ -32,7 +33,7 @@ struct AFX_CMDHANDLERINFO {
     AFX_PMSGCALL pmf;
 };
 
-class CCmdTarget : public CObject {
+class AFX_EXT_CLASS CCmdTarget : public CObject {
     DECLARE_DYNAMIC(CCmdTarget)
 public:
     CCmdTarget() = default;
@@ -137,4 +138,4 @@ constexpr UINT LBN_DBLCLK = 2;
 
 class CScrollBar;
 // The scroll bar (or slider) that sent a scroll message, as the handler receives it.
-CScrollBar* afxScrollBarFromHandle(HWND h);
+AFX_EXT_API CScrollBar* afxScrollBarFromHandle(HWND h);

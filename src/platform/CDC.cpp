@@ -1,6 +1,6 @@
-#include "platform/CDC.h"
+#include <ploxen/platform/CDC.h>
 
-#include "platform/HandleMap.h"
+#include <ploxen/platform/HandleMap.h>
 
 template <> struct WrapperTraits<CDC> {
     static void setHandle(CDC* dc, HDC h) { dc->m_hDC = dc->m_hAttribDC = h; }

@@ -2,14 +2,15 @@
 // m_hDC; measurements ask m_hAttribDC, as in MFC.
 #pragma once
 
-#include "platform/CGdiObject.h"
-#include "platform/CString.h"
-#include "platform/gdi.h"
-#include "platform/geometry.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CGdiObject.h>
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/gdi.h>
+#include <ploxen/platform/geometry.h>
 
 class TraceSink;
 
-class CDC {
+class AFX_EXT_CLASS CDC {
 public:
     CDC() = default;
     CDC(const CDC&) = delete;

@@ -1,4 +1,4 @@
-#include "platform/CDataExchange.h"
+#include <ploxen/platform/CDataExchange.h>
 
 #include <cerrno>
 #include <cfloat>
@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/AfxMessageBox.h"
-#include "platform/CException.h"
-#include "platform/controls.h"
-#include "platform/wnd_p.h"
+#include <ploxen/platform/AfxMessageBox.h>
+#include <ploxen/platform/CException.h>
+#include <ploxen/platform/controls.h>
+#include <ploxen/platform/wnd_p.h>
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
     CDataExchange dx(this, bSaveAndValidate);

@@ -4,10 +4,11 @@
 // exchange stops: UpdateData returns FALSE and later fields keep their values.
 #pragma once
 
-#include "platform/CString.h"
-#include "platform/CWnd.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/CWnd.h>
 
-class CDataExchange {
+class AFX_EXT_CLASS CDataExchange {
 public:
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
         : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
@@ -24,20 +25,21 @@ public:
     [[noreturn]] void Fail();
 };
 
-void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
-void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
-void DDX_Text(CDataExchange* pDX, int nIDC, long& value);
-void DDX_Text(CDataExchange* pDX, int nIDC, float& value);
-void DDX_Text(CDataExchange* pDX, int nIDC, double& value);
-void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+AFX_EXT_API void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
+AFX_EXT_API void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
+AFX_EXT_API void DDX_Text(CDataExchange* pDX, int nIDC, long& value);
+AFX_EXT_API void DDX_Text(CDataExchange* pDX, int nIDC, float& value);
+AFX_EXT_API void DDX_Text(CDataExchange* pDX, int nIDC, double& value);
+AFX_EXT_API void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 // The index of the checked radio button of the group that starts at nIDC (-1: none).
-void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
-void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
-void DDX_Slider(CDataExchange* pDX, int nIDC, int& value);
+AFX_EXT_API void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
+AFX_EXT_API void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
+AFX_EXT_API void DDX_Slider(CDataExchange* pDX, int nIDC, int& value);
 // Makes rControl the wrapper of the control (once).
-void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+AFX_EXT_API void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 
-void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
-void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal);
-void DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal, double maxVal);
-void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);
+AFX_EXT_API void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
+AFX_EXT_API void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal);
+AFX_EXT_API void DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal,
+                                  double maxVal);
+AFX_EXT_API void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);

@@ -1,4 +1,4 @@
-#include "platform/CDialog.h"
+#include <ploxen/platform/CDialog.h>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,11 +11,11 @@
 #include <QScreen>
 #include <cstdio>
 
-#include "platform/CWinApp.h"
-#include "platform/ModalResponder.h"
-#include "platform/ResourceChain.h"
-#include "platform/controls.h"
-#include "platform/wnd_p.h"
+#include <ploxen/platform/CWinApp.h>
+#include <ploxen/platform/ModalResponder.h>
+#include <ploxen/platform/ResourceChain.h>
+#include <ploxen/platform/controls.h>
+#include <ploxen/platform/wnd_p.h>
 
 using namespace wnd;
 

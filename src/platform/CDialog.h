@@ -3,10 +3,11 @@
 // DoModal (answered by the modal responder when one is set).
 #pragma once
 
-#include "platform/AfxMessageBox.h"
-#include "platform/CWnd.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/AfxMessageBox.h>
+#include <ploxen/platform/CWnd.h>
 
-class CDialog : public CWnd {
+class AFX_EXT_CLASS CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
 public:
     CDialog();

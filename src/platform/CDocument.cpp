@@ -1,8 +1,8 @@
-#include "platform/CDocument.h"
+#include <ploxen/platform/CDocument.h>
 
 #include <algorithm>
 
-#include "platform/CView.h"
+#include <ploxen/platform/CView.h>
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 

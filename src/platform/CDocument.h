@@ -2,12 +2,13 @@
 
 #include <vector>
 
-#include "platform/CCmdTarget.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CCmdTarget.h>
 
 class CView;
 
 // The data a set of views shows. It does not own its views: each view leaves it when deleted.
-class CDocument : public CCmdTarget {
+class AFX_EXT_CLASS CDocument : public CCmdTarget {
     DECLARE_DYNAMIC(CDocument)
 public:
     CDocument() = default;

@@ -1,4 +1,4 @@
-#include "platform/CException.h"
+#include <ploxen/platform/CException.h>
 
 IMPLEMENT_DYNAMIC(CException, CObject)
 IMPLEMENT_DYNAMIC(CUserException, CException)

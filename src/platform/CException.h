@@ -4,11 +4,12 @@
 // An exception made on the stack is constructed with bAutoDelete FALSE; Delete leaves it alone.
 #pragma once
 
-#include "platform/CObject.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CObject.h>
 
 using PUINT = UINT*;
 
-class CException : public CObject {
+class AFX_EXT_CLASS CException : public CObject {
     DECLARE_DYNAMIC(CException)
 public:
     explicit CException(BOOL bAutoDelete = TRUE) : m_bAutoDelete(bAutoDelete) {}
@@ -22,8 +23,8 @@ public:
 };
 
 // A failure the user has already been told about (a data exchange that did not validate).
-class CUserException : public CException {
+class AFX_EXT_CLASS CUserException : public CException {
     DECLARE_DYNAMIC(CUserException)
 };
 
-[[noreturn]] void AfxThrowUserException();
+AFX_EXT_API [[noreturn]] void AfxThrowUserException();

@@ -1,8 +1,9 @@
-#include "platform/CFileException.h"
+#include <ploxen/platform/CFileException.h>
 
 #include <cstring>
 
-#include "platform/kernel.h"
+#include <ploxen/platform/kernel.h>
+#include <ploxen/platform/kernel_p.h>
 
 IMPLEMENT_DYNAMIC(CFileException, CException)
 

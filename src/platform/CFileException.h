@@ -2,10 +2,11 @@
 // file's name.
 #pragma once
 
-#include "platform/CException.h"
-#include "platform/CString.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CException.h>
+#include <ploxen/platform/CString.h>
 
-class CFileException : public CException {
+class AFX_EXT_CLASS CFileException : public CException {
     DECLARE_DYNAMIC(CFileException)
 public:
     enum {
@@ -45,5 +46,5 @@ public:
     CString m_strFileName;
 };
 
-[[noreturn]] void AfxThrowFileException(int cause, LONG lOsError = -1,
-                                        LPCSTR lpszFileName = nullptr);
+AFX_EXT_API [[noreturn]] void AfxThrowFileException(int cause, LONG lOsError = -1,
+                                                    LPCSTR lpszFileName = nullptr);

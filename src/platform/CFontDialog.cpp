@@ -1,4 +1,4 @@
-#include "platform/CFontDialog.h"
+#include <ploxen/platform/CFontDialog.h>
 
 #include <QColorDialog>
 #include <QFontDialog>
@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <cstring>
 
-#include "platform/AfxMessageBox.h"
-#include "platform/CDC.h"
-#include "platform/ModalResponder.h"
-#include "platform/gdi_p.h"
+#include <ploxen/platform/AfxMessageBox.h>
+#include <ploxen/platform/CDC.h>
+#include <ploxen/platform/ModalResponder.h>
+#include <ploxen/platform/gdi_p.h>
 
 namespace {
 

@@ -3,9 +3,10 @@
 // no display, DoModal returns IDCANCEL and changes nothing.
 #pragma once
 
-#include "platform/CDialog.h"
-#include "platform/CString.h"
-#include "platform/gdi.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CDialog.h>
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/gdi.h>
 
 class CDC;
 
@@ -52,13 +53,13 @@ struct CHOOSEFONTA {
 using CHOOSEFONT = CHOOSEFONTA;
 
 // The base of the platform's common dialogs: a dialog without a template of its own.
-class CCommonDialog : public CDialog {
+class AFX_EXT_CLASS CCommonDialog : public CDialog {
     DECLARE_DYNAMIC(CCommonDialog)
 public:
     explicit CCommonDialog(CWnd* pParentWnd) : CDialog(UINT(0), pParentWnd) {}
 };
 
-class CFontDialog : public CCommonDialog {
+class AFX_EXT_CLASS CFontDialog : public CCommonDialog {
     DECLARE_DYNAMIC(CFontDialog)
 public:
     // The dialog starts on *lplfInitial (and, on OK, writes the choice back there) or, with no

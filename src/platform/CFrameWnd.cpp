@@ -1,7 +1,7 @@
-#include "platform/CFrameWnd.h"
+#include <ploxen/platform/CFrameWnd.h>
 
-#include "platform/CView.h"
-#include "platform/CWinApp.h"
+#include <ploxen/platform/CView.h>
+#include <ploxen/platform/CWinApp.h>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 

@@ -2,9 +2,10 @@
 // AFX_IDW_PANE_FIRST (the view), which follows every resize of the frame.
 #pragma once
 
-#include "platform/CWnd.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CWnd.h>
 
-class CFrameWnd : public CWnd {
+class AFX_EXT_CLASS CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
 public:
     static const CRect rectDefault; // lets the platform choose the size

@@ -1,7 +1,7 @@
-#include "platform/CGdiObject.h"
+#include <ploxen/platform/CGdiObject.h>
 
-#include "platform/CDC.h"
-#include "platform/HandleMap.h"
+#include <ploxen/platform/CDC.h>
+#include <ploxen/platform/HandleMap.h>
 
 template <> struct WrapperTraits<CGdiObject> {
     static void setHandle(CGdiObject* o, HGDIOBJ h) { o->m_hObject = h; }

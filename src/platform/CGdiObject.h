@@ -2,11 +2,12 @@
 // palette classes. A wrapper deletes the object it holds when destroyed.
 #pragma once
 
-#include "platform/gdi.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/gdi.h>
 
 class CDC;
 
-class CGdiObject {
+class AFX_EXT_CLASS CGdiObject {
 public:
     CGdiObject() = default;
     CGdiObject(const CGdiObject&) = delete;
@@ -30,7 +31,7 @@ protected:
     template <class T> static T* fromHandleAs(HGDIOBJ h);
 };
 
-class CPen : public CGdiObject {
+class AFX_EXT_CLASS CPen : public CGdiObject {
 public:
     CPen() = default;
     CPen(int style, int width, COLORREF color) { CreatePen(style, width, color); }
@@ -40,7 +41,7 @@ public:
     static CPen* FromHandle(HPEN h);
 };
 
-class CBrush : public CGdiObject {
+class AFX_EXT_CLASS CBrush : public CGdiObject {
 public:
     CBrush() = default;
     explicit CBrush(COLORREF color) { CreateSolidBrush(color); }
@@ -48,7 +49,7 @@ public:
     static CBrush* FromHandle(HBRUSH h);
 };
 
-class CFont : public CGdiObject {
+class AFX_EXT_CLASS CFont : public CGdiObject {
 public:
     BOOL CreateFontIndirect(const LOGFONTA* lf) { return Attach(::CreateFontIndirectA(lf)); }
     BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
@@ -62,7 +63,7 @@ public:
     static CFont* FromHandle(HFONT h);
 };
 
-class CRgn : public CGdiObject {
+class AFX_EXT_CLASS CRgn : public CGdiObject {
 public:
     BOOL CreateRectRgn(int l, int t, int r, int b) { return Attach(::CreateRectRgn(l, t, r, b)); }
     BOOL CreateRectRgnIndirect(const RECT* r) { return Attach(::CreateRectRgnIndirect(r)); }
@@ -70,13 +71,13 @@ public:
     static CRgn* FromHandle(HRGN h);
 };
 
-class CBitmap : public CGdiObject {
+class AFX_EXT_CLASS CBitmap : public CGdiObject {
 public:
     BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
     static CBitmap* FromHandle(HBITMAP h);
 };
 
-class CPalette : public CGdiObject {
+class AFX_EXT_CLASS CPalette : public CGdiObject {
 public:
     BOOL CreatePalette(const LOGPALETTE* pal) { return Attach(::CreatePalette(pal)); }
     static CPalette* FromHandle(HPALETTE h);

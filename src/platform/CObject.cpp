@@ -1,4 +1,4 @@
-#include "platform/CObject.h"
+#include <ploxen/platform/CObject.h>
 
 #include <cstring>
 #include <vector>

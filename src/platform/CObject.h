@@ -2,11 +2,12 @@
 // record (CreateObject), class names and kind tests (IsKindOf) without C++ RTTI.
 #pragma once
 
-#include "platform/types.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/types.h>
 
 class CObject;
 
-struct CRuntimeClass {
+struct AFX_EXT_CLASS CRuntimeClass {
     const char* m_lpszClassName;
     int m_nObjectSize;
     UINT m_wSchema;
@@ -21,7 +22,7 @@ struct CRuntimeClass {
 };
 
 // Registers a class record by name when its translation unit is loaded.
-struct AFX_CLASSINIT {
+struct AFX_EXT_CLASS AFX_CLASSINIT {
     explicit AFX_CLASSINIT(CRuntimeClass* pNewClass);
 };
 
@@ -53,7 +54,7 @@ public:                                                                         
     }                                                                                              \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
 
-class CObject {
+class AFX_EXT_CLASS CObject {
 public:
     static CRuntimeClass classCObject;
 

@@ -1,10 +1,10 @@
-#include "platform/CPrintDialog.h"
+#include <ploxen/platform/CPrintDialog.h>
 
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "platform/AfxMessageBox.h"
-#include "platform/ModalResponder.h"
+#include <ploxen/platform/AfxMessageBox.h>
+#include <ploxen/platform/ModalResponder.h>
 
 CPrintDialog::CPrintDialog(BOOL, DWORD dwFlags, CWnd*) {
     m_pd.lStructSize = sizeof(PRINTDLG);

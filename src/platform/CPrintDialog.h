@@ -1,7 +1,8 @@
 #pragma once
 
-#include "platform/CString.h"
-#include "platform/gdi.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/gdi.h>
 
 class CWnd;
 
@@ -27,7 +28,7 @@ constexpr DWORD PD_USEDEVMODECOPIES = 0x40000;
 // display and no responder it is cancelled; otherwise Qt's print dialog appears, whose
 // "print to PDF file" choice fills m_strPrintToFile. On IDOK with PD_RETURNDC, m_pd.hDC is a
 // printer DC the caller deletes.
-class CPrintDialog {
+class AFX_EXT_CLASS CPrintDialog {
 public:
     explicit CPrintDialog(BOOL bPrintSetupOnly,
                           DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION,

@@ -1,4 +1,4 @@
-#include "platform/CPrintInfo.h"
+#include <ploxen/platform/CPrintInfo.h>
 
 CPrintInfo::CPrintInfo() : m_pPD(new CPrintDialog(FALSE)) {}
 

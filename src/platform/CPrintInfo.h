@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/CPrintDialog.h"
-#include "platform/geometry.h"
-#include "platform/types.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CPrintDialog.h>
+#include <ploxen/platform/geometry.h>
+#include <ploxen/platform/types.h>
 
 // The state of one print job as the view's printing steps see it.
-struct CPrintInfo {
+struct AFX_EXT_CLASS CPrintInfo {
     CPrintInfo();
     CPrintInfo(const CPrintInfo&) = delete;
     CPrintInfo& operator=(const CPrintInfo&) = delete;

@@ -1,4 +1,4 @@
-#include "platform/CString.h"
+#include <ploxen/platform/CString.h>
 
 #include <algorithm>
 #include <cctype>

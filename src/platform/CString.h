@@ -3,9 +3,10 @@
 
 #include <string>
 
-#include "platform/types.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/types.h>
 
-class CString {
+class AFX_EXT_CLASS CString {
 public:
     CString() = default;
     CString(const char* s) : m_str(s ? s : "") {}

@@ -1,9 +1,9 @@
-#include "platform/CView.h"
+#include <ploxen/platform/CView.h>
 
-#include "platform/AfxMessageBox.h"
-#include "platform/CClientDC.h"
-#include "platform/CDocument.h"
-#include "platform/CPrintInfo.h"
+#include <ploxen/platform/AfxMessageBox.h>
+#include <ploxen/platform/CClientDC.h>
+#include <ploxen/platform/CDocument.h>
+#include <ploxen/platform/CPrintInfo.h>
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/CWnd.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CWnd.h>
 
 class CDC;
 class CDocument;
@@ -8,7 +9,7 @@ struct CPrintInfo;
 
 // A child window that shows a document: painting goes through OnDraw, document changes
 // through OnUpdate. The view deletes itself when its window is destroyed.
-class CView : public CWnd {
+class AFX_EXT_CLASS CView : public CWnd {
     DECLARE_DYNAMIC(CView)
 public:
     CDocument* GetDocument() const { return m_pDocument; }

@@ -1,8 +1,8 @@
-#include "platform/CWinApp.h"
+#include <ploxen/platform/CWinApp.h>
 
 #include <QCoreApplication>
 
-#include "platform/QtApplication.h"
+#include <ploxen/platform/QtApplication.h>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 

@@ -2,11 +2,12 @@
 // up (typically creating m_pMainWnd), Run pumps messages until WM_QUIT.
 #pragma once
 
-#include "platform/CCmdTarget.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CCmdTarget.h>
 
 class CWnd;
 
-class CWinApp : public CCmdTarget {
+class AFX_EXT_CLASS CWinApp : public CCmdTarget {
     DECLARE_DYNAMIC(CWinApp)
 public:
     explicit CWinApp(LPCSTR lpszAppName = nullptr);
@@ -24,5 +25,5 @@ private:
     int m_exitCode = 0;
 };
 
-CWinApp* AfxGetApp();
-CWnd* AfxGetMainWnd();
+AFX_EXT_API CWinApp* AfxGetApp();
+AFX_EXT_API CWnd* AfxGetMainWnd();

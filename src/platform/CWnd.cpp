@@ -1,4 +1,4 @@
-#include "platform/CWnd.h"
+#include <ploxen/platform/CWnd.h>
 
 #include <QScreen>
 #include <algorithm>
@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/CWinApp.h"
-#include "platform/controls.h"
-#include "platform/wnd_p.h"
+#include <ploxen/platform/CWinApp.h>
+#include <ploxen/platform/controls.h>
+#include <ploxen/platform/wnd_p.h>
 
 using namespace wnd;
 

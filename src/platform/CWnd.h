@@ -3,10 +3,11 @@
 // that image. Messages reach WindowProc, which runs the class's message map.
 #pragma once
 
-#include "platform/CCmdTarget.h"
-#include "platform/CString.h"
-#include "platform/DialogTemplate.h"
-#include "platform/geometry.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CCmdTarget.h>
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/DialogTemplate.h>
+#include <ploxen/platform/geometry.h>
 
 class CDocument;
 class CView;
@@ -23,7 +24,7 @@ struct CCreateContext {
     CFrameWnd* m_pCurrentFrame = nullptr;
 };
 
-class CWnd : public CCmdTarget {
+class AFX_EXT_CLASS CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)
 public:
     CWnd() = default;
@@ -150,7 +151,7 @@ private:
 
 // MFC's scroll-bar class; the slider control derives from it, so the control that sends
 // WM_HSCROLL reaches OnHScroll as a genuine CScrollBar.
-class CScrollBar : public CWnd {
+class AFX_EXT_CLASS CScrollBar : public CWnd {
     DECLARE_DYNAMIC(CScrollBar)
 };
 

@@ -15,10 +15,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/AfxMessageBox.h"
-#include "platform/WndWidget.h"
-#include "platform/controls.h"
-#include "platform/wnd_p.h"
+#include <ploxen/platform/AfxMessageBox.h>
+#include <ploxen/platform/WndWidget.h>
+#include <ploxen/platform/controls.h>
+#include <ploxen/platform/wnd_p.h>
 
 namespace wnd {
 namespace {

@@ -3,7 +3,7 @@
 // are in dialog units (MapDialogRect turns them into pixels with the dialog's font).
 #pragma once
 
-#include "platform/types.h"
+#include <ploxen/platform/types.h>
 
 // Window styles shared by dialogs and controls.
 constexpr DWORD WS_OVERLAPPED = 0x00000000;

@@ -1,10 +1,10 @@
-#include "platform/ExtensionModule.h"
+#include <ploxen/platform/ExtensionModule.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "platform/AfxLoadLibrary.h"
-#include "platform/ResourceChain.h"
+#include <ploxen/platform/AfxLoadLibrary.h>
+#include <ploxen/platform/ResourceChain.h>
 
 namespace {
 

@@ -2,9 +2,9 @@
 // module's resources into the chain that dialog templates are looked up in.
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/DialogTemplate.h"
-#include "platform/types.h"
+#include <ploxen/platform/CObject.h>
+#include <ploxen/platform/DialogTemplate.h>
+#include <ploxen/platform/types.h>
 
 class COleObjectFactory;
 

@@ -1,4 +1,4 @@
-#include "platform/LinePixels.h"
+#include <ploxen/platform/LinePixels.h>
 
 #include <algorithm>
 #include <cstdlib>

@@ -11,7 +11,7 @@
 #include <deque>
 #include <map>
 
-#include "platform/wnd_p.h"
+#include <ploxen/platform/wnd_p.h>
 
 using namespace wnd;
 

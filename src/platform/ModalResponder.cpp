@@ -1,10 +1,10 @@
-#include "platform/ModalResponder.h"
+#include <ploxen/platform/ModalResponder.h>
 
 #include <QApplication>
 #include <QThread>
 #include <utility>
 
-#include "platform/QtApplication.h"
+#include <ploxen/platform/QtApplication.h>
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "platform/types.h"
+#include <ploxen/platform/types.h>
 
 class CDialog;
 

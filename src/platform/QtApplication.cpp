@@ -1,4 +1,4 @@
-#include "platform/QtApplication.h"
+#include <ploxen/platform/QtApplication.h>
 
 #include <QApplication>
 #include <clocale>

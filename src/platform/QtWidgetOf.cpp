@@ -1,6 +1,6 @@
-#include "platform/QtWidgetOf.h"
+#include <ploxen/platform/QtWidgetOf.h>
 
-#include "platform/wnd_p.h"
+#include <ploxen/platform/wnd_p.h>
 
 QWidget* qWidgetOf(HWND hWnd) {
     return wnd::widgetOf(hWnd);

@@ -4,9 +4,10 @@
 // container (takeCentralWidget and the like) before the window goes, or let it go with it.
 #pragma once
 
-#include "platform/types.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/types.h>
 
 class QWidget;
 
 // The widget of a window, or null when the handle names no window.
-QWidget* qWidgetOf(HWND hWnd);
+AFX_EXT_API QWidget* qWidgetOf(HWND hWnd);

@@ -1,4 +1,4 @@
-#include "platform/ResourceChain.h"
+#include <ploxen/platform/ResourceChain.h>
 
 #include <algorithm>
 #include <vector>

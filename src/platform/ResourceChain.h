@@ -2,7 +2,7 @@
 // linked in by CDynLinkLibrary, newest first, and tables that a program adds itself.
 #pragma once
 
-#include "platform/DialogTemplate.h"
+#include <ploxen/platform/DialogTemplate.h>
 
 // Puts a template table at the front of the chain; the table must outlive its presence.
 void addResourceTemplates(const DLGTEMPLATE_DATA* templates, int count);

@@ -1,4 +1,4 @@
-#include "platform/TraceSink.h"
+#include <ploxen/platform/TraceSink.h>
 
 #include <algorithm>
 #include <cstdlib>

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <cstring>
 
-#include "platform/CWnd.h"
-#include "platform/wnd_p.h"
+#include <ploxen/platform/CWnd.h>
+#include <ploxen/platform/wnd_p.h>
 
 using namespace wnd;
 

@@ -2,7 +2,7 @@
 // device contexts that draw into the image.
 #include <QPainter>
 
-#include "platform/wnd_p.h"
+#include <ploxen/platform/wnd_p.h>
 
 using namespace wnd;
 

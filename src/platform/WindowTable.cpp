@@ -2,8 +2,8 @@
 #include <QVariant>
 #include <unordered_map>
 
-#include "platform/CWnd.h"
-#include "platform/wnd_p.h"
+#include <ploxen/platform/CWnd.h>
+#include <ploxen/platform/wnd_p.h>
 
 namespace wnd {
 namespace {

@@ -1,10 +1,10 @@
-#include "platform/WndWidget.h"
+#include <ploxen/platform/WndWidget.h>
 
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/wnd_p.h"
+#include <ploxen/platform/wnd_p.h>
 
 namespace wnd {
 

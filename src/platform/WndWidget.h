@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "platform/messages.h"
+#include <ploxen/platform/messages.h>
 
 namespace wnd {
 

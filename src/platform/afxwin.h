@@ -2,12 +2,12 @@
 // the application object, device contexts of windows, dialogs, controls and data exchange.
 #pragma once
 
-#include "platform/AfxMessageBox.h"
-#include "platform/CClientDC.h"
-#include "platform/CDataExchange.h"
-#include "platform/CDialog.h"
-#include "platform/CFrameWnd.h"
-#include "platform/CWinApp.h"
-#include "platform/CWnd.h"
-#include "platform/controls.h"
-#include "platform/messages.h"
+#include <ploxen/platform/AfxMessageBox.h>
+#include <ploxen/platform/CClientDC.h>
+#include <ploxen/platform/CDataExchange.h>
+#include <ploxen/platform/CDialog.h>
+#include <ploxen/platform/CFrameWnd.h>
+#include <ploxen/platform/CWinApp.h>
+#include <ploxen/platform/CWnd.h>
+#include <ploxen/platform/controls.h>
+#include <ploxen/platform/messages.h>

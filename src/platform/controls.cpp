@@ -1,4 +1,4 @@
-#include "platform/controls.h"
+#include <ploxen/platform/controls.h>
 
 #include <vector>
 

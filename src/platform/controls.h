@@ -2,7 +2,8 @@
 // the classes are thin: every operation is the control message the platform documents.
 #pragma once
 
-#include "platform/CWnd.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CWnd.h>
 
 // Buttons.
 constexpr UINT BM_GETCHECK = 0x00F0;
@@ -123,7 +124,7 @@ struct LVCOLUMNA {
 };
 using LVCOLUMN = LVCOLUMNA;
 
-class CButton : public CWnd {
+class AFX_EXT_CLASS CButton : public CWnd {
     DECLARE_DYNAMIC(CButton)
 public:
     using CWnd::Create;
@@ -133,7 +134,7 @@ public:
     UINT GetState() const;
 };
 
-class CStatic : public CWnd {
+class AFX_EXT_CLASS CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)
 public:
     using CWnd::Create;
@@ -141,7 +142,7 @@ public:
                 UINT nID = 0xffff);
 };
 
-class CEdit : public CWnd {
+class AFX_EXT_CLASS CEdit : public CWnd {
     DECLARE_DYNAMIC(CEdit)
 public:
     using CWnd::Create;
@@ -157,7 +158,7 @@ public:
     BOOL SetReadOnly(BOOL bReadOnly = TRUE);
 };
 
-class CListBox : public CWnd {
+class AFX_EXT_CLASS CListBox : public CWnd {
     DECLARE_DYNAMIC(CListBox)
 public:
     using CWnd::Create;
@@ -185,7 +186,7 @@ public:
     int SetItemData(int nIndex, DWORD_PTR dwItemData);
 };
 
-class CSliderCtrl : public CScrollBar {
+class AFX_EXT_CLASS CSliderCtrl : public CScrollBar {
     DECLARE_DYNAMIC(CSliderCtrl)
 public:
     using CWnd::Create;
@@ -205,7 +206,7 @@ public:
     void SetTicFreq(int nFreq);
 };
 
-class CListCtrl : public CWnd {
+class AFX_EXT_CLASS CListCtrl : public CWnd {
     DECLARE_DYNAMIC(CListCtrl)
 public:
     using CWnd::Create;

@@ -2,7 +2,8 @@
 // bitmaps and the calls on them, with the platform's names, signatures and behaviour.
 #pragma once
 
-#include "platform/types.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/types.h>
 
 struct HDC__;
 struct HGDIOBJ__;
@@ -150,77 +151,79 @@ constexpr BYTE DEFAULT_CHARSET = 1;
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // Device contexts.
-HDC CreateCompatibleDC(HDC hdc);
-BOOL DeleteDC(HDC hdc);
-int GetDeviceCaps(HDC hdc, int index);
-HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h);
-HGDIOBJ GetCurrentObject(HDC hdc, UINT type);
-BOOL GdiFlush();
+AFX_EXT_API HDC CreateCompatibleDC(HDC hdc);
+AFX_EXT_API BOOL DeleteDC(HDC hdc);
+AFX_EXT_API int GetDeviceCaps(HDC hdc, int index);
+AFX_EXT_API HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h);
+AFX_EXT_API HGDIOBJ GetCurrentObject(HDC hdc, UINT type);
+AFX_EXT_API BOOL GdiFlush();
 
 // Objects.
-HPEN CreatePen(int style, int width, COLORREF color);
-HBRUSH CreateSolidBrush(COLORREF color);
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
-                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
-                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCSTR faceName);
-HFONT CreateFontIndirectA(const LOGFONTA* lf);
-HRGN CreateRectRgn(int left, int top, int right, int bottom);
-HRGN CreateRectRgnIndirect(const RECT* rect);
-HPALETTE CreatePalette(const LOGPALETTE* pal);
-HGDIOBJ GetStockObject(int index);
-BOOL DeleteObject(HGDIOBJ h);
-UINT GetObjectType(HGDIOBJ h);
-int GetObjectA(HGDIOBJ h, int size, LPVOID out); // LOGFONTA for fonts
-int GetRgnBox(HRGN rgn, LPRECT rect);
+AFX_EXT_API HPEN CreatePen(int style, int width, COLORREF color);
+AFX_EXT_API HBRUSH CreateSolidBrush(COLORREF color);
+AFX_EXT_API HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
+                              DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
+                              DWORD outPrecision, DWORD clipPrecision, DWORD quality,
+                              DWORD pitchAndFamily, LPCSTR faceName);
+AFX_EXT_API HFONT CreateFontIndirectA(const LOGFONTA* lf);
+AFX_EXT_API HRGN CreateRectRgn(int left, int top, int right, int bottom);
+AFX_EXT_API HRGN CreateRectRgnIndirect(const RECT* rect);
+AFX_EXT_API HPALETTE CreatePalette(const LOGPALETTE* pal);
+AFX_EXT_API HGDIOBJ GetStockObject(int index);
+AFX_EXT_API BOOL DeleteObject(HGDIOBJ h);
+AFX_EXT_API UINT GetObjectType(HGDIOBJ h);
+AFX_EXT_API int GetObjectA(HGDIOBJ h, int size, LPVOID out); // LOGFONTA for fonts
+AFX_EXT_API int GetRgnBox(HRGN rgn, LPRECT rect);
 
 // Attributes.
-int SetROP2(HDC hdc, int rop);
-int GetROP2(HDC hdc);
-COLORREF SetTextColor(HDC hdc, COLORREF color);
-COLORREF GetTextColor(HDC hdc);
-COLORREF SetBkColor(HDC hdc, COLORREF color);
-COLORREF GetBkColor(HDC hdc);
-int SetBkMode(HDC hdc, int mode);
-int GetBkMode(HDC hdc);
+AFX_EXT_API int SetROP2(HDC hdc, int rop);
+AFX_EXT_API int GetROP2(HDC hdc);
+AFX_EXT_API COLORREF SetTextColor(HDC hdc, COLORREF color);
+AFX_EXT_API COLORREF GetTextColor(HDC hdc);
+AFX_EXT_API COLORREF SetBkColor(HDC hdc, COLORREF color);
+AFX_EXT_API COLORREF GetBkColor(HDC hdc);
+AFX_EXT_API int SetBkMode(HDC hdc, int mode);
+AFX_EXT_API int GetBkMode(HDC hdc);
 
 // Lines and shapes.
-BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous);
-BOOL LineTo(HDC hdc, int x, int y);
-BOOL GetCurrentPositionEx(HDC hdc, LPPOINT pos);
-BOOL Polyline(HDC hdc, const POINT* points, int count);
-BOOL Polygon(HDC hdc, const POINT* points, int count);
-BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
-BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom);
-BOOL Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
-         int yEnd);
-int FillRect(HDC hdc, const RECT* rect, HBRUSH brush);
-int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush);
-COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
-COLORREF GetPixel(HDC hdc, int x, int y);
+AFX_EXT_API BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous);
+AFX_EXT_API BOOL LineTo(HDC hdc, int x, int y);
+AFX_EXT_API BOOL GetCurrentPositionEx(HDC hdc, LPPOINT pos);
+AFX_EXT_API BOOL Polyline(HDC hdc, const POINT* points, int count);
+AFX_EXT_API BOOL Polygon(HDC hdc, const POINT* points, int count);
+AFX_EXT_API BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
+AFX_EXT_API BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom);
+AFX_EXT_API BOOL Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart,
+                     int xEnd, int yEnd);
+AFX_EXT_API int FillRect(HDC hdc, const RECT* rect, HBRUSH brush);
+AFX_EXT_API int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush);
+AFX_EXT_API COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
+AFX_EXT_API COLORREF GetPixel(HDC hdc, int x, int y);
 
 // Text.
-BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length);
-BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT length,
-                 const INT* dx);
-int DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format);
-BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size);
-BOOL GetTextMetricsA(HDC hdc, LPTEXTMETRICA tm);
+AFX_EXT_API BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length);
+AFX_EXT_API BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text,
+                             UINT length, const INT* dx);
+AFX_EXT_API int DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format);
+AFX_EXT_API BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size);
+AFX_EXT_API BOOL GetTextMetricsA(HDC hdc, LPTEXTMETRICA tm);
 
 // Clipping.
-int GetClipBox(HDC hdc, LPRECT rect);
-int SelectClipRgn(HDC hdc, HRGN rgn);
+AFX_EXT_API int GetClipBox(HDC hdc, LPRECT rect);
+AFX_EXT_API int SelectClipRgn(HDC hdc, HRGN rgn);
 
 // Bitmaps.
-HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
-HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
-                         DWORD offset);
-BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int xSrc, int ySrc, DWORD rop);
-int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, int xSrc, int ySrc,
-                  int srcWidth, int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage,
-                  DWORD rop);
-int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBITMAPINFO info,
-              UINT usage);
-UINT SetDIBColorTable(HDC hdc, UINT start, UINT count, const RGBQUAD* colors);
+AFX_EXT_API HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
+AFX_EXT_API HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits,
+                                     HANDLE section, DWORD offset);
+AFX_EXT_API BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int xSrc, int ySrc,
+                        DWORD rop);
+AFX_EXT_API int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight,
+                              int xSrc, int ySrc, int srcWidth, int srcHeight, const void* bits,
+                              const BITMAPINFO* info, UINT usage, DWORD rop);
+AFX_EXT_API int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits,
+                          LPBITMAPINFO info, UINT usage);
+AFX_EXT_API UINT SetDIBColorTable(HDC hdc, UINT start, UINT count, const RGBQUAD* colors);
 
 // Printer DCs. A printer DC draws on an image of the printable area (150 dots per inch) that
 // EndPage sends to the printer. CreateDC takes the printer's name (null or empty: the default
@@ -271,19 +274,20 @@ struct DEVMODEA {
     DWORD dmDisplayFrequency;
 };
 using DEVMODE = DEVMODEA;
-HDC CreateDCA(LPCSTR pwszDriver, LPCSTR pwszDevice, LPCSTR pszPort, const DEVMODEA* pdm);
+AFX_EXT_API HDC CreateDCA(LPCSTR pwszDriver, LPCSTR pwszDevice, LPCSTR pszPort,
+                          const DEVMODEA* pdm);
 #define CreateDC CreateDCA
-int StartDocA(HDC hdc, const DOCINFOA* lpdi);
+AFX_EXT_API int StartDocA(HDC hdc, const DOCINFOA* lpdi);
 #define StartDoc StartDocA
-int StartPage(HDC hdc);
-int EndPage(HDC hdc);
-int EndDoc(HDC hdc);
-int AbortDoc(HDC hdc);
+AFX_EXT_API int StartPage(HDC hdc);
+AFX_EXT_API int EndPage(HDC hdc);
+AFX_EXT_API int EndDoc(HDC hdc);
+AFX_EXT_API int AbortDoc(HDC hdc);
 
 // Palettes: the surfaces are true colour, so palettes are kept but change no pixel.
-HPALETTE SelectPalette(HDC hdc, HPALETTE pal, BOOL forceBackground);
-UINT RealizePalette(HDC hdc);
+AFX_EXT_API HPALETTE SelectPalette(HDC hdc, HPALETTE pal, BOOL forceBackground);
+AFX_EXT_API UINT RealizePalette(HDC hdc);
 
 // Records every call made on hdc into sink (null stops recording). Not a platform call.
-void SetDCTrace(HDC hdc, TraceSink* sink);
-TraceSink* GetDCTrace(HDC hdc);
+AFX_EXT_API void SetDCTrace(HDC hdc, TraceSink* sink);
+AFX_EXT_API TraceSink* GetDCTrace(HDC hdc);

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/QtApplication.h"
-#include "platform/gdi.h"
+#include <ploxen/platform/QtApplication.h>
+#include <ploxen/platform/gdi.h>
 
 namespace gdi {
 

@@ -2,8 +2,8 @@
 #include <cstring>
 #include <unordered_map>
 
-#include "platform/TraceSink.h"
-#include "platform/gdi_p.h"
+#include <ploxen/platform/TraceSink.h>
+#include <ploxen/platform/gdi_p.h>
 
 namespace gdi {
 

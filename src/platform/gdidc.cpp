@@ -1,6 +1,6 @@
 // Device contexts, surfaces and their attributes.
-#include "platform/TraceSink.h"
-#include "platform/gdi_p.h"
+#include <ploxen/platform/TraceSink.h>
+#include <ploxen/platform/gdi_p.h>
 
 namespace gdi {
 

@@ -1,9 +1,9 @@
 // Lines, shapes and pixels.
 #include <cmath>
 
-#include "platform/LinePixels.h"
-#include "platform/TraceSink.h"
-#include "platform/gdi_p.h"
+#include <ploxen/platform/LinePixels.h>
+#include <ploxen/platform/TraceSink.h>
+#include <ploxen/platform/gdi_p.h>
 
 namespace gdi {
 

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <unordered_map>
 
-#include "platform/QtApplication.h"
-#include "platform/TraceSink.h"
-#include "platform/gdi_p.h"
+#include <ploxen/platform/QtApplication.h>
+#include <ploxen/platform/TraceSink.h>
+#include <ploxen/platform/gdi_p.h>
 
 namespace gdi {
 namespace {

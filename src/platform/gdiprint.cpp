@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "platform/gdi_p.h"
+#include <ploxen/platform/gdi_p.h>
 
 struct gdi::PrintJob {
     QPrinter printer{QPrinter::HighResolution};

@@ -2,8 +2,8 @@
 #include <QFontMetrics>
 #include <cstring>
 
-#include "platform/TraceSink.h"
-#include "platform/gdi_p.h"
+#include <ploxen/platform/TraceSink.h>
+#include <ploxen/platform/gdi_p.h>
 
 using namespace gdi;
 

@@ -1,9 +1,10 @@
 // MFC's value classes for points, sizes and rectangles.
 #pragma once
 
-#include "platform/types.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/types.h>
 
-class CSize : public SIZE {
+class AFX_EXT_CLASS CSize : public SIZE {
 public:
     CSize() : SIZE{0, 0} {}
     CSize(int x, int y) : SIZE{x, y} {}
@@ -11,7 +12,7 @@ public:
     bool operator==(const SIZE& o) const { return cx == o.cx && cy == o.cy; }
 };
 
-class CPoint : public POINT {
+class AFX_EXT_CLASS CPoint : public POINT {
 public:
     CPoint() : POINT{0, 0} {}
     CPoint(int x, int y) : POINT{x, y} {}
@@ -23,7 +24,7 @@ public:
     CSize operator-(POINT p) const { return CSize(x - p.x, y - p.y); }
 };
 
-class CRect : public RECT {
+class AFX_EXT_CLASS CRect : public RECT {
 public:
     CRect() : RECT{0, 0, 0, 0} {}
     CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}

@@ -16,7 +16,8 @@
 //   plain read and write calls ignore them (POSIX locks are advisory).
 #pragma once
 
-#include "platform/types.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/types.h>
 
 using LPDWORD = DWORD*;
 using PLONG = LONG*;
@@ -136,15 +137,13 @@ constexpr DWORD ERROR_FILE_TOO_LARGE = 223;
 constexpr DWORD ERROR_IO_DEVICE = 1117;
 constexpr DWORD ERROR_CANT_RESOLVE_FILENAME = 1921;
 
-DWORD GetLastError();
-void SetLastError(DWORD dwErrCode);
+AFX_EXT_API DWORD GetLastError();
+AFX_EXT_API void SetLastError(DWORD dwErrCode);
 
-// The platform error code for a C errno value (unknown values give ERROR_GEN_FAILURE).
-DWORD errnoToError(int errnoValue);
-
-HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
-                   LPSECURITY_ATTRIBUTES lpSecurityAttributes, DWORD dwCreationDisposition,
-                   DWORD dwFlagsAndAttributes, HANDLE hTemplateFile);
+AFX_EXT_API HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
+                               LPSECURITY_ATTRIBUTES lpSecurityAttributes,
+                               DWORD dwCreationDisposition, DWORD dwFlagsAndAttributes,
+                               HANDLE hTemplateFile);
 #define CreateFile CreateFileA
 
 // Reading fills the buffer unless the end of file comes first (pipes and devices return what
@@ -152,37 +151,37 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
 // succeeds with the part written, and fails only when nothing could be written. A file size
 // limit (RLIMIT_FSIZE) is reported as ERROR_FILE_TOO_LARGE, never by SIGXFSZ. With an
 // OVERLAPPED, the transfer starts at its offset and the file pointer ends after it.
-BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead,
-              LPDWORD lpNumberOfBytesRead, LPOVERLAPPED lpOverlapped);
-BOOL WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite,
-               LPDWORD lpNumberOfBytesWritten, LPOVERLAPPED lpOverlapped);
-BOOL CloseHandle(HANDLE hObject);
+AFX_EXT_API BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead,
+                          LPDWORD lpNumberOfBytesRead, LPOVERLAPPED lpOverlapped);
+AFX_EXT_API BOOL WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite,
+                           LPDWORD lpNumberOfBytesWritten, LPOVERLAPPED lpOverlapped);
+AFX_EXT_API BOOL CloseHandle(HANDLE hObject);
 
 // Renames a file (replacing an existing target only with MOVEFILE_REPLACE_EXISTING), and
 // deletes one.
 constexpr DWORD MOVEFILE_REPLACE_EXISTING = 0x1;
-BOOL MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
+AFX_EXT_API BOOL MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
 #define MoveFileEx MoveFileExA
-BOOL DeleteFileA(LPCSTR lpFileName);
+AFX_EXT_API BOOL DeleteFileA(LPCSTR lpFileName);
 #define DeleteFile DeleteFileA
 
 // With lpDistanceToMoveHigh the distance and the result are 64-bit; a result whose low half is
 // INVALID_SET_FILE_POINTER is a success when GetLastError() is NO_ERROR (the call sets it).
-DWORD SetFilePointer(HANDLE hFile, LONG lDistanceToMove, PLONG lpDistanceToMoveHigh,
-                     DWORD dwMoveMethod);
+AFX_EXT_API DWORD SetFilePointer(HANDLE hFile, LONG lDistanceToMove, PLONG lpDistanceToMoveHigh,
+                                 DWORD dwMoveMethod);
 // Likewise, INVALID_FILE_SIZE with NO_ERROR is a valid low half.
-DWORD GetFileSize(HANDLE hFile, LPDWORD lpFileSizeHigh);
-BOOL SetEndOfFile(HANDLE hFile);
-BOOL FlushFileBuffers(HANDLE hFile);
-BOOL LockFile(HANDLE hFile, DWORD dwFileOffsetLow, DWORD dwFileOffsetHigh,
-              DWORD nNumberOfBytesToLockLow, DWORD nNumberOfBytesToLockHigh);
-BOOL UnlockFile(HANDLE hFile, DWORD dwFileOffsetLow, DWORD dwFileOffsetHigh,
-                DWORD nNumberOfBytesToUnlockLow, DWORD nNumberOfBytesToUnlockHigh);
-DWORD GetFileType(HANDLE hFile);
+AFX_EXT_API DWORD GetFileSize(HANDLE hFile, LPDWORD lpFileSizeHigh);
+AFX_EXT_API BOOL SetEndOfFile(HANDLE hFile);
+AFX_EXT_API BOOL FlushFileBuffers(HANDLE hFile);
+AFX_EXT_API BOOL LockFile(HANDLE hFile, DWORD dwFileOffsetLow, DWORD dwFileOffsetHigh,
+                          DWORD nNumberOfBytesToLockLow, DWORD nNumberOfBytesToLockHigh);
+AFX_EXT_API BOOL UnlockFile(HANDLE hFile, DWORD dwFileOffsetLow, DWORD dwFileOffsetHigh,
+                            DWORD nNumberOfBytesToUnlockLow, DWORD nNumberOfBytesToUnlockHigh);
+AFX_EXT_API DWORD GetFileType(HANDLE hFile);
 
 // The pseudo handle of this process; it needs no closing. Only this process's handles can be
 // duplicated.
-HANDLE GetCurrentProcess();
-BOOL DuplicateHandle(HANDLE hSourceProcessHandle, HANDLE hSourceHandle, HANDLE hTargetProcessHandle,
-                     LPHANDLE lpTargetHandle, DWORD dwDesiredAccess, BOOL bInheritHandle,
-                     DWORD dwOptions);
+AFX_EXT_API HANDLE GetCurrentProcess();
+AFX_EXT_API BOOL DuplicateHandle(HANDLE hSourceProcessHandle, HANDLE hSourceHandle,
+                                 HANDLE hTargetProcessHandle, LPHANDLE lpTargetHandle,
+                                 DWORD dwDesiredAccess, BOOL bInheritHandle, DWORD dwOptions);

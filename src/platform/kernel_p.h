@@ -6,7 +6,10 @@
 #include <memory>
 #include <sys/types.h>
 
-#include "platform/kernel.h"
+#include <ploxen/platform/kernel.h>
+
+// The platform error code for a C errno value (unknown values give ERROR_GEN_FAILURE).
+DWORD errnoToError(int errnoValue);
 
 struct InodeKey {
     dev_t dev;

@@ -1,6 +1,7 @@
 #include <cerrno>
 
-#include "platform/kernel.h"
+#include <ploxen/platform/kernel.h>
+#include <ploxen/platform/kernel_p.h>
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/kernel_p.h"
+#include <ploxen/platform/kernel_p.h>
 
 namespace {
 

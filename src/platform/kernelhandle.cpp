@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/kernel_p.h"
+#include <ploxen/platform/kernel_p.h>
 
 namespace {
 

@@ -3,7 +3,8 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "platform/kernel.h"
+#include <ploxen/platform/kernel.h>
+#include <ploxen/platform/kernel_p.h>
 
 BOOL MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags) {
     if (!lpExistingFileName || !lpNewFileName) {

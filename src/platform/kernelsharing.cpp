@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/kernel_p.h"
+#include <ploxen/platform/kernel_p.h>
 
 namespace {
 

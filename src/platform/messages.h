@@ -2,7 +2,8 @@
 // the calls of the per-thread message queue, with the platform's names and meanings.
 #pragma once
 
-#include "platform/gdi.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/gdi.h>
 
 struct HMENU__;
 using HMENU = HMENU__*;
@@ -154,13 +155,14 @@ constexpr UINT SB_ENDSCROLL = 8;
 
 // The message queue of the calling thread. Mouse input from Qt is queued in arrival order and is
 // never coalesced; messages for a window destroyed meanwhile are dropped.
-BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg);
-BOOL GetMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
-BOOL TranslateMessage(const MSG* lpMsg);
-LRESULT DispatchMessage(const MSG* lpMsg);
-BOOL PostMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
-LRESULT SendMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
-void PostQuitMessage(int nExitCode);
+AFX_EXT_API BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
+                             UINT wRemoveMsg);
+AFX_EXT_API BOOL GetMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
+AFX_EXT_API BOOL TranslateMessage(const MSG* lpMsg);
+AFX_EXT_API LRESULT DispatchMessage(const MSG* lpMsg);
+AFX_EXT_API BOOL PostMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+AFX_EXT_API LRESULT SendMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+AFX_EXT_API void PostQuitMessage(int nExitCode);
 
 // Timers. A timer of a window posts WM_TIMER (wParam: its ID, lParam: its TIMERPROC) each time
 // its interval has passed and none of its WM_TIMER messages is still queued; with a TIMERPROC,
@@ -169,40 +171,40 @@ void PostQuitMessage(int nExitCode);
 // window's timers end with the window; KillTimer removes its queued WM_TIMER too.
 using TIMERPROC = void(CALLBACK*)(HWND, UINT, UINT_PTR, DWORD);
 constexpr UINT USER_TIMER_MINIMUM = 10;
-UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
-BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
-DWORD GetTickCount();
+AFX_EXT_API UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
+AFX_EXT_API BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
+AFX_EXT_API DWORD GetTickCount();
 
 // Windows.
-BOOL IsWindow(HWND hWnd);
-BOOL DestroyWindow(HWND hWnd);
-BOOL ShowWindow(HWND hWnd, int nCmdShow);
-BOOL IsWindowVisible(HWND hWnd);
-BOOL EnableWindow(HWND hWnd, BOOL bEnable);
-BOOL IsWindowEnabled(HWND hWnd);
-BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint);
-BOOL GetClientRect(HWND hWnd, LPRECT lpRect);
-BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);
-BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint);
-BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint);
-HWND GetParent(HWND hWnd);
-HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
-int GetDlgCtrlID(HWND hWnd);
-int GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
-int GetWindowTextLengthA(HWND hWnd);
-BOOL SetWindowTextA(HWND hWnd, LPCSTR lpString);
-HWND SetFocus(HWND hWnd);
-HWND GetFocus();
-HWND SetActiveWindow(HWND hWnd);
-HWND GetActiveWindow();
-HWND SetCapture(HWND hWnd);
-HWND GetCapture();
-BOOL ReleaseCapture();
+AFX_EXT_API BOOL IsWindow(HWND hWnd);
+AFX_EXT_API BOOL DestroyWindow(HWND hWnd);
+AFX_EXT_API BOOL ShowWindow(HWND hWnd, int nCmdShow);
+AFX_EXT_API BOOL IsWindowVisible(HWND hWnd);
+AFX_EXT_API BOOL EnableWindow(HWND hWnd, BOOL bEnable);
+AFX_EXT_API BOOL IsWindowEnabled(HWND hWnd);
+AFX_EXT_API BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL bRepaint);
+AFX_EXT_API BOOL GetClientRect(HWND hWnd, LPRECT lpRect);
+AFX_EXT_API BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);
+AFX_EXT_API BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint);
+AFX_EXT_API BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint);
+AFX_EXT_API HWND GetParent(HWND hWnd);
+AFX_EXT_API HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
+AFX_EXT_API int GetDlgCtrlID(HWND hWnd);
+AFX_EXT_API int GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
+AFX_EXT_API int GetWindowTextLengthA(HWND hWnd);
+AFX_EXT_API BOOL SetWindowTextA(HWND hWnd, LPCSTR lpString);
+AFX_EXT_API HWND SetFocus(HWND hWnd);
+AFX_EXT_API HWND GetFocus();
+AFX_EXT_API HWND SetActiveWindow(HWND hWnd);
+AFX_EXT_API HWND GetActiveWindow();
+AFX_EXT_API HWND SetCapture(HWND hWnd);
+AFX_EXT_API HWND GetCapture();
+AFX_EXT_API BOOL ReleaseCapture();
 
 // Painting: every device context of a window draws into the window's backing image.
-BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
-BOOL UpdateWindow(HWND hWnd);
-HDC GetDC(HWND hWnd);
-int ReleaseDC(HWND hWnd, HDC hDC);
-HDC BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
-BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
+AFX_EXT_API BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
+AFX_EXT_API BOOL UpdateWindow(HWND hWnd);
+AFX_EXT_API HDC GetDC(HWND hWnd);
+AFX_EXT_API int ReleaseDC(HWND hWnd, HDC hDC);
+AFX_EXT_API HDC BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
+AFX_EXT_API BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);

@@ -1,6 +1,6 @@
-#include "platform/ColumnReducer.h"
-#include "platform/LinePixels.h"
-#include "platform/gdi_p.h"
+#include <ploxen/platform/ColumnReducer.h>
+#include <ploxen/platform/LinePixels.h>
+#include <ploxen/platform/gdi_p.h>
 
 namespace gdi {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/gdi_p.h"
-#include "platform/messages.h"
+#include <ploxen/platform/gdi_p.h>
+#include <ploxen/platform/messages.h>
 
 class CWnd;
 class QButtonGroup;

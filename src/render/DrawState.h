@@ -1,9 +1,9 @@
 // Per-call state of Renderer::drawGraph, shared by its drawing steps.
 #pragma once
 
-#include "platform/CGdiObject.h"
-#include "render/PlotLayout.h"
-#include "render/Renderer.h"
+#include <ploxen/platform/CGdiObject.h>
+#include <ploxen/render/PlotLayout.h>
+#include <ploxen/render/Renderer.h>
 
 struct Renderer::DrawState {
     CDC* dc;

@@ -1,6 +1,6 @@
 // The exported graduation helpers, over the label rules of GradLabel.h.
-#include "render/GradLabel.h"
-#include "render/Renderer.h"
+#include <ploxen/render/GradLabel.h>
+#include <ploxen/render/Renderer.h>
 
 int com_GLCalcGraphIndex(float a, float b, float* scale) {
     return gradExponent(a, b, scale);

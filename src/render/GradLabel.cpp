@@ -1,4 +1,4 @@
-#include "render/GradLabel.h"
+#include <ploxen/render/GradLabel.h>
 
 #include <algorithm>
 #include <cfloat>

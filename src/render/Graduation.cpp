@@ -1,6 +1,6 @@
-#include "render/DrawState.h"
-#include "render/GradLabel.h"
-#include "render/LayoutConstants.h"
+#include <ploxen/render/DrawState.h>
+#include <ploxen/render/GradLabel.h>
+#include <ploxen/render/LayoutConstants.h>
 
 #include <algorithm>
 #include <cfloat>

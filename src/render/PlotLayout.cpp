@@ -1,5 +1,5 @@
-#include "render/PlotLayout.h"
-#include "render/LayoutConstants.h"
+#include <ploxen/render/LayoutConstants.h>
+#include <ploxen/render/PlotLayout.h>
 
 #include <cmath>
 

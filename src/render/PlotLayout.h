@@ -2,9 +2,9 @@
 // strips, the zoomed mapping of data values to device pixels and the pixel rounding.
 #pragma once
 
-#include "model/GcGraph.h"
-#include "model/GcGraphConfig.h"
-#include "render/AxisMap.h"
+#include <ploxen/model/GcGraph.h>
+#include <ploxen/model/GcGraphConfig.h>
+#include <ploxen/render/AxisMap.h>
 
 // Vertical mapping source of one graph: the value drawn at the strip's base and the range
 // that fills the strip's height.

@@ -1,7 +1,7 @@
-#include "render/Renderer.h"
+#include <ploxen/render/Renderer.h>
 
-#include "model/CsvWriter.h"
-#include "render/GradLabel.h"
+#include <ploxen/model/CsvWriter.h>
+#include <ploxen/render/GradLabel.h>
 
 #include <algorithm>
 #include <new>

@@ -4,14 +4,15 @@
 
 #include <cstdio>
 
-#include "draw/GlDraw.h"
-#include "interact/CommentList.h"
-#include "model/GcGraphConfig.h"
-#include "platform/CDC.h"
-#include "platform/CString.h"
-#include "platform/geometry.h"
+#include <ploxen/draw/GlDraw.h>
+#include <ploxen/interact/CommentList.h>
+#include <ploxen/model/GcGraphConfig.h>
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CDC.h>
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/geometry.h>
 
-class Renderer : public GlDraw {
+class AFX_EXT_CLASS Renderer : public GlDraw {
 public:
     enum BKTYPE { BK_BLACK = 0, BK_WHITE = 1 };
 
@@ -86,7 +87,7 @@ private:
 
 extern "C" {
 // Decimal exponent of the range [a, b]; *scale receives 10 to that power.
-int com_GLCalcGraphIndex(float a, float b, float* scale);
+AFX_EXT_API int com_GLCalcGraphIndex(float a, float b, float* scale);
 // 1 when graduation values from start and step can be written as plain integers.
-int com_GLIsGraphGradInt(float start, float step);
+AFX_EXT_API int com_GLIsGraphGradInt(float start, float step);
 }

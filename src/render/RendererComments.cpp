@@ -1,5 +1,5 @@
 // Comments: drawing them over the graph, hit-testing, moving, restyling and removing them.
-#include "render/Renderer.h"
+#include <ploxen/render/Renderer.h>
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "render/DrawState.h"
-#include "render/LayoutConstants.h"
+#include <ploxen/render/DrawState.h>
+#include <ploxen/render/LayoutConstants.h>
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
 // Picking: the vertex, line or histogram bar of the configuration under a device point.
-#include "render/Renderer.h"
+#include <ploxen/render/Renderer.h>
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "draw/DrawScope.h"
-#include "render/PlotLayout.h"
+#include <ploxen/draw/DrawScope.h>
+#include <ploxen/render/PlotLayout.h>
 
 namespace {
 

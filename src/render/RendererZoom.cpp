@@ -1,5 +1,5 @@
-#include "render/PlotLayout.h"
-#include "render/Renderer.h"
+#include <ploxen/render/PlotLayout.h>
+#include <ploxen/render/Renderer.h>
 
 #include <cfloat>
 #include <cmath>

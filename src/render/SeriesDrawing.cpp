@@ -1,7 +1,7 @@
-#include "render/DrawState.h"
+#include <ploxen/render/DrawState.h>
 
-#include "platform/BigBuffer.h"
-#include "platform/ColumnReducer.h"
+#include <ploxen/platform/BigBuffer.h>
+#include <ploxen/platform/ColumnReducer.h>
 
 #include <algorithm>
 #include <cmath>

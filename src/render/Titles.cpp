@@ -1,5 +1,5 @@
-#include "render/DrawState.h"
-#include "render/LayoutConstants.h"
+#include <ploxen/render/DrawState.h>
+#include <ploxen/render/LayoutConstants.h>
 
 // The configuration's horizontal title under the plot, its vertical title at the top of the
 // left margin, and one rotated title per vertical axis beside the middle of its strip.

@@ -1,4 +1,4 @@
-#include "util/BitOp.h"
+#include <ploxen/util/BitOp.h>
 
 #include <algorithm>
 #include <span>

@@ -3,7 +3,9 @@
 // is left alone.
 #pragma once
 
-class BitOp {
+#include <ploxen/platform/AfxExtClass.h>
+
+class AFX_EXT_CLASS BitOp {
 public:
     BitOp() = default;
     BitOp(const BitOp&) = default;

@@ -1,4 +1,4 @@
-#include "util/CErrorEdit.h"
+#include <ploxen/util/CErrorEdit.h>
 
 #include <cstdlib>
 

@@ -3,9 +3,10 @@
 // the control with its text selected.
 #pragma once
 
-#include "platform/afxwin.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/afxwin.h>
 
-class CErrorEdit {
+class AFX_EXT_CLASS CErrorEdit {
 public:
     CErrorEdit(CEdit* pEdit = NULL) : m_pEdit(pEdit) {}
 

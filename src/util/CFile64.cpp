@@ -1,4 +1,4 @@
-#include "util/CFile64.h"
+#include <ploxen/util/CFile64.h>
 
 #include <memory>
 

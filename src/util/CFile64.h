@@ -7,13 +7,14 @@
 // counts as failure.
 #pragma once
 
-#include "platform/CFile.h"
-#include "platform/CFileException.h"
-#include "platform/CObject.h"
-#include "platform/CString.h"
-#include "platform/kernel.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CFile.h>
+#include <ploxen/platform/CFileException.h>
+#include <ploxen/platform/CObject.h>
+#include <ploxen/platform/CString.h>
+#include <ploxen/platform/kernel.h>
 
-class CFile64 : public CObject {
+class AFX_EXT_CLASS CFile64 : public CObject {
     DECLARE_DYNAMIC(CFile64)
 public:
     enum SeekPosition { begin = 0x0, current = 0x1, end = 0x2 };

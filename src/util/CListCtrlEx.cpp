@@ -1,4 +1,4 @@
-#include "util/CListCtrlEx.h"
+#include <ploxen/util/CListCtrlEx.h>
 
 BEGIN_MESSAGE_MAP(CListCtrlEx, CListCtrl)
 END_MESSAGE_MAP()

@@ -1,9 +1,10 @@
 // A list-view control used as a single-selection list, with list-box-style selection calls.
 #pragma once
 
-#include "platform/afxwin.h"
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/afxwin.h>
 
-class CListCtrlEx : public CListCtrl {
+class AFX_EXT_CLASS CListCtrlEx : public CListCtrl {
 public:
     CListCtrlEx() = default;
     ~CListCtrlEx() override = default;

@@ -1,15 +1,15 @@
-#include "view/CGLView.h"
+#include <ploxen/view/CGLView.h>
 
 #include <cstring>
 
-#include "dialogs/CDrawCommentDlg.h"
-#include "dialogs/CEraseCommentDlg.h"
-#include "dialogs/CInquirePointDlg.h"
-#include "dialogs/CInquireStatisticsDlg.h"
-#include "dialogs/CViewing2dDlg.h"
-#include "platform/AfxMessageBox.h"
-#include "platform/CClientDC.h"
-#include "render/Renderer.h"
+#include <ploxen/dialogs/CDrawCommentDlg.h>
+#include <ploxen/dialogs/CEraseCommentDlg.h>
+#include <ploxen/dialogs/CInquirePointDlg.h>
+#include <ploxen/dialogs/CInquireStatisticsDlg.h>
+#include <ploxen/dialogs/CViewing2dDlg.h>
+#include <ploxen/platform/AfxMessageBox.h>
+#include <ploxen/platform/CClientDC.h>
+#include <ploxen/render/Renderer.h>
 
 IMPLEMENT_DYNCREATE(CGLView, CView)
 

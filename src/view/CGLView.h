@@ -2,10 +2,11 @@
 
 #include <memory>
 
-#include "model/GcGraph.h"
-#include "model/GcGraphConfig.h"
-#include "platform/CView.h"
-#include "platform/gdi.h"
+#include <ploxen/model/GcGraph.h>
+#include <ploxen/model/GcGraphConfig.h>
+#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/CView.h>
+#include <ploxen/platform/gdi.h>
 
 class CClientDC;
 class CDrawCommentDlg;
@@ -20,7 +21,7 @@ class Renderer;
 // configuration (with the series the host hands over), the five tool dialogs and an off-screen
 // 1200 x 1200 surface used for printing, and turns mouse messages into events for the dialogs.
 // Hosts derive their view from it.
-class CGLView : public CView {
+class AFX_EXT_CLASS CGLView : public CView {
     DECLARE_DYNCREATE(CGLView)
 public:
     enum BUFFERTYPE : int {};

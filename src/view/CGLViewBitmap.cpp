@@ -3,9 +3,9 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/CClientDC.h"
-#include "platform/kernel.h"
-#include "view/CGLView.h"
+#include <ploxen/platform/CClientDC.h>
+#include <ploxen/platform/kernel.h>
+#include <ploxen/view/CGLView.h>
 
 namespace {
 

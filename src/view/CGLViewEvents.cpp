@@ -1,14 +1,14 @@
 // Mouse events: the tool dialogs' wait for the next event, and the press that repaints and
 // picks outside such a wait.
-#include "dialogs/CDrawCommentDlg.h"
-#include "dialogs/CEraseCommentDlg.h"
-#include "dialogs/CInquirePointDlg.h"
-#include "dialogs/CInquireStatisticsDlg.h"
-#include "dialogs/CViewing2dDlg.h"
-#include "platform/CClientDC.h"
-#include "platform/wnd_p.h"
-#include "render/Renderer.h"
-#include "view/CGLView.h"
+#include <ploxen/dialogs/CDrawCommentDlg.h>
+#include <ploxen/dialogs/CEraseCommentDlg.h>
+#include <ploxen/dialogs/CInquirePointDlg.h>
+#include <ploxen/dialogs/CInquireStatisticsDlg.h>
+#include <ploxen/dialogs/CViewing2dDlg.h>
+#include <ploxen/platform/CClientDC.h>
+#include <ploxen/platform/wnd_p.h>
+#include <ploxen/render/Renderer.h>
+#include <ploxen/view/CGLView.h>
 
 CGLView::EVENTTYPE CGLView::GetEvent(CPoint& point, CRect& rect) {
     m_event = EV_NONE;

@@ -2,9 +2,9 @@
 // each page.
 #include <algorithm>
 
-#include "platform/CClientDC.h"
-#include "platform/CPrintInfo.h"
-#include "view/CGLView.h"
+#include <ploxen/platform/CClientDC.h>
+#include <ploxen/platform/CPrintInfo.h>
+#include <ploxen/view/CGLView.h>
 
 namespace {
 constexpr int kSurfaceSize = 1200;

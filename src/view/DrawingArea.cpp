@@ -1,4 +1,4 @@
-#include "view/DrawingArea.h"
+#include <ploxen/view/DrawingArea.h>
 
 namespace {
 int area[4] = {0, 0, 0, 0};

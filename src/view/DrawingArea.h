@@ -3,18 +3,20 @@
 // drawing goes straight to the device context.
 #pragma once
 
+#include <ploxen/platform/AfxExtClass.h>
+
 extern "C" {
 
-void com_GLInit(int width, int height); // InitView, InitBuffers, DrawingAreaSize
-void com_GLInitView();                  // rectangle (0, 0, 1, 1)
-void com_GLInitBuffers();               // BackBuffer, Clear(0)
-void com_GLDrawingArea(int x, int y, int width, int height);
-void com_GLDrawingAreaSize(int width, int height); // DrawingArea(0, 0, width, height)
+AFX_EXT_API void com_GLInit(int width, int height); // InitView, InitBuffers, DrawingAreaSize
+AFX_EXT_API void com_GLInitView();                  // rectangle (0, 0, 1, 1)
+AFX_EXT_API void com_GLInitBuffers();               // BackBuffer, Clear(0)
+AFX_EXT_API void com_GLDrawingArea(int x, int y, int width, int height);
+AFX_EXT_API void com_GLDrawingAreaSize(int width, int height); // DrawingArea(0, 0, width, height)
 // The rectangle's four ints, readable and writable for the life of the library.
-int* com_GLGetDrawingArea();
-void com_GLClear(int);
-void com_GLFrontBuffer();
-void com_GLBackBuffer();
-void com_GLFlush();
-void com_GLCallView();
+AFX_EXT_API int* com_GLGetDrawingArea();
+AFX_EXT_API void com_GLClear(int);
+AFX_EXT_API void com_GLFrontBuffer();
+AFX_EXT_API void com_GLBackBuffer();
+AFX_EXT_API void com_GLFlush();
+AFX_EXT_API void com_GLCallView();
 }

@@ -3,6 +3,15 @@
 
 #include <cstdio>
 
+// Only the public headers are installed, and only under ploxen/: the library's folder names do
+// not compete with the host's own headers.
+#if __has_include(<ploxen/render/DrawState.h>) || __has_include(<ploxen/platform/wnd_p.h>)
+#error a private header is installed
+#endif
+#if __has_include(<platform/types.h>)
+#error the folder of the installed headers is on the include path
+#endif
+
 int main() {
     Vertex2D v[3] = {{0, 1}, {1, 4}, {2, 2}};
     int red[3] = {255, 0, 0};

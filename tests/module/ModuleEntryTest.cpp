@@ -10,6 +10,7 @@
 #include "TempDir.h"
 #include "module/DllMain.h"
 #include "module/ResourceIds.h"
+#include "platform/AfxLoadLibrary_p.h"
 #include "platform/AfxMessageBox.h"
 #include "platform/ModalResponder.h"
 #include "platform/ResourceChain.h"
@@ -77,8 +78,8 @@ TEST(ModuleEntry, AttachNeedsTheLanguageLibraryAndLoadsAndFreesItOnce) {
     EXPECT_EQ(findDialogTemplate(IDD_GRADUATE)->id, IDD_GRADUATE);
 }
 
-// A host linked to the module at build time: this test program, run again on a copy of the
-// module in a directory of its own, from another working directory.
+// A host linked to the module at build time, run on a copy of libploxen.so in a directory of
+// its own, from another working directory.
 TEST(ModuleEntry, HostStartsOnlyWithTheLanguageLibraryBesideTheModuleOrInItsWorkingDir) {
     struct Case {
         bool besideModule, inWorkingDir;
@@ -88,13 +89,12 @@ TEST(ModuleEntry, HostStartsOnlyWithTheLanguageLibraryBesideTheModuleOrInItsWork
         TempDir dir;
         fs::path lib = dir.path / "lib", run = dir.path / "run";
         fs::create_directories(lib), fs::create_directories(run);
-        fs::copy_file(modulePath, lib / modulePath.filename());
+        fs::copy_file(PLOXEN_LIBRARY, lib / PLOXEN_LIBRARY_SONAME);
         for (fs::path d : {c.besideModule ? lib : fs::path(), c.inWorkingDir ? run : fs::path()})
             if (!d.empty() && fs::create_directory(d / "Lang"))
                 fs::copy_file(languagePath, d / "Lang" / "plx.so");
         std::string command = "cd '" + run.string() + "' && LD_LIBRARY_PATH='" + lib.string() +
-                              "' '" + fs::read_symlink("/proc/self/exe").string() +
-                              "' --gtest_list_tests 2>&1 >/dev/null";
+                              "' '" PLOXEN_HOST "' 2>&1 >/dev/null";
         FILE* child = popen(command.c_str(), "r");
         ASSERT_NE(child, nullptr);
         std::string errors;
