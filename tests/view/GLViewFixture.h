@@ -25,7 +25,6 @@ class CGLTestView : public CGLView {
 public:
     using CGLView::DeleteGcContents;
     using CGLView::m_bmi;
-    using CGLView::m_bufferType;
     using CGLView::m_bWaiting;
     using CGLView::m_config;
     using CGLView::m_cx;
