@@ -27,4 +27,4 @@ class AFX_EXT_CLASS CUserException : public CException {
     DECLARE_DYNAMIC(CUserException)
 };
 
-AFX_EXT_API [[noreturn]] void AfxThrowUserException();
+[[noreturn]] AFX_EXT_API void AfxThrowUserException();

@@ -46,5 +46,5 @@ public:
     CString m_strFileName;
 };
 
-AFX_EXT_API [[noreturn]] void AfxThrowFileException(int cause, LONG lOsError = -1,
+[[noreturn]] AFX_EXT_API void AfxThrowFileException(int cause, LONG lOsError = -1,
                                                     LPCSTR lpszFileName = nullptr);
