@@ -3,6 +3,7 @@
 // then in the working directory, and a bare file name finally along the loader's own path.
 #pragma once
 
+#include <ploxen/platform/AfxExtClass.h>
 #include <ploxen/platform/types.h>
 
 // Reasons a module's entry point is called for.
@@ -14,8 +15,8 @@ constexpr DWORD DLL_THREAD_DETACH = 3;
 using FARPROC = INT_PTR(WINAPI*)();
 
 // The loaded module, or NULL when it cannot be found or loaded.
-HINSTANCE AfxLoadLibrary(LPCSTR lpszModuleName);
+AFX_EXT_API HINSTANCE AfxLoadLibrary(LPCSTR lpszModuleName);
 // Releases one load of the module; FALSE for a null handle.
-BOOL AfxFreeLibrary(HINSTANCE hInstLib);
+AFX_EXT_API BOOL AfxFreeLibrary(HINSTANCE hInstLib);
 // The address of an exported function or object of a loaded module, or NULL.
-FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
+AFX_EXT_API FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName);

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include <ploxen/platform/AfxExtClass.h>
 #include <ploxen/platform/types.h>
 
 class CDialog;
@@ -28,11 +29,11 @@ struct ModalRequest {
 using ModalResponder = std::function<int(ModalRequest&)>;
 
 // Sets (or, with an empty function, clears) the responder; returns the previous one.
-ModalResponder AfxSetModalResponder(ModalResponder responder);
+AFX_EXT_API ModalResponder AfxSetModalResponder(ModalResponder responder);
 // The responder in force, or an empty function.
-const ModalResponder& AfxGetModalResponder();
+AFX_EXT_API const ModalResponder& AfxGetModalResponder();
 
 // Whether a real modal window can be shown and answered: Qt runs with a display (not the
 // offscreen or minimal platform), as a widgets application, and this is its thread. Starts
 // Qt's application object when there is none.
-bool canShowModalUi();
+AFX_EXT_API bool canShowModalUi();
