@@ -6,6 +6,9 @@
 // clock; cpu_ms, cpu_madd and cpu_div are the same figures in this thread's processor time,
 // which other programs on a busy machine disturb less.
 //
+// BM_DrawOtherPens draws one series of 1e6 vertices with the pens that cannot stream every
+// point (a 3-pixel pen, a dashed one, marks at every vertex), against the same floors.
+//
 // "bench_draw --first <vertices> <series> <zoomed>" measures instead the first drawing of this
 // fresh process and prints the same figures as one line; bench/run.sh runs it once per case.
 #include <benchmark/benchmark.h>
@@ -224,6 +227,22 @@ void BM_DrawZoomedOnePercent(benchmark::State& state) {
     drawAndCompare(state, scene);
 }
 BENCHMARK(BM_DrawZoomedOnePercent)->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+void BM_DrawOtherPens(benchmark::State& state) {
+    Scene scene(int(state.range(0)), 1);
+    GcGLine& line = scene.lines[0];
+    const char* names[] = {"3 pixels wide", "dashed", "marked"};
+    state.SetLabel(names[state.range(1)]);
+    if (state.range(1) == 0) line.lineWidth = 3;
+    if (state.range(1) == 1) line.lineStyle = PS_DASH;
+    if (state.range(1) == 2) line.markType = 3;
+    drawAndCompare(state, scene);
+}
+BENCHMARK(BM_DrawOtherPens)
+    ->Args({1000000, 0})
+    ->Args({1000000, 1})
+    ->Args({1000000, 2})
+    ->Unit(benchmark::kMillisecond);
 
 // The first drawing of this process: surface and data made, then one timed drawGraph with the
 // resident high-water mark reset just before it; the floors are measured after it.

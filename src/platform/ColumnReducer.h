@@ -104,3 +104,18 @@ private:
     bool m_loLeft = false, m_hiLeft = false;
     int m_keptX = 0, m_keptY = 0;
 };
+
+// The segments of the polyline pts[0..n) with its column runs reduced, in order, each passed
+// to segment(x0, y0, x1, y1).
+template <class Point, class Segment>
+void forEachReducedSegment(const Point* pts, int n, Segment&& segment) {
+    int lastX = 0, lastY = 0;
+    bool started = false;
+    const auto join = [&](int x, int y) {
+        if (started) segment(lastX, lastY, x, y);
+        lastX = x, lastY = y, started = true;
+    };
+    ColumnReducer reducer;
+    for (int i = 0; i < n; ++i) reducer.add(pts[i].x, pts[i].y, join);
+    reducer.finish(join);
+}

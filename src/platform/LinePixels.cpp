@@ -1,8 +1,5 @@
 #include <ploxen/platform/LinePixels.h>
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace gdi {
 
 LinePixels::LinePixels(QPainter& painter, QRect bounds, std::vector<int> pattern)
@@ -33,41 +30,11 @@ void LinePixels::flush() {
 }
 
 void LinePixels::segment(QPoint a, QPoint b) {
-    // Step along the major axis from a (included) toward b (excluded); the minor coordinate of
-    // step k is the rounded exact value, a + k * dMinor / dMajor, halves away from a.
-    const long long dx = (long long)b.x() - a.x(), dy = (long long)b.y() - a.y();
-    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const long long major = xMajor ? std::llabs(dx) : std::llabs(dy);
-    if (major == 0) return;
-    const long long minor = xMajor ? std::llabs(dy) : std::llabs(dx);
-    const int majorStep = (xMajor ? dx : dy) > 0 ? 1 : -1;
-    const int minorStep = (xMajor ? dy : dx) > 0 ? 1 : -1;
-    const long long majorStart = xMajor ? a.x() : a.y(), minorStart = xMajor ? a.y() : a.x();
-
-    // Only the steps whose major coordinate lies on the surface can show; a styled pen's
-    // pattern still advances over the others, so dashes keep their places.
-    const long long lo = xMajor ? m_bounds.left() : m_bounds.top();
-    const long long hi = xMajor ? m_bounds.right() : m_bounds.bottom();
-    const long long first = majorStep > 0 ? lo - majorStart : majorStart - hi;
-    const long long last = majorStep > 0 ? hi - majorStart : majorStart - lo;
-    const long long k0 = std::clamp(first, 0LL, major), k1 = std::clamp(last + 1, k0, major);
-    skip(k0);
-    // Error term of step k: numerator 2*k*minor + major over 2*major.
-    const __int128 den = (__int128)2 * major;
-    __int128 num = (__int128)2 * k0 * minor + major;
-    long long q = (long long)(num / den);
-    long long r = (long long)(num % den);
-    const long long add = 2 * minor, full = 2 * major;
-    for (long long k = k0; k < k1; ++k) {
-        long long M = majorStart + majorStep * k, m = minorStart + minorStep * q;
-        if (xMajor)
-            plot(M, m);
-        else
-            plot(m, M);
-        r += add;
-        if (r >= full) r -= full, ++q;
-    }
-    skip(major - k1);
+    // Steps off the surface cannot show, but a styled pen's pattern still advances over them,
+    // so that dashes keep their places.
+    stepLine(
+        a, b, m_bounds, [this](long long steps) { skip(steps); },
+        [this](long long x, long long y) { plot(x, y); });
 }
 
 } // namespace gdi

@@ -7,9 +7,50 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace gdi {
+
+// Steps the one-pixel line from a (included) toward b (excluded): the major coordinate moves
+// one pixel a step, the minor one is the exact value rounded, halves away from a. plot(x, y)
+// receives the steps whose major coordinate lies within bounds; skip(k) is told how many steps
+// lie before them, then how many after.
+template <class Skip, class Plot>
+void stepLine(QPoint a, QPoint b, QRect bounds, Skip skip, Plot plot) {
+    const long long dx = (long long)b.x() - a.x(), dy = (long long)b.y() - a.y();
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const long long major = xMajor ? std::llabs(dx) : std::llabs(dy);
+    if (major == 0) return;
+    const long long minor = xMajor ? std::llabs(dy) : std::llabs(dx);
+    const int majorStep = (xMajor ? dx : dy) > 0 ? 1 : -1;
+    const int minorStep = (xMajor ? dy : dx) > 0 ? 1 : -1;
+    const long long majorStart = xMajor ? a.x() : a.y(), minorStart = xMajor ? a.y() : a.x();
+
+    const long long lo = xMajor ? bounds.left() : bounds.top();
+    const long long hi = xMajor ? bounds.right() : bounds.bottom();
+    const long long first = majorStep > 0 ? lo - majorStart : majorStart - hi;
+    const long long last = majorStep > 0 ? hi - majorStart : majorStart - lo;
+    const long long k0 = std::clamp(first, 0LL, major), k1 = std::clamp(last + 1, k0, major);
+    skip(k0);
+    // Error term of step k: numerator 2*k*minor + major over 2*major.
+    const __int128 den = (__int128)2 * major;
+    const __int128 num = (__int128)2 * k0 * minor + major;
+    long long q = (long long)(num / den);
+    long long r = (long long)(num % den);
+    const long long add = 2 * minor, full = 2 * major;
+    for (long long k = k0; k < k1; ++k) {
+        const long long M = majorStart + majorStep * k, m = minorStart + minorStep * q;
+        if (xMajor)
+            plot(M, m);
+        else
+            plot(m, M);
+        r += add;
+        if (r >= full) r -= full, ++q;
+    }
+    skip(major - k1);
+}
 
 class LinePixels {
 public:

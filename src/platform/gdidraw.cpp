@@ -1,8 +1,10 @@
 // Lines, shapes and pixels.
 #include <cmath>
 
+#include <ploxen/platform/ColumnReducer.h>
 #include <ploxen/platform/LinePixels.h>
 #include <ploxen/platform/TraceSink.h>
+#include <ploxen/platform/WideLine.h>
 #include <ploxen/platform/gdi_p.h>
 
 namespace gdi {
@@ -50,7 +52,7 @@ QPen qtPen(const DeviceContext* dc) {
         return pen;
     }
     if (p->width > 1) {
-        // Wide pens are drawn solid with round ends, as the platform does.
+        // Wide pens are drawn solid with round ends, as on the screen.
         pen.setWidth(p->width);
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
@@ -78,24 +80,59 @@ std::vector<int> dashPattern(const DeviceContext* dc) {
     }
 }
 
-// A solid one-pixel line in a copy mode under no clip or a rectangular one can be written
-// straight into the image.
-std::unique_ptr<LinePixels> thinLine(DeviceContext* dc, QPainter& p) {
-    auto* pen = static_cast<const PenObject*>(dc->pen);
-    QRect area = dc->surface->image.rect();
-    bool copy = dc->rop2 == R2_COPYPEN || dc->rop2 == R2_BLACK || dc->rop2 == R2_WHITE;
-    if (copy && pen->style == PS_SOLID && (!dc->hasClip || dc->clip.rectCount() <= 1)) {
-        QRect bounds = dc->hasClip ? dc->clip.boundingRect() : area;
-        return std::make_unique<LinePixels>(p, dc->surface->image, bounds,
-                                            qtColor(mixColor(dc, pen->color)).rgb());
-    }
-    return std::make_unique<LinePixels>(p, area, dashPattern(dc));
+// Solid drawing in a copy mode under no clip or a rectangular one may be written straight into
+// the image, within the rectangle returned; an empty one where it may not.
+QRect directBounds(const DeviceContext* dc) {
+    const bool copy = dc->rop2 == R2_COPYPEN || dc->rop2 == R2_BLACK || dc->rop2 == R2_WHITE;
+    if (!copy || (dc->hasClip && dc->clip.rectCount() > 1)) return QRect();
+    const QRect area = dc->surface->image.rect();
+    return dc->hasClip ? dc->clip.boundingRect() & area : area;
+}
+
+COLORREF penColor(const DeviceContext* dc) {
+    return mixColor(dc, static_cast<const PenObject*>(dc->pen)->color);
 }
 
 // A one-pixel pen stepped pixel by pixel; paper takes such lines as vectors instead.
 bool thinPen(const DeviceContext* dc) {
     auto* p = static_cast<const PenObject*>(dc->pen);
     return p && p->style != PS_NULL && p->width <= 1 && !dc->surface->vectorPainter;
+}
+
+bool widePen(const DeviceContext* dc) {
+    auto* p = static_cast<const PenObject*>(dc->pen);
+    return p && p->style != PS_NULL && p->width > 1 && !dc->surface->vectorPainter;
+}
+
+// The one-pixel line of the selected pen through pts[0..n).
+void thinLine(DeviceContext* dc, QPainter& p, const POINT* pts, int n) {
+    auto* pen = static_cast<const PenObject*>(dc->pen);
+    const QRect direct = pen->style == PS_SOLID ? directBounds(dc) : QRect();
+    LinePixels line = direct.isEmpty()
+                          ? LinePixels(p, dc->surface->image.rect(), dashPattern(dc))
+                          : LinePixels(p, dc->surface->image, direct, qtColor(penColor(dc)).rgb());
+    const auto segment = [&](int x0, int y0, int x1, int y1) {
+        line.segment(QPoint(x0, y0), QPoint(x1, y1));
+    };
+    // Only a plain copy allows dropping points: a dash pattern and the other modes see each one.
+    if (plainPen(dc))
+        forEachReducedSegment(pts, n, segment);
+    else
+        for (int i = 1; i < n; ++i) segment(pts[i - 1].x, pts[i - 1].y, pts[i].x, pts[i].y);
+}
+
+// The line of the selected wide pen through pts[0..n); it is drawn solid.
+void wideLine(DeviceContext* dc, QPainter& p, const POINT* pts, int n) {
+    const QRect direct = directBounds(dc);
+    WideLine line(direct.isEmpty() ? dc->surface->image.rect() : direct,
+                  static_cast<const PenObject*>(dc->pen)->width, pts, n);
+    forEachReducedSegment(pts, n, [&](int x0, int y0, int x1, int y1) {
+        line.segment(QPoint(x0, y0), QPoint(x1, y1));
+    });
+    if (direct.isEmpty())
+        line.paint(p, qtColor(penColor(dc)));
+    else
+        line.copyInto(dc->surface->image, qtColor(penColor(dc)).rgb());
 }
 
 QBrush qtBrush(const DeviceContext* dc, GdiObject* brush) {
@@ -130,8 +167,11 @@ BOOL LineTo(HDC hdc, int x, int y) {
     if (tracing(dc)) trace(dc, "LineTo", {str(x), str(y)});
     if (QPainter* p = painterFor(dc, true)) {
         p->setPen(qtPen(dc));
+        const POINT pts[2] = {{dc->pos.x(), dc->pos.y()}, {x, y}};
         if (thinPen(dc))
-            thinLine(dc, *p)->segment(dc->pos, QPoint(x, y));
+            thinLine(dc, *p, pts, 2);
+        else if (widePen(dc))
+            wideLine(dc, *p, pts, 2);
         else
             p->drawLine(dc->pos, QPoint(x, y));
     }
@@ -146,15 +186,14 @@ BOOL Polyline(HDC hdc, const POINT* points, int count) {
     QPainter* p = painterFor(dc, true);
     if (!p) return TRUE;
     p->setPen(qtPen(dc));
+    // One line for the whole polyline, so that a dash pattern runs on across segments and a
+    // wide pen's overlaps are drawn once.
     if (thinPen(dc)) {
-        // One LinePixels for the whole polyline, so a dash pattern runs on across segments.
-        std::unique_ptr<LinePixels> line = thinLine(dc, *p);
-        if (plainPen(dc))
-            drawReducedPolyline(*line, points, count);
-        else
-            for (int i = 1; i < count; ++i)
-                line->segment(QPoint(points[i - 1].x, points[i - 1].y),
-                              QPoint(points[i].x, points[i].y));
+        thinLine(dc, *p, points, count);
+        return TRUE;
+    }
+    if (widePen(dc)) {
+        wideLine(dc, *p, points, count);
         return TRUE;
     }
     QPolygon poly(count);

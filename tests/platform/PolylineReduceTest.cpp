@@ -1,6 +1,7 @@
 // A solid one-pixel Polyline in copy mode drops points that change no pixel; these tests draw
 // many polylines that way and segment by segment (MoveTo/LineTo, which no reduction touches)
-// and compare every pixel.
+// and compare every pixel. Wide pens reduce too, and are compared with a disc stamped on every
+// pixel of the one-pixel segments.
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -134,6 +135,61 @@ TEST(PolylineReduce, RandomPolylinesDrawTheSamePixels) {
                 << name << " seed " << seed << ", " << describe(pts);
         }
     }
+}
+
+// The pixels of a wide pen's Polyline through pts on a kSize square: every pixel within the
+// disc of the pen's width around a pixel of a one-pixel segment, both ends included, the disc
+// centred on the pixel for an odd width and on its top-left corner for an even one.
+Pixels wideReference(const std::vector<POINT>& pts, int width) {
+    const int m = width, size = kSize + 2 * m; // a margin for discs of pixels off the square
+    Canvas thin(size, size);
+    CPen pen(PS_SOLID, 1, RGB(255, 255, 255));
+    thin.dc.SelectObject(&pen);
+    for (size_t i = 1; i < pts.size(); ++i) {
+        const POINT a{pts[i - 1].x + m, pts[i - 1].y + m}, b{pts[i].x + m, pts[i].y + m};
+        if (a.x == b.x && a.y == b.y) continue;
+        thin.dc.MoveTo(a), thin.dc.LineTo(b), thin.dc.SetPixel(b.x, b.y, RGB(255, 255, 255));
+    }
+    const int e = width % 2 == 0;
+    Pixels out;
+    for (auto [x, y] : thin.drawn())
+        for (int b = -width; b <= width; ++b)
+            for (int a = -width; a <= width; ++a) {
+                const int px = x - m + a, py = y - m + b;
+                const bool inDisc =
+                    (2 * a + e) * (2 * a + e) + (2 * b + e) * (2 * b + e) <= width * width;
+                if (inDisc && px >= 0 && py >= 0 && px < kSize && py < kSize) out.insert({px, py});
+            }
+    return out;
+}
+
+// In copy mode, and in exclusive-or mode (drawn once it shows the same pixels: overlaps are
+// not undone; drawn twice it leaves nothing).
+TEST(PolylineReduce, WidePensStampTheirDiscOnEveryPixelOnce) {
+    const std::vector<std::pair<Generator, int>> kinds = {{denseColumns, 60},
+                                                          {runsEndingOnExtremes, 100},
+                                                          {repeatedPoints, 60},
+                                                          {veryLong, 3},
+                                                          {farOutside, 100}};
+    for (const auto& [make, count] : kinds)
+        for (int seed = 0; seed < count; ++seed) {
+            std::mt19937 rng{unsigned(seed)};
+            const std::vector<POINT> pts = make(rng);
+            const int width = 2 + seed % 5;
+            if (pts.size() < 2) continue;
+            CPen pen(PS_SOLID, width, RGB(255, 255, 255));
+            Canvas copy(kSize, kSize), xored(kSize, kSize);
+            copy.dc.SelectObject(&pen);
+            copy.dc.Polyline(pts.data(), int(pts.size()));
+            ASSERT_EQ(copy.drawn(), wideReference(pts, width))
+                << "width " << width << ", " << describe(pts);
+            xored.dc.SelectObject(&pen);
+            xored.dc.SetROP2(R2_XORPEN);
+            xored.dc.Polyline(pts.data(), int(pts.size()));
+            ASSERT_EQ(xored.drawn(), copy.drawn()) << "width " << width << ", " << describe(pts);
+            xored.dc.Polyline(pts.data(), int(pts.size()));
+            ASSERT_TRUE(xored.drawn().empty()) << "width " << width << ", " << describe(pts);
+        }
 }
 
 TEST(PolylineReduce, HandPickedRuns) {
