@@ -66,10 +66,10 @@ bool clipEdge(long double p, long double q, long double& t0, long double& t1) {
     return true;
 }
 
-// The points of one run of a series, handed on as one PolylineB call. For a solid one-pixel line
-// without marks only the points that change pixels are kept, column runs reduced as the device
-// itself would reduce them, so that memory follows the plot's width, not the series' length.
-// Otherwise every point is kept.
+// The points of one run of a series, handed on as one PolylineB call. For a solid line without
+// marks, of any width, only the points that change pixels are kept, column runs reduced as the
+// device itself would reduce them, so that memory follows the plot's width, not the series'
+// length. Otherwise (a dash pattern and marks see every point) every point is kept.
 class RunPoints {
 public:
     RunPoints(int n, bool reduce)
@@ -335,8 +335,7 @@ void Renderer::drawBars(const DrawState& st, const GcGLine& line, const StripMap
 void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m) {
     const int n = line.nvertex;
     const Vertex2D* v = line.vertex;
-    const bool plain = line.lineStyle == PS_SOLID && line.lineWidth >= 0 && line.lineWidth <= 1 &&
-                       line.markType < 0;
+    const bool plain = line.lineStyle == PS_SOLID && line.markType < 0;
     RunPoints run(n, plain);
     const auto flush = [&] {
         run.end([&](int* xs, int* ys, int count) {
