@@ -30,6 +30,19 @@ void LinePixels::flush() {
 }
 
 void LinePixels::segment(QPoint a, QPoint b) {
+    if (m_bits && a.x() == b.x() && a.y() != b.y()) {
+        // Straight into the image, a vertical line is a run of rows: a's row included, b's not.
+        // (Dense series are mostly such runs, one or two to a pixel column.)
+        if (a.x() < m_bounds.left() || a.x() > m_bounds.right()) return;
+        const long long last = b.y() > a.y() ? b.y() - 1LL : b.y() + 1LL;
+        const long long lo = std::max<long long>(std::min<long long>(a.y(), last), m_bounds.top());
+        const long long hi =
+            std::min<long long>(std::max<long long>(a.y(), last), m_bounds.bottom());
+        uchar* pixel = m_bits + lo * m_stride + a.x() * qsizetype(sizeof(QRgb));
+        for (long long y = lo; y <= hi; ++y, pixel += m_stride)
+            *reinterpret_cast<QRgb*>(pixel) = m_color;
+        return;
+    }
     // Steps off the surface cannot show, but a styled pen's pattern still advances over them,
     // so that dashes keep their places.
     stepLine(
