@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -425,10 +426,39 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
     // be settled so are halved while the halves may be (the common case is a block across a
     // column boundary), then mapped.
     const auto row = [&](int i) { return PlotLayout::rndInRange(m.y(v[i].y)); };
+
+    // Where x is sorted, a block that would leave the open run's column is cut where it leaves:
+    // found by bisection on the raw x against the column's edge values, so that the block does
+    // not have to fail its check and be halved first. Only a guess: the block's own check still
+    // decides.
+    int edgeColumn = 0;
+    double edgeLo = std::numeric_limits<double>::quiet_NaN(), edgeHi = edgeLo;
+    const auto outside = [&](double u) { return !(u >= edgeLo && u < edgeHi); };
+    const auto cutAtColumnEdge = [&](int s, int len) {
+        const double p = m.x(v[s - 1].x);
+        if (!m.roundable || !(p >= m.L && p <= m.R1)) return len;
+        if (const int c = PlotLayout::rndInRange(p); c != edgeColumn || std::isnan(edgeLo)) {
+            const double a = m.xmap.toValue(c - 0.5), b = m.xmap.toValue(c + 0.5);
+            edgeColumn = c, edgeLo = std::min(a, b), edgeHi = std::max(a, b);
+        }
+        int lo = s, hi = s + len - 2; // the first vertex outside lies in lo..hi
+        if (!outside(v[hi].x)) return len;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (outside(v[mid].x))
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        return std::max(lo - s + 1, 2); // at least the segment that leaves
+    };
+
     int size = blockSize;
     bool trimmed = false;
     for (int s = 1; s < n;) {
-        const int len = std::min(n - s, size) + 1, last = s + len - 2;
+        int len = std::min(n - s, size) + 1;
+        if (plain && run.count() > 0) len = cutAtColumnEdge(s, len);
+        const int last = s + len - 2;
         const Extremes e = extremes(v + s - 1, len);
         int column = 0, yLo = 0, yHi = 0;
         const StripMap::Span span = e.finite ? m.span(e, column, yLo, yHi) : StripMap::Span::unsure;
@@ -445,8 +475,8 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
                     continue;
                 }
             }
-            if (plain && size > minBlockSize) {
-                size /= 2, trimmed = false;
+            if (plain && len - 1 > minBlockSize) {
+                size = (len - 1) / 2, trimmed = false;
                 continue;
             }
             mapBlock(s, len);
