@@ -1,4 +1,4 @@
-// The graph view window: creation, sizing, the paint path, background commands, the palette,
+// The graph view window: creation, sizing, the paint path, the palette,
 // dialogs and destruction.
 #include <cstring>
 
@@ -16,8 +16,12 @@ namespace {
 TEST(GLViewObject, IsCreatedByNameAndWithoutWindowDrawsNothing) {
     CObject* o = CRuntimeClass::FromName("CGLView")->CreateObject();
     ASSERT_NE(o, nullptr);
+    EXPECT_EQ(o->GetRuntimeClass(), RUNTIME_CLASS(CGLView));
     EXPECT_TRUE(o->IsKindOf(RUNTIME_CLASS(CView)));
+    EXPECT_FALSE(o->IsKindOf(RUNTIME_CLASS(CGLTestView))); // a base is not of its derived kind
     delete o;
+    EXPECT_EQ(CRuntimeClass::FromName("CNoSuchView"), nullptr);
+    EXPECT_EQ(RUNTIME_CLASS(CView)->CreateObject(), nullptr); // no dynamic creation
     CGLTestView v;
     v.Draw(); // before Init: nothing
     v.Init(); // no window: no client DC
@@ -86,17 +90,6 @@ TEST_F(FramedView, PaintEqualsTheMemoryPath) {
     EXPECT_GT(red, 50); // the series was drawn
     SelectObject(mem.m_hDC, old);
     DeleteObject(bmp);
-}
-
-TEST_F(FramedView, BackgroundCommandsPaintTheClientArea) {
-    const CRect r = client();
-    view->OnBackColorWhite();
-    EXPECT_EQ(pixel(0, 0), RGB(255, 255, 255));
-    EXPECT_EQ(pixel(r.right - 1, r.bottom - 1), RGB(255, 255, 255));
-    EXPECT_EQ(view->GetRenderer()->getBackground(), Renderer::BK_WHITE);
-    view->OnBackColorBlack();
-    EXPECT_EQ(pixel(0, 0), RGB(0, 0, 0));
-    EXPECT_EQ(pixel(r.right - 1, r.bottom - 1), RGB(0, 0, 0));
 }
 
 TEST_F(FramedView, PaletteIsAColourCubeAndReportsTheTrueColourSurface) {
