@@ -82,6 +82,7 @@ TEST_F(PrintView, PrintsThePictureOfPreparationEvenAfterARepaint) {
     pump();
     view->addSeries();
     view->OnBackColorWhite();
+    EXPECT_EQ(pixel(1, 1), RGB(255, 255, 255));
     std::vector<COLORREF> shown;
     {
         CClientDC dc(view);
