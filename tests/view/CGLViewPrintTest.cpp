@@ -4,6 +4,7 @@
 
 #include "../TempDir.h"
 #include "GLViewFixture.h"
+#include "draw/Canvas.h"
 #include "platform/CPrintDialog.h"
 #include "platform/CPrintInfo.h"
 #include "platform/ModalResponder.h"
@@ -14,24 +15,13 @@ using namespace view_test;
 namespace {
 
 // A memory bitmap standing in for a printer page, recording the calls made on it.
-struct Page {
-    CDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ old;
+struct Page : Canvas {
     TraceSink sink;
-    Page(int w, int h) {
-        HDC screen = GetDC(nullptr);
-        dc.Attach(CreateCompatibleDC(screen));
-        bitmap = CreateCompatibleBitmap(screen, w, h);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc.m_hDC, bitmap);
+    Page(int w, int h) : Canvas(w, h) {
         dc.FillSolidRect(0, 0, w, h, RGB(1, 2, 3));
         dc.setTrace(&sink);
     }
-    ~Page() {
-        SelectObject(dc.m_hDC, old);
-        DeleteObject(bitmap);
-    }
+    ~Page() { dc.setTrace(nullptr); } // the sink goes before the canvas deletes its DC
 };
 
 struct PrintView : FramedView {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "GLViewFixture.h"
+#include "draw/Canvas.h"
 #include "platform/ModalResponder.h"
 
 using namespace view_test;
@@ -73,23 +74,15 @@ TEST_F(FramedView, PaintEqualsTheMemoryPath) {
     view->UpdateWindow();
     const CRect r = client();
     CClientDC screen(view);
-    CDC mem;
-    mem.Attach(CreateCompatibleDC(screen.m_hDC));
-    HBITMAP bmp = CreateCompatibleBitmap(screen.m_hDC, r.Width(), r.Height());
-    HGDIOBJ old = SelectObject(mem.m_hDC, bmp);
-    view->GetRenderer()->clear(&mem, &r);
-    view->GetRenderer()->drawGraph(&mem);
-    view->GetRenderer()->drawComments(&mem);
-    int differ = 0, red = 0;
+    Canvas mem(r.Width(), r.Height());
+    view->GetRenderer()->clear(&mem.dc, &r);
+    view->GetRenderer()->drawGraph(&mem.dc);
+    view->GetRenderer()->drawComments(&mem.dc);
+    int differ = 0;
     for (int y = 0; y < r.bottom; ++y)
-        for (int x = 0; x < r.right; ++x) {
-            differ += screen.GetPixel(x, y) != mem.GetPixel(x, y);
-            red += mem.GetPixel(x, y) == RGB(255, 0, 0);
-        }
+        for (int x = 0; x < r.right; ++x) differ += screen.GetPixel(x, y) != mem.dc.GetPixel(x, y);
     EXPECT_EQ(differ, 0);
-    EXPECT_GT(red, 50); // the series was drawn
-    SelectObject(mem.m_hDC, old);
-    DeleteObject(bmp);
+    EXPECT_GT(mem.drawn(RGB(255, 0, 0)).size(), 50u); // the series was drawn
 }
 
 TEST_F(FramedView, PaletteIsAColourCubeAndReportsTheTrueColourSurface) {
