@@ -2,50 +2,23 @@
 // cannot write into gives one line naming the file and no claim of success.
 #include <QImage>
 #include <cstdio>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "CsvReader.h"
 #include "DemoApp.h"
 #include "DemoData.h"
 #include "TempDir.h"
 
 namespace {
 
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 std::string readStream(std::FILE* f) {
     std::rewind(f);
     std::string s;
     for (int c; (c = std::fgetc(f)) != EOF;) s += char(c);
     return s;
-}
-
-// The CSV's blocks (one per graph, each ending with an empty line): rows of cells.
-std::vector<std::vector<std::vector<std::string>>> csvBlocks(const std::string& text) {
-    std::vector<std::vector<std::vector<std::string>>> blocks(1);
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty()) {
-            blocks.emplace_back();
-            continue;
-        }
-        std::vector<std::string> cells;
-        for (size_t start = 0, comma; (comma = line.find(',', start)) != std::string::npos;
-             start = comma + 1)
-            cells.push_back(line.substr(start, comma - start));
-        blocks.back().push_back(std::move(cells));
-    }
-    blocks.pop_back(); // after the last empty line
-    return blocks;
 }
 
 struct Output {
@@ -76,18 +49,18 @@ TEST(DemoFiles, HeadlessRunWritesABitmapThePngOfItAndTheData) {
         for (int x = 0; x < png.width(); x += 3) colours.insert(png.pixel(x, y));
     EXPECT_GT(colours.size(), 3u);
 
-    const auto blocks = csvBlocks(readAll(dir / "plot.csv"));
-    ASSERT_EQ(blocks.size(), 2u);
-    // One block per graph, a title row and a row per point; the cells are the writer's, tested
+    // One graph per block, read back by the plotter's reader; the cells are the writer's, tested
     // with it.
-    const size_t rows[2] = {kSinePoints, kNoisyPoints}, cells[2] = {4, 2};
-    for (size_t b = 0; b < 2; ++b) {
-        ASSERT_EQ(blocks[b].size(), rows[b] + 1) << "block " << b;
-        EXPECT_EQ(blocks[b][0][0], "Time (s)");
-        EXPECT_EQ(blocks[b].back().size(), cells[b]) << "block " << b;
+    const std::vector<CsvGraph> graphs = readCsvFile(dir / "plot.csv", size_t(1) << 30);
+    ASSERT_EQ(graphs.size(), 2u);
+    const size_t series[2] = {2, 1}, points[2] = {kSinePoints, kNoisyPoints};
+    for (size_t g = 0; g < 2; ++g) {
+        EXPECT_EQ(graphs[g].htitle, "Time (s)");
+        ASSERT_EQ(graphs[g].series.size(), series[g]) << "graph " << g;
+        EXPECT_EQ(graphs[g].series[0].points.size(), points[g]) << "graph " << g;
     }
-    EXPECT_EQ(blocks[0][0][1], "Amplitude - sine");
-    EXPECT_EQ(blocks[1][0][1], "Volt - signal");
+    EXPECT_EQ(graphs[0].vtitle + " - " + graphs[0].series[0].name, "Amplitude - sine");
+    EXPECT_EQ(graphs[1].vtitle + " - " + graphs[1].series[0].name, "Volt - signal");
 }
 
 TEST(DemoFiles, AFolderItCannotWriteIntoGivesOneLineNamingTheFile) {

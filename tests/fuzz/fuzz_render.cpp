@@ -9,7 +9,7 @@
 #include <limits>
 #include <vector>
 
-#include "platform/CDC.h"
+#include "../draw/Canvas.h"
 #include "render/Renderer.h"
 
 namespace {
@@ -30,20 +30,6 @@ double anyDouble(FuzzedDataProvider& in) {
         return in.ConsumeFloatingPointInRange(-1000.0, 1000.0);
     }
 }
-
-struct Picture {
-    CDC dc;
-    HBITMAP bitmap = nullptr;
-    Picture(int w, int h) {
-        dc.CreateCompatibleDC(nullptr);
-        bitmap = CreateCompatibleBitmap(dc.m_hDC, w, h);
-        SelectObject(dc.m_hDC, bitmap);
-    }
-    ~Picture() {
-        dc.DeleteDC();
-        DeleteObject(bitmap);
-    }
-};
 
 } // namespace
 
@@ -91,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         in.ConsumeFloatingPointInRange(-0.2, 1.0), in.ConsumeFloatingPointInRange(-0.2, 1.0));
 
     const int w = in.ConsumeIntegralInRange(1, 300), h = in.ConsumeIntegralInRange(1, 300);
-    Picture picture(w, h);
+    Canvas picture(w, h);
     Renderer renderer;
     renderer.set(&config);
     renderer.setViewport(in.ConsumeIntegralInRange(-50, 50), in.ConsumeIntegralInRange(-50, 50),

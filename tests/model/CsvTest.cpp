@@ -8,13 +8,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "TempDir.h"
 
 namespace {
 
@@ -27,10 +27,6 @@ std::string capture(const std::function<void(FILE*)>& write) {
     std::string text(data, size);
     std::free(data);
     return text;
-}
-
-std::string readFile(const std::filesystem::path& path) {
-    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
 }
 
 // Configuration "Time" with one graph "Volt" (own title "Own") holding the series a and b.
@@ -66,9 +62,8 @@ TEST(Csv, ExampleFilesOfEachWriterAndEmptyOrFullWidthParts) {
     EXPECT_EQ(ex.graphText(), "Own,Volt - a,Own,Volt - b,\n0,1,0,3,\n1,2.5,,,\n");
     // Files hold the same text; a renderer writes its configuration once per set since the last
     // deleteGraph. Writing into a missing directory fails and creates nothing.
-    const auto dir = std::filesystem::temp_directory_path() / "ploxen-csv-test";
-    const auto path = dir / "out.csv";
-    std::filesystem::create_directories(dir);
+    TempDir dir;
+    const std::string path = dir / "out.csv", missing = dir / "missing/out.csv";
     EXPECT_EQ(ex.config.writeCsv(path.c_str()), 1);
     EXPECT_EQ(readFile(path), ex.configText());
     EXPECT_EQ(ex.graph.writeCsv(path.c_str()), 1);
@@ -80,11 +75,10 @@ TEST(Csv, ExampleFilesOfEachWriterAndEmptyOrFullWidthParts) {
     r.deleteGraph();
     EXPECT_EQ(r.writeCsv(path.c_str()), 1);
     EXPECT_EQ(readFile(path), "");
-    std::filesystem::remove_all(dir);
-    EXPECT_EQ(ex.config.writeCsv(path.c_str()), 0);
-    EXPECT_EQ(ex.graph.writeCsv(path.c_str()), 0);
-    EXPECT_EQ(r.writeCsv(path.c_str()), 0);
-    EXPECT_FALSE(std::filesystem::exists(dir));
+    EXPECT_EQ(ex.config.writeCsv(missing.c_str()), 0);
+    EXPECT_EQ(ex.graph.writeCsv(missing.c_str()), 0);
+    EXPECT_EQ(r.writeCsv(missing.c_str()), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
 
     ex.lines[0].nvertex = 0;
     ex.lines[1].vertex = nullptr; // a count without an array, written directly by a host

@@ -14,17 +14,9 @@ std::string trail;
 
 enum : UINT { ID_ALL = 100, ID_DOC_FRAME_APP, ID_FRAME_APP, ID_APP, ID_NOBODY };
 
+// Each target records its name for every command it handles.
 #define RECORDING_TARGET(name)                                                                     \
-    afx_msg void OnAll() {                                                                         \
-        trail += name;                                                                             \
-    }                                                                                              \
-    afx_msg void OnDocFrameApp() {                                                                 \
-        trail += name;                                                                             \
-    }                                                                                              \
-    afx_msg void OnFrameApp() {                                                                    \
-        trail += name;                                                                             \
-    }                                                                                              \
-    afx_msg void OnApp() {                                                                         \
+    afx_msg void OnRecord() {                                                                      \
         trail += name;                                                                             \
     }
 
@@ -37,7 +29,7 @@ public:
 };
 IMPLEMENT_DYNCREATE(RoutedView, CView)
 BEGIN_MESSAGE_MAP(RoutedView, CView)
-ON_COMMAND(ID_ALL, &RoutedView::OnAll)
+ON_COMMAND(ID_ALL, &RoutedView::OnRecord)
 END_MESSAGE_MAP()
 
 class RoutedDoc : public CDocument {
@@ -46,8 +38,8 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(RoutedDoc, CDocument)
-ON_COMMAND(ID_ALL, &RoutedDoc::OnAll)
-ON_COMMAND(ID_DOC_FRAME_APP, &RoutedDoc::OnDocFrameApp)
+ON_COMMAND(ID_ALL, &RoutedDoc::OnRecord)
+ON_COMMAND(ID_DOC_FRAME_APP, &RoutedDoc::OnRecord)
 END_MESSAGE_MAP()
 
 class RoutedFrame : public CFrameWnd {
@@ -56,9 +48,9 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(RoutedFrame, CFrameWnd)
-ON_COMMAND(ID_ALL, &RoutedFrame::OnAll)
-ON_COMMAND(ID_DOC_FRAME_APP, &RoutedFrame::OnDocFrameApp)
-ON_COMMAND(ID_FRAME_APP, &RoutedFrame::OnFrameApp)
+ON_COMMAND(ID_ALL, &RoutedFrame::OnRecord)
+ON_COMMAND(ID_DOC_FRAME_APP, &RoutedFrame::OnRecord)
+ON_COMMAND(ID_FRAME_APP, &RoutedFrame::OnRecord)
 END_MESSAGE_MAP()
 
 class RoutedApp : public CWinApp {
@@ -68,10 +60,10 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(RoutedApp, CWinApp)
-ON_COMMAND(ID_ALL, &RoutedApp::OnAll)
-ON_COMMAND(ID_DOC_FRAME_APP, &RoutedApp::OnDocFrameApp)
-ON_COMMAND(ID_FRAME_APP, &RoutedApp::OnFrameApp)
-ON_COMMAND(ID_APP, &RoutedApp::OnApp)
+ON_COMMAND(ID_ALL, &RoutedApp::OnRecord)
+ON_COMMAND(ID_DOC_FRAME_APP, &RoutedApp::OnRecord)
+ON_COMMAND(ID_FRAME_APP, &RoutedApp::OnRecord)
+ON_COMMAND(ID_APP, &RoutedApp::OnRecord)
 END_MESSAGE_MAP()
 
 TEST(CommandRouting, FrameToViewDocumentFrameThenApplication) {

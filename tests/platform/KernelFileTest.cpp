@@ -152,22 +152,6 @@ TEST(KernelFile, LocksAreExclusiveInThisProcessAndSeenByOthers) {
     CloseHandle(a);
 }
 
-TEST(KernelFile, PositionsBeyond32BitsNeedTheHighHalf) {
-    TempDir dir;
-    HANDLE h = open(dir / "f", RW);
-    LONG high = 1;
-    EXPECT_EQ(SetFilePointer(h, 0, &high, FILE_BEGIN), 0u);
-    ASSERT_TRUE(SetEndOfFile(h));
-    EXPECT_EQ(SetFilePointer(h, 0, nullptr, FILE_END), INVALID_SET_FILE_POINTER);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(SetFilePointer(h, -1, nullptr, FILE_BEGIN), INVALID_SET_FILE_POINTER);
-    EXPECT_EQ(GetLastError(), ERROR_NEGATIVE_SEEK);
-    high = 0;
-    EXPECT_EQ(SetFilePointer(h, 0, &high, FILE_CURRENT), 0u); // failures left it in place
-    EXPECT_EQ(high, 1);
-    CloseHandle(h);
-}
-
 TEST(KernelFile, PipesOpenWithoutWaitingForAPartner) {
     TempDir dir;
     ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);

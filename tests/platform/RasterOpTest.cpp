@@ -4,6 +4,7 @@
 #include <random>
 #include <vector>
 
+#include "draw/Canvas.h"
 #include "platform/CDC.h"
 #include "platform/gdi.h"
 #include "platform/messages.h"
@@ -11,31 +12,12 @@
 namespace {
 
 // A memory DC with a bitmap of random pixels.
-struct Bitmap {
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ old;
+struct Bitmap : Canvas {
     int w, h;
-    Bitmap(int w, int h, unsigned seed) : w(w), h(h) {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bitmap = CreateCompatibleBitmap(screen, w, h);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc, bitmap);
+    Bitmap(int w, int h, unsigned seed) : Canvas(w, h), w(w), h(h) {
         std::mt19937 random(seed);
         for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) SetPixel(dc, x, y, COLORREF(random() & 0xFFFFFF));
-    }
-    ~Bitmap() {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    std::vector<COLORREF> pixels() const {
-        std::vector<COLORREF> out;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) out.push_back(GetPixel(dc, x, y));
-        return out;
+            for (int x = 0; x < w; ++x) dc.SetPixel(x, y, COLORREF(random() & 0xFFFFFF));
     }
 };
 

@@ -3,9 +3,7 @@
 #include <QImage>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 #include <ploxen/model/GcGraph.h>
 #include <ploxen/model/GcGraphConfig.h>
@@ -54,12 +52,6 @@ struct Config {
     }
 };
 
-std::string readAll(const std::string& path) {
-    std::ostringstream s;
-    s << std::ifstream(path, std::ios::binary).rdbuf();
-    return s.str();
-}
-
 TEST(PlotProgram, PlotsTheLibrarysCsvWithTheConfigurationsPixels) {
     TempDir dir;
     Config c;
@@ -83,7 +75,7 @@ TEST(PlotProgram, PdfIsDrawnAsVectors) {
     ASSERT_EQ(c.config.writeCsv((dir / "in.csv").c_str()), 1);
     const PlotRun run = runPlot({"in.csv", "-o", "out.pdf"}, dir.path.string());
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::string pdf = readAll(dir / "out.pdf");
+    const std::string pdf = readFile(dir / "out.pdf");
     EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
     EXPECT_EQ(pdf.find("/Subtype /Image"), std::string::npos);
     EXPECT_NE(pdf.find("/Font"), std::string::npos); // the labels are text

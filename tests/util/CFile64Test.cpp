@@ -88,6 +88,9 @@ TEST(CFile64, SparseFileBeyond4GiBSeeksFromEachOrigin) {
     f.SetLength(5 * GiB);
     EXPECT_EQ(f.GetPosition(), 5 * GiB);
     EXPECT_EQ(f.GetLength(), 5 * GiB);
+    // Without the high half the kernel refuses a position it could not return whole.
+    EXPECT_EQ(SetFilePointer(f, 0, nullptr, FILE_END), INVALID_SET_FILE_POINTER);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     const unsigned long long at = 4 * GiB + 10;
     f.SeekToBegin();
     EXPECT_EQ(f.Seek(at, CFile64::begin, 1), at);

@@ -15,8 +15,8 @@ namespace fs = std::filesystem;
 namespace {
 
 std::vector<unsigned char> readAll(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string s = readFile(name);
+    return {s.begin(), s.end()};
 }
 unsigned le(const std::vector<unsigned char>& b, size_t at, int n) {
     unsigned v = 0;

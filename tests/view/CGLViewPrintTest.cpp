@@ -1,9 +1,9 @@
 // Printing: the picture captured at preparation, stretched onto the page with its proportions.
 #include <filesystem>
-#include <fstream>
 
 #include "../TempDir.h"
 #include "GLViewFixture.h"
+#include "draw/Canvas.h"
 #include "platform/CPrintDialog.h"
 #include "platform/CPrintInfo.h"
 #include "platform/ModalResponder.h"
@@ -14,24 +14,13 @@ using namespace view_test;
 namespace {
 
 // A memory bitmap standing in for a printer page, recording the calls made on it.
-struct Page {
-    CDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ old;
+struct Page : Canvas {
     TraceSink sink;
-    Page(int w, int h) {
-        HDC screen = GetDC(nullptr);
-        dc.Attach(CreateCompatibleDC(screen));
-        bitmap = CreateCompatibleBitmap(screen, w, h);
-        ReleaseDC(nullptr, screen);
-        old = SelectObject(dc.m_hDC, bitmap);
+    Page(int w, int h) : Canvas(w, h) {
         dc.FillSolidRect(0, 0, w, h, RGB(1, 2, 3));
         dc.setTrace(&sink);
     }
-    ~Page() {
-        SelectObject(dc.m_hDC, old);
-        DeleteObject(bitmap);
-    }
+    ~Page() { dc.setTrace(nullptr); } // the sink goes before the canvas deletes its DC
 };
 
 struct PrintView : FramedView {
@@ -82,6 +71,7 @@ TEST_F(PrintView, PrintsThePictureOfPreparationEvenAfterARepaint) {
     pump();
     view->addSeries();
     view->OnBackColorWhite();
+    EXPECT_EQ(pixel(1, 1), RGB(255, 255, 255));
     std::vector<COLORREF> shown;
     {
         CClientDC dc(view);
@@ -139,10 +129,7 @@ TEST_F(PrintView, PrintToFileWritesAPdfAndCancelOrABadPrinterWritesNothing) {
         view->OnFilePrint();
         AfxSetModalResponder(previous);
         EXPECT_EQ(asked, 1);
-        std::ifstream in(pdf, std::ios::binary);
-        std::string head(5, '\0');
-        in.read(head.data(), 5);
-        EXPECT_EQ(head == "%PDF-", c.written) << c.answer << " " << c.device;
+        EXPECT_EQ(readFile(pdf).rfind("%PDF-", 0) == 0, c.written) << c.answer << " " << c.device;
         std::filesystem::remove(pdf);
     }
 }

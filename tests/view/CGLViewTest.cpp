@@ -1,8 +1,9 @@
-// The graph view window: creation, sizing, the paint path, background commands, the palette,
+// The graph view window: creation, sizing, the paint path, the palette,
 // dialogs and destruction.
 #include <cstring>
 
 #include "GLViewFixture.h"
+#include "draw/Canvas.h"
 #include "platform/ModalResponder.h"
 
 using namespace view_test;
@@ -16,8 +17,12 @@ namespace {
 TEST(GLViewObject, IsCreatedByNameAndWithoutWindowDrawsNothing) {
     CObject* o = CRuntimeClass::FromName("CGLView")->CreateObject();
     ASSERT_NE(o, nullptr);
+    EXPECT_EQ(o->GetRuntimeClass(), RUNTIME_CLASS(CGLView));
     EXPECT_TRUE(o->IsKindOf(RUNTIME_CLASS(CView)));
+    EXPECT_FALSE(o->IsKindOf(RUNTIME_CLASS(CGLTestView))); // a base is not of its derived kind
     delete o;
+    EXPECT_EQ(CRuntimeClass::FromName("CNoSuchView"), nullptr);
+    EXPECT_EQ(RUNTIME_CLASS(CView)->CreateObject(), nullptr); // no dynamic creation
     CGLTestView v;
     v.Draw(); // before Init: nothing
     v.Init(); // no window: no client DC
@@ -69,34 +74,15 @@ TEST_F(FramedView, PaintEqualsTheMemoryPath) {
     view->UpdateWindow();
     const CRect r = client();
     CClientDC screen(view);
-    CDC mem;
-    mem.Attach(CreateCompatibleDC(screen.m_hDC));
-    HBITMAP bmp = CreateCompatibleBitmap(screen.m_hDC, r.Width(), r.Height());
-    HGDIOBJ old = SelectObject(mem.m_hDC, bmp);
-    view->GetRenderer()->clear(&mem, &r);
-    view->GetRenderer()->drawGraph(&mem);
-    view->GetRenderer()->drawComments(&mem);
-    int differ = 0, red = 0;
+    Canvas mem(r.Width(), r.Height());
+    view->GetRenderer()->clear(&mem.dc, &r);
+    view->GetRenderer()->drawGraph(&mem.dc);
+    view->GetRenderer()->drawComments(&mem.dc);
+    int differ = 0;
     for (int y = 0; y < r.bottom; ++y)
-        for (int x = 0; x < r.right; ++x) {
-            differ += screen.GetPixel(x, y) != mem.GetPixel(x, y);
-            red += mem.GetPixel(x, y) == RGB(255, 0, 0);
-        }
+        for (int x = 0; x < r.right; ++x) differ += screen.GetPixel(x, y) != mem.dc.GetPixel(x, y);
     EXPECT_EQ(differ, 0);
-    EXPECT_GT(red, 50); // the series was drawn
-    SelectObject(mem.m_hDC, old);
-    DeleteObject(bmp);
-}
-
-TEST_F(FramedView, BackgroundCommandsPaintTheClientArea) {
-    const CRect r = client();
-    view->OnBackColorWhite();
-    EXPECT_EQ(pixel(0, 0), RGB(255, 255, 255));
-    EXPECT_EQ(pixel(r.right - 1, r.bottom - 1), RGB(255, 255, 255));
-    EXPECT_EQ(view->GetRenderer()->getBackground(), Renderer::BK_WHITE);
-    view->OnBackColorBlack();
-    EXPECT_EQ(pixel(0, 0), RGB(0, 0, 0));
-    EXPECT_EQ(pixel(r.right - 1, r.bottom - 1), RGB(0, 0, 0));
+    EXPECT_GT(mem.drawn(RGB(255, 0, 0)).size(), 50u); // the series was drawn
 }
 
 TEST_F(FramedView, PaletteIsAColourCubeAndReportsTheTrueColourSurface) {
