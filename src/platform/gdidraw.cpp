@@ -115,7 +115,8 @@ void thinLine(DeviceContext* dc, QPainter& p, const POINT* pts, int n) {
         line.segment(QPoint(x0, y0), QPoint(x1, y1));
     };
     // Only a plain copy allows dropping points: a dash pattern and the other modes see each one.
-    if (plainPen(dc))
+    // A single line has nothing to drop.
+    if (plainPen(dc) && n > 2)
         forEachReducedSegment(pts, n, segment);
     else
         for (int i = 1; i < n; ++i) segment(pts[i - 1].x, pts[i - 1].y, pts[i].x, pts[i].y);
