@@ -192,20 +192,6 @@ TEST(PolylineReduce, WidePensStampTheirDiscOnEveryPixelOnce) {
         }
 }
 
-TEST(PolylineReduce, HandPickedRuns) {
-    const std::vector<std::vector<POINT>> cases = {
-        {{5, 5}, {5, 20}},                              // one vertical segment: last pixel left out
-        {{5, 5}, {5, 20}, {5, 10}},                     // back inside the span
-        {{5, 5}, {5, 20}, {5, 10}, {5, 20}},            // ends on the highest point, left before
-        {{5, 20}, {5, 5}, {5, 10}, {5, 5}},             // ends on the lowest point, left before
-        {{5, 5}, {5, 10}, {5, 20}},                     // ends on the highest point, never left
-        {{5, 10}, {5, 10}},                             // zero length
-        {{5, 10}, {5, 12}, {6, 12}, {6, 3}, {6, 12}},   // two columns
-        {{0, 0}, {63, 63}, {63, 0}, {63, 63}, {0, 63}}, // corners
-    };
-    for (const auto& pts : cases) EXPECT_EQ(firstDifference(pts), -1) << describe(pts);
-}
-
 // Points fed in blocks (split at random, then into column runs; a block by its span alone where
 // the reducer takes it so) are kept exactly as when fed one by one, and feeding the kept points
 // again keeps them unchanged.
