@@ -168,33 +168,3 @@ TEST(RenderSeries, FrameSeparatorsAndBarsLandOnTheirPixels) {
     both.merge(outline(190, 71, 320, 240));
     EXPECT_EQ(within(b.drawn(RGB(10, 0, 0)), 0, 0, 321, 300), both);
 }
-
-TEST(RenderSeries, LongSeriesDrawTheSameWhereverTheirStretchesFall) {
-    // A wave inside the strip with holes, an excursion above it and a far vertex, drawn as it
-    // is and behind prefixes of culled vertices of several lengths (each ended by a NaN vertex,
-    // so no segment joins them to the wave): the wave's runs must not change wherever its
-    // stretches start and end relative to each other.
-    std::vector<Vertex2D> wave;
-    for (int i = 0; i < 3000; ++i)
-        wave.push_back({i / 2999.0, .5 + .3 * std::sin(i * 0.004) + .05 * std::sin(i * 1.3)});
-    for (int hole : {255, 767, 1100}) wave[size_t(hole)].y = notNumber;
-    for (int i = 1200; i < 1230; ++i) wave[size_t(i)].y = 5;
-    wave[2100].x = infinity;
-    wave[2500].y = -1e300;
-    Lines expected;
-    Pixels pixels;
-    for (int prefix : {0, 1, 100, 255, 256, 511}) {
-        SCOPED_TRACE(prefix);
-        std::vector<Vertex2D> shifted(size_t(prefix), Vertex2D{-3, .5});
-        if (prefix) shifted.push_back({notNumber, .5});
-        shifted.insert(shifted.end(), wave.begin(), wave.end());
-        Scene scene({GraphSpec{{shifted}}});
-        Surface s;
-        s.draw(scene.r);
-        const Lines runs = s.polylines(10);
-        ASSERT_GT(runs.size(), 4u);
-        if (prefix == 0) expected = runs, pixels = s.drawn(RGB(10, 0, 0));
-        EXPECT_EQ(runs, expected);
-        EXPECT_EQ(s.drawn(RGB(10, 0, 0)), pixels);
-    }
-}
