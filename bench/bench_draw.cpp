@@ -244,6 +244,19 @@ BENCHMARK(BM_DrawOtherPens)
     ->Args({1000000, 2})
     ->Unit(benchmark::kMillisecond);
 
+// The bench series with its vertices in a scrambled order: no two neighbours share a column,
+// the case where blocks of vertices help least.
+void BM_DrawScrambled(benchmark::State& state) {
+    const int n = int(state.range(0));
+    std::vector<Vertex2D> v = data(n);
+    for (int i = n - 1; i > 0; --i)
+        std::swap(v[size_t(i)], v[size_t((i * 2654435761u) % unsigned(i + 1))]);
+    Scene scene(n, 1);
+    scene.lines[0].vertex = v.data();
+    drawAndCompare(state, scene);
+}
+BENCHMARK(BM_DrawScrambled)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
 // The first drawing of this process: surface and data made, then one timed drawGraph with the
 // resident high-water mark reset just before it; the floors are measured after it.
 int firstDrawing(int n, int nseries, bool zoomed) {

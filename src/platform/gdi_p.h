@@ -151,8 +151,6 @@ QPainter* painterFor(DeviceContext* dc, bool useRop);
 QPen qtPen(const DeviceContext* dc);
 QBrush qtBrush(const DeviceContext* dc, GdiObject* brush);
 QColor qtColor(COLORREF c);
-// Draws a solid one-pixel polyline in copy mode through line, merging each run of consecutive
-// points in one pixel column into at most four points; the pixels are those of the full polyline.
 // Coordinates are kept within +-2^28 before Qt's int arithmetic sees them: far beyond any
 // surface, yet sums and differences of two of them cannot overflow.
 int coord(long long v);
