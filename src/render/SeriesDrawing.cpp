@@ -429,11 +429,17 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
 
     // Where x is sorted, a block that would leave the open run's column is cut where it leaves:
     // found by bisection on the raw x against the column's edge values, so that the block does
-    // not have to fail its check and be halved first. Only a guess: the block's own check still
-    // decides.
+    // not have to fail its check and be halved first. Only a guess, made while the blocks keep
+    // to columns (a scrambled series would pay for it at every vertex): the block's own check
+    // still decides.
     int edgeColumn = 0;
     double edgeLo = std::numeric_limits<double>::quiet_NaN(), edgeHi = edgeLo;
     const auto outside = [&](double u) { return !(u >= edgeLo && u < edgeHi); };
+    const auto nextToEdgeColumn = [&](double u) {
+        const double p = m.x(u);
+        return m.roundable && p >= m.L && p <= m.R1 &&
+               std::abs(PlotLayout::rndInRange(p) - edgeColumn) == 1;
+    };
     const auto cutAtColumnEdge = [&](int s, int len) {
         const double p = m.x(v[s - 1].x);
         if (!m.roundable || !(p >= m.L && p <= m.R1)) return len;
@@ -455,15 +461,17 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
 
     int size = blockSize;
     bool trimmed = false;
+    bool sorted = false; // the last block was one column's span, or the segment leaving it
     for (int s = 1; s < n;) {
-        int len = std::min(n - s, size) + 1;
-        if (plain && run.count() > 0) len = cutAtColumnEdge(s, len);
+        const int whole = std::min(n - s, size) + 1;
+        const int len = plain && sorted && run.count() > 0 ? cutAtColumnEdge(s, whole) : whole;
         const int last = s + len - 2;
         const Extremes e = extremes(v + s - 1, len);
         int column = 0, yLo = 0, yHi = 0;
         const StripMap::Span span = e.finite ? m.span(e, column, yLo, yHi) : StripMap::Span::unsure;
         if (span == StripMap::Span::culled) {
             flush();
+            sorted = false;
         } else if (span != StripMap::Span::column ||
                    !run.addSpan(column, yLo, yHi, row(last), len - 1)) {
             if (plain && span == StripMap::Span::column && run.count() > 0 && !trimmed) {
@@ -480,6 +488,10 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
                 continue;
             }
             mapBlock(s, len);
+            // A segment cut off where it leaves its column: a sorted series goes on next door.
+            sorted = len == 2 && len < whole && nextToEdgeColumn(v[s].x);
+        } else {
+            sorted = true; // the block lay in one column
         }
         s += len - 1;
         size = std::min(2 * size, blockSize), trimmed = false;
