@@ -6,8 +6,9 @@
 // clock; cpu_ms, cpu_madd and cpu_div are the same figures in this thread's processor time,
 // which other programs on a busy machine disturb less.
 //
-// BM_DrawOtherPens draws one series of 1e6 vertices with the pens that cannot stream every
-// point (a 3-pixel pen, a dashed one, marks at every vertex), against the same floors.
+// BM_DrawOtherPens draws one series of 1e6 vertices with pens other than the solid 1-pixel one
+// (3 pixels wide, dashed, marks at every vertex), and BM_DrawScrambled the series in a
+// scrambled order, against the same floors.
 //
 // "bench_draw --first <vertices> <series> <zoomed>" measures instead the first drawing of this
 // fresh process and prints the same figures as one line; bench/run.sh runs it once per case.
@@ -244,7 +245,7 @@ BENCHMARK(BM_DrawOtherPens)
     ->Args({1000000, 2})
     ->Unit(benchmark::kMillisecond);
 
-// The bench series with its vertices in a scrambled order: no two neighbours share a column,
+// The bench series with its vertices in a scrambled order: neighbours seldom share a column,
 // the case where blocks of vertices help least.
 void BM_DrawScrambled(benchmark::State& state) {
     const int n = int(state.range(0));

@@ -423,8 +423,8 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
     // or, for a reduced line whose run is open, lying in one pixel column, where the column's
     // span takes it as a whole. A block in one column that ends on its lowest or highest row
     // is tried once more without its trailing vertices in that row. Other blocks that cannot
-    // be settled so are halved while the halves may be (the common case is a block across a
-    // column boundary), then mapped.
+    // be settled so are halved while the halves may be (a block across a column boundary that
+    // the cut below did not foresee), then mapped.
     const auto row = [&](int i) { return PlotLayout::rndInRange(m.y(v[i].y)); };
 
     // Where x is sorted, a block that would leave the open run's column is cut where it leaves:

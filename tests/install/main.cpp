@@ -23,10 +23,8 @@ int main() {
     std::printf("range %g..%g step %g\n", graph.vmin, graph.vmax, graph.vlargeGradStep);
     // A host's own tests answer modal requests without a screen; the loader is public too.
     AfxSetModalResponder([](ModalRequest&) { return IDCANCEL; });
-    bool answered = AfxMessageBox("Save?", MB_OKCANCEL) == IDCANCEL;
-    bool loaderAnswers = AfxLoadLibrary("no-such-module.dll") == nullptr;
-    return graph.vmin == 1 && graph.vmax == 4 && graph.vlargeGradStep == 1 && answered &&
-                   loaderAnswers
-               ? 0
-               : 1;
+    const bool ranged = graph.vmin == 1 && graph.vmax == 4 && graph.vlargeGradStep == 1;
+    const bool answered = AfxMessageBox("Save?", MB_OKCANCEL) == IDCANCEL;
+    const bool loaderAnswers = AfxLoadLibrary("no-such-module.dll") == nullptr;
+    return ranged && answered && loaderAnswers ? 0 : 1;
 }
