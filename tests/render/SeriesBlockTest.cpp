@@ -124,7 +124,7 @@ TEST(SeriesBlock, BlocksInOneColumnDrawAsTheirSegments) {
          [](int i, M) {
              Vertex2D p{double(i) / dense, waveY(i)};
              if (i % 997 == 500) (i % 2 ? p.x : p.y) = (i / 997) % 3 ? notNumber : infinity;
-             if (i % 997 == 501) p.y = -infinity;
+             if (i % 997 == 800) p.y = -infinity;
              return p;
          }},
         // Around the top row, the row below the bottom and the plot's left and right edges, an
