@@ -19,6 +19,9 @@ constexpr double farMargin = 1e6;
 // cache. Blocks that the raw extremes cannot settle are halved down to minBlockSize before
 // they are mapped vertex by vertex.
 constexpr int blockSize = 256, minBlockSize = 8;
+// Culled stretches grow up to this many vertices a block: past the strip's edges a zoomed
+// series is read at the memory's pace, with few blocks to judge.
+constexpr int culledBlockSize = 8192;
 
 bool finite(const Vertex2D& v) {
     return std::isfinite(v.x) && std::isfinite(v.y);
@@ -497,8 +500,15 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         if (span == StripMap::Span::culled) {
             flush();
             sorted = false;
-        } else if (span != StripMap::Span::column ||
-                   !run.addSpan(column, yLo, yHi, row(last), len - 1)) {
+            s += len - 1;
+            size = std::min(2 * size, culledBlockSize), trimmed = false;
+            continue;
+        }
+        if (len - 1 > blockSize) { // a long culled stretch ends inside this block
+            size = blockSize;
+            continue;
+        }
+        if (span != StripMap::Span::column || !run.addSpan(column, yLo, yHi, row(last), len - 1)) {
             if (plain && span == StripMap::Span::column && run.count() > 0 && !trimmed) {
                 int k = last; // the block's vertices are all inside the strip: rows are exact
                 for (const int r = row(last); k >= s && row(k) == r;) --k;
