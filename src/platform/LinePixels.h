@@ -86,6 +86,7 @@ private:
         if (m_points.size() == m_points.capacity()) flush();
     }
     void skip(long long steps); // advances the dash pattern over steps that cannot show
+    void writeSpan();           // the vertical span gathered in copy mode, if any
 
     QPainter& m_painter;
     QRect m_bounds;
@@ -97,6 +98,8 @@ private:
     uchar* m_bits = nullptr; // copy mode: the image's pixels, m_stride bytes to a row
     qsizetype m_stride = 0;
     QRgb m_color = 0;
+    bool m_span = false; // copy mode: rows m_spanLo..m_spanHi of column m_spanX to be written
+    long long m_spanX = 0, m_spanLo = 0, m_spanHi = 0;
 };
 
 } // namespace gdi
