@@ -22,6 +22,9 @@ constexpr int blockSize = 256, minBlockSize = 8;
 // Culled stretches grow up to this many vertices a block: past the strip's edges a zoomed
 // series is read at the memory's pace, with few blocks to judge.
 constexpr int culledBlockSize = 8192;
+// Blocks of a sorted series grow up to this many vertices while they keep to pixel columns;
+// each is cut where its column ends.
+constexpr int columnBlockSize = 8192;
 
 bool finite(const Vertex2D& v) {
     return std::isfinite(v.x) && std::isfinite(v.y);
@@ -456,13 +459,14 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
     const auto row = [&](int i) { return PlotLayout::rndInRange(m.y(v[i].y)); };
 
     // Where x is sorted, a block that would leave the open run's column is cut where it leaves:
-    // found by bisection on the raw x against the column's edge values, so that the block does
-    // not have to fail its check and be halved first. Only a guess, made while the blocks keep
-    // to columns (a scrambled series would pay for it at every vertex): the block's own check
-    // still decides.
-    int edgeColumn = 0;
+    // found on the raw x against the column's edge values, so that the block does not have to
+    // fail its check and be halved first. The search starts where the last column's count of
+    // vertices says the edge lies (exact for evenly spaced x, two reads) and gallops from there.
+    // Only a guess, made while the blocks keep to columns (a scrambled series would pay for it
+    // at every vertex): the block's own check still decides.
+    int edgeColumn = 0, columnStart = 0, columnLength = 0;
     double edgeLo = std::numeric_limits<double>::quiet_NaN(), edgeHi = edgeLo;
-    const auto outside = [&](double u) { return !(u >= edgeLo && u < edgeHi); };
+    const auto outside = [&](int i) { return !(v[i].x >= edgeLo && v[i].x < edgeHi); };
     const auto nextToEdgeColumn = [&](double u) {
         const double p = m.x(u);
         return m.roundable && p >= m.L && p <= m.R1 &&
@@ -474,17 +478,39 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         if (const int c = PlotLayout::rndInRange(p); c != edgeColumn || std::isnan(edgeLo)) {
             const double a = m.xmap.toValue(c - 0.5), b = m.xmap.toValue(c + 0.5);
             edgeColumn = c, edgeLo = std::min(a, b), edgeHi = std::max(a, b);
+            columnLength = s - 1 - columnStart, columnStart = s - 1;
         }
-        int lo = s, hi = s + len - 2; // the first vertex outside lies in lo..hi
-        if (!outside(v[hi].x)) return len;
+        // The first vertex outside, in lo..hi, where hi == end + 1 stands for none.
+        const int end = s + len - 2;
+        int lo = s, hi = end + 1;
+        const int guess = std::clamp(columnStart + columnLength, s, end);
+        if (outside(guess)) {
+            hi = guess;
+            for (int step = 1; hi - step >= lo; step *= 2) {
+                if (!outside(hi - step)) {
+                    lo = hi - step + 1;
+                    break;
+                }
+                hi -= step;
+            }
+        } else {
+            lo = guess + 1;
+            for (int step = 1; lo + step - 1 <= end; step *= 2) {
+                if (outside(lo + step - 1)) {
+                    hi = lo + step - 1;
+                    break;
+                }
+                lo += step;
+            }
+        }
         while (lo < hi) {
             const int mid = lo + (hi - lo) / 2;
-            if (outside(v[mid].x))
+            if (outside(mid))
                 hi = mid;
             else
                 lo = mid + 1;
         }
-        return std::max(lo - s + 1, 2); // at least the segment that leaves
+        return lo > end ? len : std::max(lo - s + 1, 2); // at least the segment that leaves
     };
 
     int size = blockSize;
@@ -504,32 +530,34 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
             size = std::min(2 * size, culledBlockSize), trimmed = false;
             continue;
         }
-        if (len - 1 > blockSize) { // a long culled stretch ends inside this block
+        if (span == StripMap::Span::column && run.addSpan(column, yLo, yHi, row(last), len - 1)) {
+            sorted = true;
+            s += len - 1;
+            size = std::min(2 * size, columnBlockSize), trimmed = false;
+            continue;
+        }
+        if (len - 1 > blockSize) { // a long culled stretch or column ends inside this block
             size = blockSize;
             continue;
         }
-        if (span != StripMap::Span::column || !run.addSpan(column, yLo, yHi, row(last), len - 1)) {
-            if (plain && span == StripMap::Span::column && run.count() > 0 && !trimmed) {
-                int k = last; // the block's vertices are all inside the strip: rows are exact
-                for (const int r = row(last); k >= s && row(k) == r;) --k;
-                trimmed = true;
-                if (k >= s) {
-                    size = k - s + 1;
-                    continue;
-                }
-            }
-            if (plain && len - 1 > minBlockSize) {
-                size = (len - 1) / 2, trimmed = false;
+        if (plain && span == StripMap::Span::column && run.count() > 0 && !trimmed) {
+            int k = last; // the block's vertices are all inside the strip: rows are exact
+            for (const int r = row(last); k >= s && row(k) == r;) --k;
+            trimmed = true;
+            if (k >= s) {
+                size = k - s + 1;
                 continue;
             }
-            mapBlock(s, len);
-            // A segment cut off where it leaves its column: a sorted series goes on next door.
-            sorted = len == 2 && len < whole && nextToEdgeColumn(v[s].x);
-        } else {
-            sorted = true; // the block lay in one column
         }
+        if (plain && len - 1 > minBlockSize) {
+            size = (len - 1) / 2, trimmed = false;
+            continue;
+        }
+        mapBlock(s, len);
+        // A segment cut off where it leaves its column: a sorted series goes on next door.
+        sorted = len == 2 && len < whole && nextToEdgeColumn(v[s].x);
         s += len - 1;
-        size = std::min(2 * size, blockSize), trimmed = false;
+        size = std::min(2 * size, sorted ? columnBlockSize : blockSize), trimmed = false;
     }
     flush();
 }
