@@ -513,6 +513,18 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         return lo > end ? len : std::max(lo - s + 1, 2); // at least the segment that leaves
     };
 
+    // After a block cut where its column ends, the segment to vertex i, the first outside it:
+    // taken here, when it lands inside the strip in the column next door (both ends then lie
+    // inside, and the exact rounding is the block's own).
+    const auto enterNextColumn = [&](int i) {
+        const double x = m.x(v[i].x), y = m.y(v[i].y);
+        if (!m.allInside(&x, &y, 1)) return false;
+        const int c = PlotLayout::rndInRange(x);
+        if (std::abs(c - edgeColumn) != 1) return false;
+        run.add(c, PlotLayout::rndInRange(y));
+        return true;
+    };
+
     int size = blockSize;
     bool trimmed = false;
     bool sorted = false; // the last block was one column's span, or the segment leaving it
@@ -534,6 +546,7 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
             sorted = true;
             s += len - 1;
             size = std::min(2 * size, columnBlockSize), trimmed = false;
+            if (len < whole && s < n && enterNextColumn(s)) ++s;
             continue;
         }
         if (len - 1 > blockSize) { // a long culled stretch or column ends inside this block
