@@ -28,21 +28,15 @@ public:
         if (!m_open || x != m_x) add(x, *ys++, keep), --n;
         if (n > 0) trackMany(ys, n);
     }
-    // The same for points in column x, known only by their lowest y lo, highest y hi and last
-    // y last. Which span ends a later point left depends on the order of the points, unknown
-    // here, but not when last is neither the run's new lowest nor its new highest y (then both
-    // were left) or when all the points are one (then it is one point). False, with nothing
-    // taken, otherwise or when the open run is not in column x.
-    bool addSpan(int x, int lo, int hi, int last) {
+    // The same for points in column x that follow the open run's last point, known by the
+    // lowest y lo, the highest y hi and the last y last of that point and theirs, and by
+    // whether one of them at lo (loLeft) or at hi (hiLeft) is followed by one elsewhere. False,
+    // with nothing taken, when the open run is not in column x.
+    bool addSpan(int x, int lo, int hi, int last, bool loLeft, bool hiLeft) {
         if (!m_open || x != m_x) return false;
-        if (lo == hi) {
-            track(lo);
-            return true;
-        }
-        const int newLo = std::min(lo, m_lo), newHi = std::max(hi, m_hi);
-        if (last == newLo || last == newHi) return false;
-        m_lo = newLo, m_hi = newHi, m_previous = last;
-        m_loLeft = m_hiLeft = true;
+        m_loLeft = lo < m_lo ? loLeft : lo > m_lo ? m_loLeft : m_loLeft || loLeft;
+        m_hiLeft = hi > m_hi ? hiLeft : hi < m_hi ? m_hiLeft : m_hiLeft || hiLeft;
+        m_lo = std::min(lo, m_lo), m_hi = std::max(hi, m_hi), m_previous = last;
         return true;
     }
     // Ends the polyline: the last run's points go to keep, and the reducer is ready for another.

@@ -118,10 +118,10 @@ public:
         else
             keep(x, y);
     }
-    // add() for n points in column x of the open run, known by their lowest, highest and last
-    // y; false, with nothing taken, where ColumnReducer::addSpan() cannot take them.
-    bool addSpan(int x, int lo, int hi, int last, int n) {
-        if (!m_reduce || !m_reducer.addSpan(x, lo, hi, last)) return false;
+    // add() for n points in column x of the open run, known as ColumnReducer::addSpan() knows
+    // them; false, with nothing taken, where it cannot take them.
+    bool addSpan(int x, int lo, int hi, int last, bool loLeft, bool hiLeft, int n) {
+        if (!m_reduce || !m_reducer.addSpan(x, lo, hi, last, loLeft, hiLeft)) return false;
         m_count += n;
         return true;
     }
@@ -452,11 +452,32 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
 
     // Each block is first judged by its raw extremes alone (one read of its vertices): culled,
     // or, for a reduced line whose run is open, lying in one pixel column, where the column's
-    // span takes it as a whole. A block in one column that ends on its lowest or highest row
-    // is tried once more without its trailing vertices in that row. Other blocks that cannot
-    // be settled so are halved while the halves may be (a block across a column boundary that
-    // the cut below did not foresee), then mapped.
-    const auto row = [&](int i) { return PlotLayout::rndInRange(m.y(v[i].y)); };
+    // span takes it as a whole. Other blocks that cannot be settled so are halved while the
+    // halves may be (a block across a column boundary that the cut below did not foresee),
+    // then mapped.
+    const auto rowOf = [&](double y) { return PlotLayout::rndInRange(m.y(y)); };
+    const auto row = [&](int i) { return rowOf(v[i].y); };
+
+    // For a block v[s-1..last] inside the strip whose last vertex lies in row r, one of its two
+    // extreme rows, ex being its extreme value there (its highest value where exIsMax): whether
+    // a vertex before the closing stretch in row r lies in row r, which the run then left.
+    // Rows follow values monotonically (each step of the mapping and of its rounding does), so
+    // every value between two of row r lies in row r: the stretch is measured on raw values
+    // against a value of row r found next to the boundary toward the other rows (below r in
+    // rows where below), and only values beyond it are mapped. Whether the rest reaches row r
+    // is decided by its extreme on that side.
+    const auto leftLastRow = [&](int s, int last, int r, double ex, bool exIsMax, bool below) {
+        const double edge = below ? (r > 0 ? r - 0.5 : r - 1.0) : (r >= 0 ? r + 0.5 : double(r));
+        const double b = m.ymap.toValue(edge), near = b + (ex - b) * 0x1p-20;
+        double in = v[last].y;
+        if (std::isfinite(near) && std::fabs(near - ex) > std::fabs(in - ex) && rowOf(near) == r)
+            in = near;
+        const double lo = std::min(in, ex), hi = std::max(in, ex);
+        int k = last;
+        while (k >= s && ((v[k].y >= lo && v[k].y <= hi) || row(k) == r)) --k;
+        const Extremes rest = extremes(v + s - 1, k - s + 2);
+        return rowOf(exIsMax ? rest.yhi : rest.ylo) == r;
+    };
 
     // Where x is sorted, a block that would leave the open run's column is cut where it leaves:
     // found on the raw x against the column's edge values, so that the block does not have to
@@ -526,7 +547,6 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
     };
 
     int size = blockSize;
-    bool trimmed = false;
     bool sorted = false; // the last block was one column's span, or the segment leaving it
     for (int s = 1; s < n;) {
         const int whole = std::min(n - s, size) + 1;
@@ -539,38 +559,39 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
             flush();
             sorted = false;
             s += len - 1;
-            size = std::min(2 * size, culledBlockSize), trimmed = false;
+            size = std::min(2 * size, culledBlockSize);
             continue;
         }
-        if (span == StripMap::Span::column && run.addSpan(column, yLo, yHi, row(last), len - 1)) {
-            sorted = true;
-            s += len - 1;
-            size = std::min(2 * size, columnBlockSize), trimmed = false;
-            if (len < whole && s < n && enterNextColumn(s)) ++s;
-            continue;
+        if (span == StripMap::Span::column && plain && run.count() > 0) {
+            // Which of the block's extreme rows it leaves again: both, unless it ends on one.
+            const int r = row(last);
+            bool loLeft = r != yLo, hiLeft = r != yHi;
+            if (yLo != yHi && !(loLeft && hiLeft)) {
+                const bool exIsMax = rowOf(e.yhi) == r;
+                (loLeft ? hiLeft : loLeft) =
+                    leftLastRow(s, last, r, exIsMax ? e.yhi : e.ylo, exIsMax, r == yHi);
+            }
+            if (run.addSpan(column, yLo, yHi, r, loLeft, hiLeft, len - 1)) {
+                sorted = true;
+                s += len - 1;
+                size = std::min(2 * size, columnBlockSize);
+                if (len < whole && s < n && enterNextColumn(s)) ++s;
+                continue;
+            }
         }
         if (len - 1 > blockSize) { // a long culled stretch or column ends inside this block
             size = blockSize;
             continue;
         }
-        if (plain && span == StripMap::Span::column && run.count() > 0 && !trimmed) {
-            int k = last; // the block's vertices are all inside the strip: rows are exact
-            for (const int r = row(last); k >= s && row(k) == r;) --k;
-            trimmed = true;
-            if (k >= s) {
-                size = k - s + 1;
-                continue;
-            }
-        }
         if (plain && len - 1 > minBlockSize) {
-            size = (len - 1) / 2, trimmed = false;
+            size = (len - 1) / 2;
             continue;
         }
         mapBlock(s, len);
         // A segment cut off where it leaves its column: a sorted series goes on next door.
         sorted = len == 2 && len < whole && nextToEdgeColumn(v[s].x);
         s += len - 1;
-        size = std::min(2 * size, sorted ? columnBlockSize : blockSize), trimmed = false;
+        size = std::min(2 * size, sorted ? columnBlockSize : blockSize);
     }
     flush();
 }

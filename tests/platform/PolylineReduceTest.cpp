@@ -211,12 +211,20 @@ TEST(PolylineReduce, BlocksAndReducedInputKeepTheSamePoints) {
             for (size_t k = i; k < j; ++k) {
                 if (k > i && pts[k].x != pts[k - 1].x) j = k; // a block stays in one column
             }
+            // Known by its span, with the run's last point, where the reducer can take it so,
+            // else point by point.
             ys.clear();
+            if (i > 0) ys.push_back(pts[i - 1].y);
             for (size_t k = i; k < j; ++k) ys.push_back(pts[k].y);
             const auto [lo, hi] = std::minmax_element(ys.begin(), ys.end());
-            // Known by its span where the reducer can take it so, else point by point.
-            if (!r.addSpan(pts[i].x, *lo, *hi, ys.back()))
-                r.add(pts[i].x, ys.data(), int(ys.size()), keep);
+            bool loLeft = false, hiLeft = false;
+            for (size_t k = 0; k + 1 < ys.size(); ++k) {
+                loLeft |= ys[k] == *lo && ys[k + 1] != *lo;
+                hiLeft |= ys[k] == *hi && ys[k + 1] != *hi;
+            }
+            if (i == 0 || pts[i - 1].x != pts[i].x ||
+                !r.addSpan(pts[i].x, *lo, *hi, ys.back(), loLeft, hiLeft))
+                r.add(pts[i].x, ys.data() + (i > 0), int(ys.size()) - (i > 0), keep);
         }
         r.finish(keep);
         return kept;

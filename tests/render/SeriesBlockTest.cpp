@@ -148,14 +148,22 @@ TEST(SeriesBlock, BlocksInOneColumnDrawAsTheirSegments) {
              return Vertex2D{double(i) / dense, waveY(i)};
          },
          8, true},
-        // Stretches of 20000 vertices ending in the last column: straight down, straight up, and
-        // down then up to where they started; a NaN vertex after each.
+        // Stretches of 20000 vertices ending in the last column: straight down, straight up,
+        // down then up to where they started, and a jump into a row, to values a few ulps past
+        // its boundary and inside it by turns; a NaN vertex after each.
         {"ends on the lowest or highest point of its columns",
-         [](int i, M) {
-             const int j = i % 23001, shape = i / 23001 % 3;
+         [](int i, M m) {
+             const int j = i % 23001, shape = i / 23001 % 4;
              const double t = (j - 20000) / 3000.0;
              if (j < 20000) return Vertex2D{j / 20000.0, waveY(j)};
              if (j == 23000) return Vertex2D{notNumber, 0};
+             if (shape == 3) {
+                 const double edge = std::floor(m.y.toPixel(0.9)) + 0.5, at = m.y.toValue(edge);
+                 const double pixel = std::fabs(m.y.toValue(edge + 1) - at);
+                 return Vertex2D{1, t < 0.5 ? 0.4
+                                    : j % 2 ? at + 0.3 * pixel
+                                            : ulps(at, 10 + j % 40)};
+             }
              return Vertex2D{1, shape == 0   ? 0.9 - 0.5 * t
                                 : shape == 1 ? 0.4 + 0.5 * t
                                              : 0.4 + 0.5 * std::fabs(1 - 2 * t)};
