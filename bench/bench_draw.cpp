@@ -6,12 +6,13 @@
 // clock; cpu_ms, cpu_madd and cpu_div are the same figures in this thread's processor time,
 // which other programs on a busy machine disturb less.
 //
-// BM_DrawOtherPens draws one series of 1e6 vertices with pens other than the solid 1-pixel one
-// (3 pixels wide, dashed, marks at every vertex), and BM_DrawScrambled the series in a
-// scrambled order, against the same floors.
+// BM_DrawSmooth draws a smooth series instead of the rippled one, BM_DrawOtherPens one series
+// of 1e6 vertices with pens other than the solid 1-pixel one (3 pixels wide, dashed, marks at
+// every vertex), and BM_DrawScrambled the series in a scrambled order, against the same floors.
 //
-// "bench_draw --first <vertices> <series> <zoomed>" measures instead the first drawing of this
-// fresh process and prints the same figures as one line; bench/run.sh runs it once per case.
+// "bench_draw --first <vertices> <series> <zoomed> [smooth]" measures instead the first drawing
+// of this fresh process and prints the same figures as one line; bench/run.sh runs it once per
+// case.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -44,17 +45,21 @@ struct Times {
     Times operator-(const Times& o) const { return {wall - o.wall, cpu - o.cpu}; }
 };
 
-std::vector<Vertex2D> signal(int n) {
+// The bench series: a slow wave with fast ripples, so that each pixel column holds a tall
+// span visited back and forth; or, smooth, three periods of a sine over the range, so that
+// each column's vertices climb or fall through it.
+std::vector<Vertex2D> signal(int n, bool smooth) {
     std::vector<Vertex2D> v(size_t(n), Vertex2D{});
     for (int i = 0; i < n; ++i)
-        v[size_t(i)] = {double(i), std::sin(i * 0.001) + 0.1 * std::sin(i * 0.37)};
+        v[size_t(i)] = {double(i), smooth ? std::sin(i * 6 * M_PI / n)
+                                          : std::sin(i * 0.001) + 0.1 * std::sin(i * 0.37)};
     return v;
 }
 
-const std::vector<Vertex2D>& data(int n) {
-    static std::map<int, std::vector<Vertex2D>> cache;
-    auto it = cache.find(n);
-    if (it == cache.end()) it = cache.emplace(n, signal(n)).first;
+const std::vector<Vertex2D>& data(int n, bool smooth = false) {
+    static std::map<std::pair<int, bool>, std::vector<Vertex2D>> cache;
+    auto it = cache.find({n, smooth});
+    if (it == cache.end()) it = cache.emplace(std::pair(n, smooth), signal(n, smooth)).first;
     return it->second;
 }
 
@@ -65,8 +70,8 @@ struct Scene {
     GcGraphConfig cfg;
     Renderer r;
 
-    Scene(int n, int nseries) : lines(size_t(nseries)) {
-        const std::vector<Vertex2D>& v = data(n);
+    Scene(int n, int nseries, bool smooth = false) : lines(size_t(nseries)) {
+        const std::vector<Vertex2D>& v = data(n, smooth);
         for (int s = 0; s < nseries; ++s) {
             lines[size_t(s)].nvertex = n;
             lines[size_t(s)].vertex = const_cast<Vertex2D*>(v.data());
@@ -229,6 +234,13 @@ void BM_DrawZoomedOnePercent(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawZoomedOnePercent)->Arg(10000000)->Unit(benchmark::kMillisecond);
 
+// The smooth series, once with 1e7 vertices and eight times superposed with 1e6.
+void BM_DrawSmooth(benchmark::State& state) {
+    Scene scene(int(state.range(0)), int(state.range(1)), true);
+    drawAndCompare(state, scene);
+}
+BENCHMARK(BM_DrawSmooth)->Args({10000000, 1})->Args({1000000, 8})->Unit(benchmark::kMillisecond);
+
 void BM_DrawOtherPens(benchmark::State& state) {
     Scene scene(int(state.range(0)), 1);
     GcGLine& line = scene.lines[0];
@@ -260,8 +272,8 @@ BENCHMARK(BM_DrawScrambled)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // The first drawing of this process: surface and data made, then one timed drawGraph with the
 // resident high-water mark reset just before it; the floors are measured after it.
-int firstDrawing(int n, int nseries, bool zoomed) {
-    Scene scene(n, nseries);
+int firstDrawing(int n, int nseries, bool zoomed, bool smooth) {
+    Scene scene(n, nseries, smooth);
     if (zoomed) scene.zoomToOnePercent();
     Surface surface;
     FILE* f = std::fopen("/proc/self/clear_refs", "w");
@@ -275,17 +287,21 @@ int firstDrawing(int n, int nseries, bool zoomed) {
     std::printf("first drawing %8d x %d%s  ms %8.2f  madd_ratio %6.2f  div_ratio %6.2f  "
                 "cpu_ms %8.2f  cpu_madd %6.2f  cpu_div %6.2f  peak_extra_MB %5.2f  "
                 "B_per_vertex %6.3f\n",
-                n, nseries, zoomed ? " zoomed" : "       ", ms.wall, ms.wall / madd.wall,
-                ms.wall / div.wall, ms.cpu, ms.cpu / madd.cpu, ms.cpu / div.cpu, peak / 1e6,
-                peak / (double(n) * nseries));
+                n, nseries,
+                zoomed   ? " zoomed"
+                : smooth ? " smooth"
+                         : "       ",
+                ms.wall, ms.wall / madd.wall, ms.wall / div.wall, ms.cpu, ms.cpu / madd.cpu,
+                ms.cpu / div.cpu, peak / 1e6, peak / (double(n) * nseries));
     return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 5 && std::strcmp(argv[1], "--first") == 0)
-        return firstDrawing(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]) != 0);
+    if ((argc == 5 || argc == 6) && std::strcmp(argv[1], "--first") == 0)
+        return firstDrawing(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]) != 0,
+                            argc == 6 && std::strcmp(argv[5], "smooth") == 0);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

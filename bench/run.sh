@@ -14,7 +14,8 @@ for program in "$repo"/build-bench/bench/bench_*; do
     "$program" --benchmark_counters_tabular=true "$@"
 done
 echo "== bench_draw, first drawing of a fresh process"
-for args in "100000 1 0" "1000000 1 0" "10000000 1 0" "1000000 8 0" "10000000 1 1"; do
+for args in "100000 1 0" "1000000 1 0" "10000000 1 0" "1000000 8 0" "10000000 1 1" \
+    "10000000 1 0 smooth" "1000000 8 0 smooth"; do
     # shellcheck disable=SC2086
     "$repo/build-bench/bench/bench_draw" --first $args
 done

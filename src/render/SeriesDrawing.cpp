@@ -84,6 +84,39 @@ Extremes extremes(const Vertex2D* v, int n) {
     return extremesOf<Pair>(v, n);
 }
 
+Extremes merged(const Extremes& a, const Extremes& b) {
+    return {std::min(a.xlo, b.xlo), std::min(a.ylo, b.ylo), std::max(a.xhi, b.xhi),
+            std::max(a.yhi, b.yhi), a.finite && b.finite};
+}
+
+// Extremes of n >= 1 vertices read once, kept also for each chunk of them, so that those of a
+// leading part need only its last chunk read again.
+class ChunkedExtremes {
+public:
+    static constexpr int chunk = 1024, maxChunks = 16;
+    // n at most chunk * maxChunks.
+    ChunkedExtremes(const Vertex2D* v, int n) : m_v(v) {
+        for (int i = 0, c = 0; i < n; i += chunk, ++c) {
+            m_chunks[c] = extremes(v + i, std::min(chunk, n - i));
+            m_all = c == 0 ? m_chunks[0] : merged(m_all, m_chunks[c]);
+        }
+    }
+    const Extremes& all() const { return m_all; }
+    // Those of the first n vertices.
+    Extremes first(int n) const {
+        const int whole = (n - 1) / chunk; // chunks wholly taken, the part of the next read
+        Extremes e = extremes(m_v + whole * chunk, n - whole * chunk);
+        for (int c = 0; c < whole; ++c) e = merged(e, m_chunks[c]);
+        return e;
+    }
+
+private:
+    const Vertex2D* m_v;
+    Extremes m_chunks[maxChunks], m_all{};
+};
+static_assert(std::max(culledBlockSize, columnBlockSize) + 1 <=
+              ChunkedExtremes::chunk * ChunkedExtremes::maxChunks);
+
 // Narrows [t0, t1] to where p t <= q holds; false when nothing is left.
 bool clipEdge(long double p, long double q, long double& t0, long double& t1) {
     if (p == 0) return q >= 0;
@@ -466,7 +499,8 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
     // against a value of row r found next to the boundary toward the other rows (below r in
     // rows where below), and only values beyond it are mapped. Whether the rest reaches row r
     // is decided by its extreme on that side.
-    const auto leftLastRow = [&](int s, int last, int r, double ex, bool exIsMax, bool below) {
+    const auto leftLastRow = [&](int s, int last, int r, double ex, bool exIsMax, bool below,
+                                 const ChunkedExtremes& block) {
         const double edge = below ? (r > 0 ? r - 0.5 : r - 1.0) : (r >= 0 ? r + 0.5 : double(r));
         const double b = m.ymap.toValue(edge), near = b + (ex - b) * 0x1p-20;
         double in = v[last].y;
@@ -475,7 +509,7 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         const double lo = std::min(in, ex), hi = std::max(in, ex);
         int k = last;
         while (k >= s && ((v[k].y >= lo && v[k].y <= hi) || row(k) == r)) --k;
-        const Extremes rest = extremes(v + s - 1, k - s + 2);
+        const Extremes rest = block.first(k - s + 2);
         return rowOf(exIsMax ? rest.yhi : rest.ylo) == r;
     };
 
@@ -552,7 +586,8 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         const int whole = std::min(n - s, size) + 1;
         const int len = plain && sorted && run.count() > 0 ? cutAtColumnEdge(s, whole) : whole;
         const int last = s + len - 2;
-        const Extremes e = extremes(v + s - 1, len);
+        const ChunkedExtremes chunks(v + s - 1, len);
+        const Extremes& e = chunks.all();
         int column = 0, yLo = 0, yHi = 0;
         const StripMap::Span span = e.finite ? m.span(e, column, yLo, yHi) : StripMap::Span::unsure;
         if (span == StripMap::Span::culled) {
@@ -569,7 +604,7 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
             if (yLo != yHi && !(loLeft && hiLeft)) {
                 const bool exIsMax = rowOf(e.yhi) == r;
                 (loLeft ? hiLeft : loLeft) =
-                    leftLastRow(s, last, r, exIsMax ? e.yhi : e.ylo, exIsMax, r == yHi);
+                    leftLastRow(s, last, r, exIsMax ? e.yhi : e.ylo, exIsMax, r == yHi, chunks);
             }
             if (run.addSpan(column, yLo, yHi, r, loLeft, hiLeft, len - 1)) {
                 sorted = true;
