@@ -53,11 +53,17 @@ void GlDraw::PolylineA(CDC* dc, int x1, int y1, int x2, int y2, int red, int gre
 void GlDraw::PolylineB(CDC* dc, int* x, int* y, int n, int red, int green, int blue, int lineStyle,
                        int markType, int lineWidth) {
     if (!x || !y || n <= 0) return;
+    PolylineB(dc, pointsOf(x, y, n).get(), n, red, green, blue, lineStyle, markType, lineWidth);
+}
+
+void GlDraw::PolylineB(CDC* dc, const POINT* points, int n, int red, int green, int blue,
+                       int lineStyle, int markType, int lineWidth) {
     const COLORREF color = intColor(red, green, blue);
     DrawScope scope(dc);
-    if (lineStyle >= 0 && scope.select(lineStyle, lineWidth, color)) drawPointLine(dc, x, y, n);
+    if (lineStyle >= 0 && scope.select(lineStyle, lineWidth, color)) dc->Polyline(points, n);
     if (markType >= 0) {
         scope.select(PS_SOLID, 1, color, true);
-        for (int i = 0; i < n; ++i) drawGlMark(dc, scope.brush(), markType, x[i], y[i]);
+        for (int i = 0; i < n; ++i)
+            drawGlMark(dc, scope.brush(), markType, points[i].x, points[i].y);
     }
 }

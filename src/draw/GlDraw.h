@@ -22,4 +22,9 @@ public:
                    int lineStyle, int markType, int lineWidth);
     void PolylineB(CDC* dc, int* x, int* y, int n, int red, int green, int blue, int lineStyle,
                    int markType, int lineWidth);
+
+protected:
+    // The same for points already in the device's form, which it draws without a copy.
+    void PolylineB(CDC* dc, const POINT* points, int n, int red, int green, int blue, int lineStyle,
+                   int markType, int lineWidth);
 };

@@ -1,7 +1,5 @@
 #include <ploxen/draw/Shapes.h>
 
-#include <ploxen/platform/BigBuffer.h>
-
 #include <vector>
 
 namespace {
@@ -49,10 +47,10 @@ void filledMark(CDC* dc, int shape, int x, int y, int h) {
 
 } // namespace
 
-void drawPointLine(CDC* dc, const int* x, const int* y, int n) {
-    const BigBuffer<POINT> pts = makeBigBuffer<POINT>(size_t(n));
-    for (int i = 0; i < n; ++i) pts[i] = POINT{x[i], y[i]};
-    dc->Polyline(pts.get(), n);
+BigBuffer<POINT> pointsOf(const int* x, const int* y, int n) {
+    BigBuffer<POINT> points = makeBigBuffer<POINT>(size_t(n));
+    for (int i = 0; i < n; ++i) points[i] = POINT{x[i], y[i]};
+    return points;
 }
 
 void drawGlMark(CDC* dc, CBrush* brush, int type, int x, int y) {

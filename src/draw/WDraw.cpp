@@ -72,5 +72,5 @@ void com_WPolylineB(CDC* dc, int* x, int* y, int n, float red, float green, floa
         for (int i = 0; i < n; ++i) drawWMark(dc, markType, x[i], y[i]);
     }
     scope.select(penStyle(lineStyle), 1, color);
-    drawPointLine(dc, x, y, n);
+    dc->Polyline(pointsOf(x, y, n).get(), n);
 }

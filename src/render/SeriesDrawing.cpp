@@ -139,8 +139,7 @@ class RunPoints {
 public:
     RunPoints(int n, bool reduce)
         : m_reduce(reduce), m_capacity(reduce ? std::min(n, 4096) : n),
-          m_x(makeBigBuffer<int>(size_t(m_capacity))), m_y(makeBigBuffer<int>(size_t(m_capacity))) {
-    }
+          m_points(makeBigBuffer<POINT>(size_t(m_capacity))) {}
 
     // Points added to the run so far.
     int count() const { return m_count; }
@@ -171,12 +170,12 @@ public:
             m_reducer.add(xs[i], ys + i, j - i, keepPoint);
         }
     }
-    // The run ends: draw(xs, ys, n) receives its points when it has at least two.
+    // The run ends: draw(points, n) receives its points when it has at least two.
     template <class Draw> void end(Draw draw) {
         if (m_reduce) m_reducer.finish([this](int kx, int ky) { keep(kx, ky); });
         if (m_count >= 2) {
-            if (m_kept == 1) keep(m_x[0], m_y[0]); // one point repeated: still a call
-            draw(m_x.get(), m_y.get(), m_kept);
+            if (m_kept == 1) keep(m_points[0].x, m_points[0].y); // one point repeated: still a call
+            draw(m_points.get(), m_kept);
         }
         m_count = m_kept = 0;
     }
@@ -184,22 +183,18 @@ public:
 private:
     void keep(int x, int y) {
         if (m_kept == m_capacity) grow();
-        m_x[m_kept] = x;
-        m_y[m_kept] = y;
-        ++m_kept;
+        m_points[m_kept++] = POINT{x, y};
     }
     void grow() {
         const int capacity = std::max(2 * m_capacity, 16);
-        BigBuffer<int> x = makeBigBuffer<int>(size_t(capacity)),
-                       y = makeBigBuffer<int>(size_t(capacity));
-        std::copy_n(m_x.get(), m_kept, x.get());
-        std::copy_n(m_y.get(), m_kept, y.get());
-        m_x = std::move(x), m_y = std::move(y), m_capacity = capacity;
+        BigBuffer<POINT> points = makeBigBuffer<POINT>(size_t(capacity));
+        std::copy_n(m_points.get(), m_kept, points.get());
+        m_points = std::move(points), m_capacity = capacity;
     }
 
     bool m_reduce;
     int m_capacity;
-    BigBuffer<int> m_x, m_y;
+    BigBuffer<POINT> m_points;
     ColumnReducer m_reducer;
     int m_count = 0, m_kept = 0;
 };
@@ -403,8 +398,8 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
     const bool plain = line.lineStyle == PS_SOLID && line.markType < 0;
     RunPoints run(n, plain);
     const auto flush = [&] {
-        run.end([&](int* xs, int* ys, int count) {
-            PolylineB(st.dc, xs, ys, count, line.color[0], line.color[1], line.color[2],
+        run.end([&](const POINT* points, int count) {
+            PolylineB(st.dc, points, count, line.color[0], line.color[1], line.color[2],
                       line.lineStyle, line.markType, line.lineWidth);
         });
     };
