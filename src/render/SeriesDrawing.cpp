@@ -503,6 +503,10 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
             in = near;
         const double lo = std::min(in, ex), hi = std::max(in, ex);
         int k = last;
+        for (bool sure = true; sure && k >= s + 7;) { // eight at a time while surely in row r
+            for (int j = 0; j < 8; ++j) sure &= v[k - j].y >= lo && v[k - j].y <= hi;
+            if (sure) k -= 8;
+        }
         while (k >= s && ((v[k].y >= lo && v[k].y <= hi) || row(k) == r)) --k;
         const Extremes rest = block.first(k - s + 2);
         return rowOf(exIsMax ? rest.yhi : rest.ylo) == r;

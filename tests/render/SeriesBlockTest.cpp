@@ -149,8 +149,9 @@ TEST(SeriesBlock, BlocksInOneColumnDrawAsTheirSegments) {
          },
          8, true},
         // Stretches of 20000 vertices ending in the last column: straight down, straight up,
-        // down then up to where they started, and a jump into a row, to values a few ulps past
-        // its boundary and inside it by turns; a NaN vertex after each.
+        // down then up to where they started, and a jump into a row (to values a few ulps past
+        // its boundary and inside it by turns, or inside but for one vertex near the end); a NaN
+        // vertex after each.
         {"ends on the lowest or highest point of its columns",
          [](int i, M m) {
              const int j = i % 23001, shape = i / 23001 % 4;
@@ -158,11 +159,12 @@ TEST(SeriesBlock, BlocksInOneColumnDrawAsTheirSegments) {
              if (j < 20000) return Vertex2D{j / 20000.0, waveY(j)};
              if (j == 23000) return Vertex2D{notNumber, 0};
              if (shape == 3) {
+                 // The first time inside by turns, the second time inside but for one vertex.
                  const double edge = std::floor(m.y.toPixel(0.9)) + 0.5, at = m.y.toValue(edge);
-                 const double pixel = std::fabs(m.y.toValue(edge + 1) - at);
-                 return Vertex2D{1, t < 0.5 ? 0.4
-                                    : j % 2 ? at + 0.3 * pixel
-                                            : ulps(at, 10 + j % 40)};
+                 const double inside = at + 0.3 * std::fabs(m.y.toValue(edge + 1) - at);
+                 const bool once = i > dense / 2;
+                 if (t < 0.5 || (once && j == 22992)) return Vertex2D{1, 0.4};
+                 return Vertex2D{1, once || j % 2 ? inside : ulps(at, 10 + j % 40)};
              }
              return Vertex2D{1, shape == 0   ? 0.9 - 0.5 * t
                                 : shape == 1 ? 0.4 + 0.5 * t
