@@ -490,10 +490,10 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
     // extreme rows, ex being its extreme value there (its highest value where exIsMax): whether
     // a vertex before the closing stretch in row r lies in row r, which the run then left.
     // Rows follow values monotonically (each step of the mapping and of its rounding does), so
-    // every value between two of row r lies in row r: the stretch is measured on raw values
-    // against a value of row r found next to the boundary toward the other rows (below r in
-    // rows where below), and only values beyond it are mapped. Whether the rest reaches row r
-    // is decided by its extreme on that side.
+    // every value between two of row r lies in row r. The stretch is measured on raw values
+    // against a value of row r found next to the boundary toward the block's other rows (rows
+    // numbered below r where below), and only values beyond it are mapped; whether the rest
+    // reaches row r is decided by its extreme on that side.
     const auto leftLastRow = [&](int s, int last, int r, double ex, bool exIsMax, bool below,
                                  const ChunkedExtremes& block) {
         const double edge = below ? (r > 0 ? r - 0.5 : r - 1.0) : (r >= 0 ? r + 0.5 : double(r));
