@@ -498,8 +498,11 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
                                  const ChunkedExtremes& block) {
         const double edge = below ? (r > 0 ? r - 0.5 : r - 1.0) : (r >= 0 ? r + 0.5 : double(r));
         const double b = m.ymap.toValue(edge), near = b + (ex - b) * 0x1p-20;
+        // A rough inverse may land anywhere: only a row inside the strip counts.
+        const double p = m.y(near);
         double in = v[last].y;
-        if (std::isfinite(near) && std::fabs(near - ex) > std::fabs(in - ex) && rowOf(near) == r)
+        if (std::fabs(near - ex) > std::fabs(in - ex) && p >= m.sT && p <= m.sB1 &&
+            PlotLayout::rndInRange(p) == r)
             in = near;
         const double lo = std::min(in, ex), hi = std::max(in, ex);
         int k = last;
