@@ -4,14 +4,21 @@ namespace gdi {
 
 LinePixels::LinePixels(QPainter& painter, QRect bounds, std::vector<int> pattern)
     : m_painter(painter), m_bounds(bounds), m_pattern(std::move(pattern)) {
-    if (!m_pattern.empty()) m_dashLeft = m_pattern[0];
-    for (int run : m_pattern) m_period += run;
+    startPattern();
     m_points.reserve(4096);
 }
 
-LinePixels::LinePixels(QPainter& painter, QImage& image, QRect bounds, QRgb color)
-    : m_painter(painter), m_bounds(bounds.intersected(image.rect())), m_bits(image.bits()),
-      m_stride(image.bytesPerLine()), m_color(color) {}
+LinePixels::LinePixels(QPainter& painter, QImage& image, QRect bounds, QRgb color,
+                       std::vector<int> pattern)
+    : m_painter(painter), m_bounds(bounds.intersected(image.rect())), m_pattern(std::move(pattern)),
+      m_bits(image.bits()), m_stride(image.bytesPerLine()), m_color(color) {
+    startPattern();
+}
+
+void LinePixels::startPattern() {
+    if (!m_pattern.empty()) m_dashLeft = m_pattern[0];
+    for (int run : m_pattern) m_period += run;
+}
 
 void LinePixels::skip(long long steps) {
     if (m_pattern.empty() || steps <= 0) return;
@@ -42,7 +49,7 @@ void LinePixels::flush() {
 }
 
 void LinePixels::segment(QPoint a, QPoint b) {
-    if (m_bits && a.x() == b.x() && a.y() != b.y()) {
+    if (m_bits && m_pattern.empty() && a.x() == b.x() && a.y() != b.y()) {
         // Straight into the image, a vertical line is a run of rows: a's row included, b's not.
         // Dense series are mostly such runs, several to a pixel column, each starting where the
         // last ended; in copy mode their union, one span, is written once.

@@ -58,7 +58,8 @@ public:
     // on across the segments of one LinePixels.
     LinePixels(QPainter& painter, QRect bounds, std::vector<int> pattern = {});
     // Copy mode: pixels inside bounds are set to color in image directly.
-    LinePixels(QPainter& painter, QImage& image, QRect bounds, QRgb color);
+    LinePixels(QPainter& painter, QImage& image, QRect bounds, QRgb color,
+               std::vector<int> pattern = {});
     ~LinePixels() { flush(); }
 
     void segment(QPoint a, QPoint b);
@@ -85,6 +86,7 @@ private:
         m_points.emplace_back(int(x), int(y));
         if (m_points.size() == m_points.capacity()) flush();
     }
+    void startPattern();
     void skip(long long steps); // advances the dash pattern over steps that cannot show
     void writeSpan();           // the vertical span gathered in copy mode, if any
 

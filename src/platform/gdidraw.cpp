@@ -106,11 +106,10 @@ bool widePen(const DeviceContext* dc) {
 
 // The one-pixel line of the selected pen through pts[0..n).
 void thinLine(DeviceContext* dc, QPainter& p, const POINT* pts, int n) {
-    auto* pen = static_cast<const PenObject*>(dc->pen);
-    const QRect direct = pen->style == PS_SOLID ? directBounds(dc) : QRect();
-    LinePixels line = direct.isEmpty()
-                          ? LinePixels(p, dc->surface->image.rect(), dashPattern(dc))
-                          : LinePixels(p, dc->surface->image, direct, qtColor(penColor(dc)).rgb());
+    const QRect direct = directBounds(dc);
+    LinePixels line = direct.isEmpty() ? LinePixels(p, dc->surface->image.rect(), dashPattern(dc))
+                                       : LinePixels(p, dc->surface->image, direct,
+                                                    qtColor(penColor(dc)).rgb(), dashPattern(dc));
     const auto segment = [&](int x0, int y0, int x1, int y1) {
         line.segment(QPoint(x0, y0), QPoint(x1, y1));
     };
