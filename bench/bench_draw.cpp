@@ -1,8 +1,9 @@
 // drawGraph of large GRAPH series into a 1200 x 900 memory bitmap, against two floors measured
 // in the same process: one pass that reads every vertex and maps it to two ints with the exact
 // drawing formulas (a division per coordinate), and the same pass reduced to one multiply-add
-// per coordinate. Counters: ms per drawGraph, madd_ratio and div_ratio (ms over each floor), and
-// the peak resident memory one drawing adds, in MB and bytes per vertex. The times are wall
+// per coordinate. Counters: ms per drawGraph, madd_ratio and div_ratio (ms over each floor),
+// read_ratio (ms over a pass that only reads every vertex), and the peak resident memory one
+// drawing adds, in MB and bytes per vertex. The times are wall
 // clock; cpu_ms, cpu_madd and cpu_div are the same figures in this thread's processor time,
 // which other programs on a busy machine disturb less.
 //
@@ -159,6 +160,22 @@ Times bandwidthFloor(Scene& s) {
     });
 }
 
+// Reading alone: every vertex once, summed into eight accumulators, the least a drawing that
+// must look at every vertex can cost where the vertices do not fit in the caches (1e7 of
+// them); on vertices the caches hold, the additions rather than the reads set its pace.
+Times readFloor(Scene& s) {
+    return bestPass(s, [](const Vertex2D* v, int n, int* x, int*) {
+        double sum[8] = {};
+        int i = 0;
+        for (; i + 4 <= n; i += 4)
+            for (int k = 0; k < 4; ++k) sum[2 * k] += v[i + k].x, sum[2 * k + 1] += v[i + k].y;
+        for (; i < n; ++i) sum[0] += v[i].x + v[i].y;
+        double total = 0;
+        for (double part : sum) total += part;
+        x[0] = int(std::fmod(total, 1e9));
+    });
+}
+
 // Resident memory figures of this process from /proc/self/status, in bytes.
 long long statusBytes(const char* key) {
     FILE* f = std::fopen("/proc/self/status", "r");
@@ -186,8 +203,9 @@ double peakExtraBytes(Scene& scene, CDC& dc) {
 }
 
 void report(benchmark::State& state, Scene& scene, Times ms, double peak) {
-    const Times madd = bandwidthFloor(scene), div = divisionFloor(scene);
+    const Times madd = bandwidthFloor(scene), div = divisionFloor(scene), read = readFloor(scene);
     const double vertices = double(scene.lines.size()) * scene.lines[0].nvertex;
+    state.counters["read_ratio"] = ms.wall / read.wall;
     state.counters["ms"] = ms.wall;
     state.counters["madd_ratio"] = ms.wall / madd.wall;
     state.counters["div_ratio"] = ms.wall / div.wall;
@@ -283,16 +301,16 @@ int firstDrawing(int n, int nseries, bool zoomed, bool smooth) {
     scene.r.drawGraph(&surface.dc);
     const Times ms = Times::now() - start;
     const double peak = f ? double(statusBytes("VmHWM:") - before) : -1;
-    const Times madd = bandwidthFloor(scene), div = divisionFloor(scene);
+    const Times madd = bandwidthFloor(scene), div = divisionFloor(scene), read = readFloor(scene);
     std::printf("first drawing %8d x %d%s  ms %8.2f  madd_ratio %6.2f  div_ratio %6.2f  "
-                "cpu_ms %8.2f  cpu_madd %6.2f  cpu_div %6.2f  peak_extra_MB %5.2f  "
-                "B_per_vertex %6.3f\n",
+                "read_ratio %6.2f  cpu_ms %8.2f  cpu_madd %6.2f  cpu_div %6.2f  "
+                "peak_extra_MB %5.2f  B_per_vertex %6.3f\n",
                 n, nseries,
                 zoomed   ? " zoomed"
                 : smooth ? " smooth"
                          : "       ",
-                ms.wall, ms.wall / madd.wall, ms.wall / div.wall, ms.cpu, ms.cpu / madd.cpu,
-                ms.cpu / div.cpu, peak / 1e6, peak / (double(n) * nseries));
+                ms.wall, ms.wall / madd.wall, ms.wall / div.wall, ms.wall / read.wall, ms.cpu,
+                ms.cpu / madd.cpu, ms.cpu / div.cpu, peak / 1e6, peak / (double(n) * nseries));
     return 0;
 }
 
