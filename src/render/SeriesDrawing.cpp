@@ -31,8 +31,8 @@ bool finite(const Vertex2D& v) {
 }
 
 // The lowest and highest raw x and y of n >= 1 vertices, and whether all are finite. One read
-// of the vertices in vectors of W/2 (x, y) pairs, two accumulators against latency; the
-// extremes mean nothing when finite is false.
+// of the vertices in vectors of one (x, y) pair, or of two where the processor has AVX2, two
+// accumulators against latency; the extremes mean nothing when finite is false.
 struct Extremes {
     double xlo, ylo, xhi, yhi;
     bool finite;
@@ -605,8 +605,8 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
             bool loLeft = r != yLo, hiLeft = r != yHi;
             if (yLo != yHi && !(loLeft && hiLeft)) {
                 const bool exIsMax = rowOf(e.yhi) == r;
-                (loLeft ? hiLeft : loLeft) =
-                    leftLastRow(s, last, r, exIsMax ? e.yhi : e.ylo, exIsMax, r == yHi, chunks);
+                bool& left = r == yLo ? loLeft : hiLeft;
+                left = leftLastRow(s, last, r, exIsMax ? e.yhi : e.ylo, exIsMax, r == yHi, chunks);
             }
             if (run.addSpan(column, yLo, yHi, r, loLeft, hiLeft, len - 1)) {
                 sorted = true;
