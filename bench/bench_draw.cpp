@@ -3,9 +3,9 @@
 // drawing formulas (a division per coordinate), and the same pass reduced to one multiply-add
 // per coordinate. Counters: ms per drawGraph, madd_ratio and div_ratio (ms over each floor),
 // read_ratio (ms over a pass that only reads every vertex), and the peak resident memory one
-// drawing adds, in MB and bytes per vertex. The times are wall
-// clock; cpu_ms, cpu_madd and cpu_div are the same figures in this thread's processor time,
-// which other programs on a busy machine disturb less.
+// drawing adds, in MB and bytes per vertex. The times are wall clock; cpu_ms, cpu_madd and
+// cpu_div are the same figures in this thread's processor time, which other programs on a busy
+// machine disturb less.
 //
 // BM_DrawSmooth draws a smooth series instead of the rippled one, BM_DrawOtherPens one series
 // of 1e6 vertices with pens other than the solid 1-pixel one (3 pixels wide, dashed, marks at
