@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <memory>
 
@@ -37,6 +38,7 @@ struct Extremes {
     double xlo, ylo, xhi, yhi;
     bool finite;
 };
+constexpr uintptr_t prefetchDistance = 8192; // bytes read ahead
 using Pair = double __attribute__((vector_size(16)));
 using Quad = double __attribute__((vector_size(32)));
 template <class Vec> [[gnu::always_inline]] inline Extremes extremesOf(const Vertex2D* v, int n) {
@@ -49,12 +51,17 @@ template <class Vec> [[gnu::always_inline]] inline Extremes extremesOf(const Ver
     for (int k = 0; k < W; k += 2) first[k] = v[0].x, first[k + 1] = v[0].y;
     for (int k = 0; k < lanes; ++k) lo[k] = hi[k] = first, bad[k] = Vec{} * 0;
     int i = 0;
-    for (; i + lanes * pairs <= n; i += lanes * pairs)
+    for (; i + lanes * pairs <= n; i += lanes * pairs) {
+        // The hardware's own prefetch stops at page boundaries; a long series is read faster
+        // when the reads ahead cross them. Prefetches never fault, so the address may lie
+        // past the vertices.
+        __builtin_prefetch(reinterpret_cast<const void*>(uintptr_t(v + i) + prefetchDistance));
         for (int k = 0; k < lanes; ++k) {
             Vec p;
             __builtin_memcpy(&p, v + i + k * pairs, sizeof p);
             lo[k] = lo[k] < p ? lo[k] : p, hi[k] = hi[k] > p ? hi[k] : p, bad[k] *= p;
         }
+    }
     Pair l = {lo[0][0], lo[0][1]}, h = {hi[0][0], hi[0][1]}, b = {0, 0};
     const auto fold = [&](Pair p, Pair q, Pair c) { l = l < p ? l : p, h = h > q ? h : q, b *= c; };
     for (int k = 0; k < lanes; ++k)
