@@ -40,7 +40,10 @@ QFont qtFont(const LOGFONTA& lf) {
         f.setStyleHint(QFont::SansSerif);
         break;
     }
-    f.setStyleStrategy(QFont::NoAntialias);
+    // Like the platform's text output: no kerning or ligatures, which Latin text does not
+    // need (complex scripts are still shaped); it also spares the first text of a process the
+    // loading of the font's layout tables.
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferNoShaping));
     f.setHintingPreference(QFont::PreferFullHinting);
     f.setWeight(QFont::Weight(lf.lfWeight > 0 ? std::min<int>(lf.lfWeight, 1000) : FW_NORMAL));
     f.setItalic(lf.lfItalic);

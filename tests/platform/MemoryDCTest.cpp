@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstring>
 #include <vector>
 
 #include "draw/Canvas.h"
@@ -123,4 +124,19 @@ TEST(MemoryDC, DrawTextCentresOneLineInItsRectangle) {
         EXPECT_FALSE(a.drawn(RGB(255, 255, 255)).empty());
         EXPECT_EQ(a.drawn(RGB(255, 255, 255)), b.drawn(RGB(255, 255, 255))) << height;
     }
+}
+
+TEST(MemoryDC, TextIsMeasuredWithoutKerningAsThePlatformDoes) {
+    // The extent of a string is the sum of its characters' advances: pairs such as "AV" or "To"
+    // are not moved closer, so labels measured piecewise line up with those measured whole.
+    Canvas c(200, 60);
+    CFont font;
+    font.Attach(::CreateFontA(24, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 32, "FONT"));
+    CFont* old = c.dc.SelectObject(&font);
+    for (const char* text : {"AVAT", "To.Ty", "LTAWAY"}) {
+        int sum = 0;
+        for (const char* p = text; *p; ++p) sum += c.dc.GetTextExtent(p, 1).cx;
+        EXPECT_EQ(c.dc.GetTextExtent(text, int(std::strlen(text))).cx, sum) << text;
+    }
+    c.dc.SelectObject(old);
 }
