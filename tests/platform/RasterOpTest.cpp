@@ -82,19 +82,23 @@ struct Dib {
     }
 };
 
-TEST(RasterOp, StretchDIBitsScalesUpAndDownLikeNearestNeighbour) {
+// Source rectangles of the whole bitmap and of a part of it (a bottom-up bitmap counts its rows
+// from the bottom), scaled up, down and not at all.
+TEST(RasterOp, StretchDIBitsScalesLikeNearestNeighbour) {
     struct Case {
-        int sw, sh, dw, dh;
+        int sw, sh, dw, dh, sx = 0, sy = 0, w = 0, h = 0; // w, h of 0: the whole bitmap
     };
     for (bool bottomUp : {true, false})
         for (Case c : {Case{5, 3, 5, 3}, Case{5, 3, 15, 9}, Case{5, 3, 11, 7}, Case{7, 5, 3, 2},
-                       Case{6, 4, 3, 2}, Case{3, 3, 1, 1}}) {
+                       Case{6, 4, 3, 2}, Case{3, 3, 1, 1}, Case{6, 5, 2, 2, 1, 1, 2, 2}}) {
+            const int w = c.w ? c.w : c.sw, h = c.h ? c.h : c.sh;
+            const int top = bottomUp ? c.sh - c.sy - h : c.sy; // the source's first row as seen
             Dib dib(c.sw, c.sh, bottomUp);
             Bitmap page(c.dw + 4, c.dh + 4, 9);
             const auto before = page.pixels();
-            ASSERT_EQ(StretchDIBits(page.dc, 2, 2, c.dw, c.dh, 0, 0, c.sw, c.sh, dib.bits.data(),
+            ASSERT_EQ(StretchDIBits(page.dc, 2, 2, c.dw, c.dh, c.sx, c.sy, w, h, dib.bits.data(),
                                     &dib.info, DIB_RGB_COLORS, SRCCOPY),
-                      c.sh);
+                      h);
             const auto out = page.pixels();
             int wrong = 0;
             for (int y = 0; y < page.h; ++y)
@@ -104,31 +108,15 @@ TEST(RasterOp, StretchDIBitsScalesUpAndDownLikeNearestNeighbour) {
                     if (dx >= 0 && dx < c.dw && dy >= 0 && dy < c.dh) {
                         // The source pixel under the destination pixel's centre; a centre on
                         // a boundary between two takes the left or upper one.
-                        const int sx = ((2 * dx + 1) * c.sw - 1) / (2 * c.dw);
-                        const int sy = ((2 * dy + 1) * c.sh - 1) / (2 * c.dh);
-                        want = dib.pixel[size_t(sy * c.sw + sx)];
+                        const int sx = ((2 * dx + 1) * w - 1) / (2 * c.dw);
+                        const int sy = ((2 * dy + 1) * h - 1) / (2 * c.dh);
+                        want = dib.pixel[size_t((top + sy) * c.sw + c.sx + sx)];
                     }
                     wrong += out[size_t(y * page.w + x)] != want;
                 }
             EXPECT_EQ(wrong, 0) << (bottomUp ? "bottom-up " : "top-down ") << c.sw << "x" << c.sh
-                                << " to " << c.dw << "x" << c.dh;
+                                << " from " << c.sx << "," << c.sy << " to " << c.dw << "x" << c.dh;
         }
-}
-
-// A source rectangle inside the bitmap: bottom-up bitmaps count its row from the bottom.
-TEST(RasterOp, StretchDIBitsSourceRowsCountFromTheBottomOfBottomUpBitmaps) {
-    for (bool bottomUp : {true, false}) {
-        Dib dib(6, 5, bottomUp);
-        Bitmap page(2, 2, 3);
-        // Two by two from column 1, row 1 of the stored order.
-        StretchDIBits(page.dc, 0, 0, 2, 2, 1, 1, 2, 2, dib.bits.data(), &dib.info, DIB_RGB_COLORS,
-                      SRCCOPY);
-        const int top = bottomUp ? 5 - 1 - 2 : 1; // first row as seen
-        for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < 2; ++x)
-                EXPECT_EQ(GetPixel(page.dc, x, y), dib.pixel[size_t((top + y) * 6 + 1 + x)])
-                    << bottomUp << " " << x << "," << y;
-    }
 }
 
 } // namespace
