@@ -77,6 +77,3 @@ struct TracedCanvas : Canvas {
     CBrush hostBrush{RGB(4, 5, 6)};
     TraceSink sink;
 };
-
-inline const std::string kHostPen = "SelectObject(pen(2,1,RGB(1,2,3)))";
-inline const std::string kHostBrush = "SelectObject(brush(RGB(4,5,6)))";

@@ -167,13 +167,19 @@ TEST_F(Dialogs, ModelessDialogHasEveryControlOfItsTemplate) {
     EXPECT_TRUE(shown.IsWindowVisible());
 }
 
-TEST_F(Dialogs, MissingTemplateCreatesNothing) {
-    CTestDlg dlg(777);
-    EXPECT_FALSE(dlg.Create(777, nullptr));
-    EXPECT_EQ(dlg.m_hWnd, nullptr);
-    EXPECT_EQ(dlg.DoModal(), -1);
+// A missing template creates nothing; a modal run with no display and no responder is
+// cancelled at once.
+TEST_F(Dialogs, MissingTemplateCreatesNothingAndModalWithoutResponderCancels) {
+    CTestDlg missing(777);
+    EXPECT_FALSE(missing.Create(777, nullptr));
+    EXPECT_EQ(missing.m_hWnd, nullptr);
+    EXPECT_EQ(missing.DoModal(), -1);
     CDialog plain;
     EXPECT_FALSE(plain.Create(778));
+    AfxSetModalResponder({});
+    CTestDlg modal;
+    EXPECT_EQ(modal.DoModal(), IDCANCEL);
+    EXPECT_EQ(modal.m_hWnd, nullptr);
 }
 
 TEST_F(Dialogs, RadioGroupsAreSeparateAndExchangeTheirIndex) {
@@ -289,13 +295,6 @@ TEST_F(Dialogs, ExchangeFailuresTellTheUserFocusTheControlAndKeepLaterFields) {
     EXPECT_EQ(dlg.m_n, -42);
     EXPECT_EQ(dlg.m_d, 25.0);
     EXPECT_EQ(dlg.m_s, "hello");
-}
-
-TEST_F(Dialogs, ModalWithoutDisplayOrResponderCancelsAtOnce) {
-    AfxSetModalResponder({});
-    CTestDlg modal;
-    EXPECT_EQ(modal.DoModal(), IDCANCEL);
-    EXPECT_EQ(modal.m_hWnd, nullptr);
 }
 
 TEST_F(Dialogs, EnterCommandOkAndEscapeOrCloseEndAModelessDialogHiddenWithOrWithoutExchange) {
