@@ -21,20 +21,7 @@ std::vector<std::string> names(const CommentList& list) {
 
 } // namespace
 
-TEST(CommentList, NamesNumberEveryCommentAdded) {
-    CommentList list;
-    EXPECT_EQ(add(list, "abc").str(), "1    abc");
-    EXPECT_EQ(add(list, "abc").str(), "2    abc");
-    EXPECT_EQ(add(list, "x").str(), "3    x");
-    EXPECT_EQ(names(list), (std::vector<std::string>{"1    abc", "2    abc", "3    x"}));
-
-    list.count = 11;
-    EXPECT_EQ(add(list, "t").str(), "12   t");
-    list.count = 12344;
-    EXPECT_EQ(add(list, "t").str(), "12345 t");
-}
-
-TEST(CommentList, EraseMatchesNamesExactlyAndKeepsOtherNamesLinksAndCounting) {
+TEST(CommentList, NamesNumberEveryAddAndEraseMatchesThemExactly) {
     CommentList list;
     EXPECT_EQ(list.eraseAll(), 0);
     CString a = add(list, "Abc"), b = add(list, "abc"), c = add(list, "x");
@@ -59,6 +46,11 @@ TEST(CommentList, EraseMatchesNamesExactlyAndKeepsOtherNamesLinksAndCounting) {
     EXPECT_EQ(names(list), std::vector<std::string>{});
     EXPECT_EQ(list.eraseAll(), 0);
     EXPECT_EQ(add(list, "g").str(), "7    g");
+    // The number takes at least four columns and one space.
+    list.count = 11;
+    EXPECT_EQ(add(list, "t").str(), "12   t");
+    list.count = 12344;
+    EXPECT_EQ(add(list, "t").str(), "12345 t");
 }
 
 TEST(CommentList, CopiesShowTheSameCommentsAndOwnTheirRecords) {

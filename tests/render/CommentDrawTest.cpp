@@ -48,7 +48,7 @@ TEST(CommentDraw, DrawsInOrderNumbersAndRestoresTheFont) {
     EXPECT_EQ(r.drawComment(nullptr, "d", small, 0, CPoint(0, 0)).str(), "4    d");
 }
 
-TEST(CommentDraw, GetCommentHitsTheInclusiveTextBoxOfTheOlder) {
+TEST(CommentDraw, GetCommentHitsTheInclusiveTextBoxOfTheOlderThenMovesAndRestyles) {
     Surface s;
     Renderer r;
     CSize size(3, 4);
@@ -74,31 +74,21 @@ TEST(CommentDraw, GetCommentHitsTheInclusiveTextBoxOfTheOlder) {
         EXPECT_EQ(color, hit ? RGB(1, 2, 3) : 77u);
     }
     EXPECT_EQ(s.font(), s.base.m_hObject);
-    r.comments->add("newer", large, RGB(2, 0, 0), CPoint(52, 62));
+    const CString newer = r.comments->add("newer", large, RGB(2, 0, 0), CPoint(52, 62));
     EXPECT_EQ(r.getComment(&s.dc, 54, 64, size, font, color).str(), name.str());
-}
 
-TEST(CommentDraw, MoveAndRestyleByName) {
-    Surface s;
-    Renderer r;
-    const CString a = r.comments->add("a", small, RGB(1, 0, 0), CPoint(10, 10));
-    const CString b = r.comments->add("b", small, RGB(2, 0, 0), CPoint(100, 100));
-    CSize size;
-    LOGFONTA font{};
-    unsigned long color = 0;
-
-    r.moveComment(300, 310, b);
-    r.moveComment(0, 0, "2    B");
-    EXPECT_EQ(r.getComment(&s.dc, 301, 311, size, font, color).str(), b.str());
-    EXPECT_TRUE(r.getComment(&s.dc, 101, 101, size, font, color).IsEmpty());
-
+    // Moved and restyled by exact name only; the newer one is left as it was.
+    r.moveComment(300, 310, name);
+    r.moveComment(0, 0, "1    hello");
+    EXPECT_EQ(r.getComment(&s.dc, 301, 311, size, font, color).str(), name.str());
+    EXPECT_EQ(r.getComment(&s.dc, 54, 64, size, font, color).str(), newer.str());
     LOGFONTA bigger = large;
     unsigned long blue = RGB(0, 0, 255);
-    r.changeFont(a, bigger, blue);
+    r.changeFont(name, bigger, blue);
     r.changeFont("nobody", bigger, blue);
-    EXPECT_EQ(r.getComment(&s.dc, 11, 11, size, font, color).str(), a.str());
+    EXPECT_EQ(r.getComment(&s.dc, 301, 311, size, font, color).str(), name.str());
     EXPECT_EQ(font.lfHeight, -30);
     EXPECT_EQ(color, RGB(0, 0, 255));
-    EXPECT_EQ(size, s.extent("a", large));
+    EXPECT_EQ(size, s.extent("Hello", large));
     EXPECT_EQ(r.comments->tail->color, RGB(2, 0, 0));
 }
