@@ -186,9 +186,4 @@ TEST(RenderDraw, HistogramClassesAndBars) {
     s.draw(scene.r);
     EXPECT_EQ(s.textsOnRow(242), (Lines{"0", "1", "2", "3", "4", "5", "0"}));
     EXPECT_TRUE(hasMark(s, 70, 240, 70, 236)); // 52 / 5 = 10.4 right of 60
-
-    scene.cfg.changeHistFromTo(); // bars from vmin 2
-    scene.graphs[0].vmin = 2, scene.graphs[0].vmax = 6;
-    s.draw(scene.r);
-    EXPECT_EQ(s.polylines(10).at(0), "5,60 184;60 240;112 240;112 184;60 184");
 }
