@@ -27,15 +27,17 @@ struct PickScene : Scene {
         cfg.type = type, cfg.superpose = superpose;
         cfg.setMargin(0.25, 0.25, 0.25, 0.25);
     }
-    // Vertex pick, by default without drawing, and line pick; the outputs start at -7.
+    Surface surf{400, 400};
+
+    // Vertex pick, by default without drawing, and line pick on surf; the outputs start at -7.
     Ints vertexAt(int x, int y, CDC* dc = nullptr) {
         int g = -7, l = -7, v = -7;
         const int ok = r.pickGraph(dc, x, y, g, l, v);
         return {ok, g, l, v};
     }
-    Ints lineAt(Surface& s, int x, int y) {
+    Ints lineAt(int x, int y) {
         int g = -7, l = -7;
-        const int ok = r.pickGraph(&s.dc, x, y, g, l);
+        const int ok = r.pickGraph(&surf.dc, x, y, g, l);
         return {ok, g, l};
     }
 };
@@ -87,48 +89,46 @@ TEST(PickVertex, WindowOfThePlotAndStrip) {
 
 TEST(PickVertex, MarkCirclesTheRoundedPositionOnlyWhenPicked) {
     PickScene s({{{{50.5, 49.5}}}}); // at (150.5, 250.5), rounded to (151, 251)
-    Surface surf(400, 400);
-    surf.dc.SetROP2(R2_XORPEN);
-    const HGDIOBJ pen = GetCurrentObject(surf.dc, OBJ_PEN);
-    surf.sink.clear();
-    ASSERT_EQ(s.vertexAt(150, 250, &surf.dc), first3);
-    EXPECT_EQ(surf.sink.lines(), (Lines{"SetROP2(13)", "SelectObject(pen(0,1,RGB(255,0,255)))",
-                                        "Arc(147,247,155,255,147,247,147,247)",
-                                        "SelectObject(pen(0,1,RGB(0,0,0)))", "SetROP2(7)"}));
-    EXPECT_EQ(GetCurrentObject(surf.dc, OBJ_PEN), pen);
-    EXPECT_FALSE(surf.drawn(RGB(255, 0, 255)).empty());
+    s.surf.dc.SetROP2(R2_XORPEN);
+    const HGDIOBJ pen = GetCurrentObject(s.surf.dc, OBJ_PEN);
+    s.surf.sink.clear();
+    ASSERT_EQ(s.vertexAt(150, 250, &s.surf.dc), first3);
+    EXPECT_EQ(s.surf.sink.lines(), (Lines{"SetROP2(13)", "SelectObject(pen(0,1,RGB(255,0,255)))",
+                                          "Arc(147,247,155,255,147,247,147,247)",
+                                          "SelectObject(pen(0,1,RGB(0,0,0)))", "SetROP2(7)"}));
+    EXPECT_EQ(GetCurrentObject(s.surf.dc, OBJ_PEN), pen);
+    EXPECT_FALSE(s.surf.drawn(RGB(255, 0, 255)).empty());
 
-    surf.sink.clear();
-    EXPECT_EQ(s.vertexAt(10, 10, &surf.dc), none3);
-    EXPECT_TRUE(surf.sink.calls().empty());
+    s.surf.sink.clear();
+    EXPECT_EQ(s.vertexAt(10, 10, &s.surf.dc), none3);
+    EXPECT_TRUE(s.surf.sink.calls().empty());
 }
 
 TEST(PickLine, VerticalDistanceToLeftToRightSegments) {
     // Horizontal segment from (100, 250) to (200, 250), both ends included: 9 px off picked, 10
     // not.
     PickScene s({{{{0, 50}, {100, 50}}}});
-    Surface surf(400, 400);
     for (const Probe& p : {Probe{150, 241, first2}, Probe{150, 259, first2}, Probe{150, 240, none2},
                            Probe{150, 260, none2}, Probe{100, 250, first2}, Probe{200, 250, first2},
                            Probe{201, 250, none2}})
-        EXPECT_EQ(s.lineAt(surf, p.x, p.y), p.expected) << p.x << "," << p.y;
+        EXPECT_EQ(s.lineAt(p.x, p.y), p.expected) << p.x << "," << p.y;
     // Sloped from (100, 250) to (200, 150): at x = 130 the segment is at y = 220. Nearer to line 1
     // (at 253) than to line 0.
     PickScene slope({{{{0, 50}, {100, 150}}, {{0, 47}, {100, 47}}}});
-    EXPECT_EQ(slope.lineAt(surf, 130, 229), first2);
-    EXPECT_EQ(slope.lineAt(surf, 130, 230), none2);
-    EXPECT_EQ(slope.lineAt(surf, 101, 252), (Ints{1, 0, 1}));
+    EXPECT_EQ(slope.lineAt(130, 229), first2);
+    EXPECT_EQ(slope.lineAt(130, 230), none2);
+    EXPECT_EQ(slope.lineAt(101, 252), (Ints{1, 0, 1}));
 
     // Vertical, right-to-left and single-vertex lines are never picked.
     for (const Data& d :
          {Data{{{{50, 0}, {50, 100}}}}, Data{{{{100, 50}, {0, 50}}}}, Data{{{{50, 50}}}}})
-        EXPECT_EQ(PickScene(d).lineAt(surf, 150, 250), none2);
+        EXPECT_EQ(PickScene(d).lineAt(150, 250), none2);
     // A later left-to-right segment of the same line still counts; at equal distance the first
     // line stays.
     PickScene both({{{{0, 45}, {100, 45}}, {{100, 55}, {0, 55}, {100, 55}}}});
-    EXPECT_EQ(both.lineAt(surf, 150, 250), first2);
+    EXPECT_EQ(both.lineAt(150, 250), first2);
     both.line(0, 0).vertex[0].y = 44;
-    EXPECT_EQ(both.lineAt(surf, 150, 250), (Ints{1, 0, 1}));
+    EXPECT_EQ(both.lineAt(150, 250), (Ints{1, 0, 1}));
 }
 
 TEST(PickLine, ClipsMarksToTheStripAndRestoresTheClip) {
@@ -137,32 +137,31 @@ TEST(PickLine, ClipsMarksToTheStripAndRestoresTheClip) {
     PickScene s({{{{0, 50}, {50, 120}, {100, 50}}}, {{{0, 0}}}});
     int* color = s.line(0, 0).color;
     color[0] = INT_MIN + 255, color[1] = 256, color[2] = 10;
-    Surface surf(400, 400);
     CRgn before;
     before.CreateRectRgn(5, 6, 380, 390);
-    surf.dc.SelectClipRgn(&before);
-    surf.sink.clear();
+    s.surf.dc.SelectClipRgn(&before);
+    s.surf.sink.clear();
 
-    EXPECT_EQ(s.lineAt(surf, 120, 225), first2);
-    EXPECT_EQ(surf.sink.lines({"SelectObject"}).at(0), "SelectObject(pen(0,1,RGB(0,255,245)))");
+    EXPECT_EQ(s.lineAt(120, 225), first2);
+    EXPECT_EQ(s.surf.sink.lines({"SelectObject"}).at(0), "SelectObject(pen(0,1,RGB(0,255,245)))");
     EXPECT_EQ(
-        surf.sink.lines({"GetClipBox", "SelectClipRgn", "Polyline"}),
+        s.surf.sink.lines({"GetClipBox", "SelectClipRgn", "Polyline"}),
         (Lines{"GetClipBox(5,6,380,390)", "SelectClipRgn(rgn(100,200,302,302))",
                "Polyline(4,100 247;97 253;103 253;100 247)",
                "Polyline(4,150 177;147 183;153 183;150 177)",
                "Polyline(4,200 247;197 253;203 253;200 247)", "SelectClipRgn(rgn(5,6,380,390))"}));
-    EXPECT_EQ(surf.clipBox(), CRect(5, 6, 380, 390));
+    EXPECT_EQ(s.surf.clipBox(), CRect(5, 6, 380, 390));
     // The bottom edges of the marks: inside the strip drawn, above it clipped away.
-    EXPECT_EQ(surf.dc.GetPixel(100, 253), RGB(0, 255, 245));
-    EXPECT_NE(surf.dc.GetPixel(150, 183), RGB(0, 255, 245));
+    EXPECT_EQ(s.surf.dc.GetPixel(100, 253), RGB(0, 255, 245));
+    EXPECT_NE(s.surf.dc.GetPixel(150, 183), RGB(0, 255, 245));
 
     // Nothing picked still clips to the plot (the bar test's sequence); left and top of the plot
     // (100.25, 100.5)-(300.75, 301.5) rounded, right and bottom truncated.
     PickScene one({{{{0, 50}, {100, 50}}}});
-    Surface fresh(400, 400);
     one.r.setViewport(0, 0, 401, 402);
-    EXPECT_EQ(one.lineAt(fresh, 150, 200), none2);
-    EXPECT_EQ(fresh.sink.lines({"SelectClipRgn"}).front(), "SelectClipRgn(rgn(100,101,302,303))");
+    EXPECT_EQ(one.lineAt(150, 200), none2);
+    EXPECT_EQ(one.surf.sink.lines({"SelectClipRgn"}).front(),
+              "SelectClipRgn(rgn(100,101,302,303))");
 }
 
 TEST(PickBar, BarUnderThePointerLastHitWins) {
@@ -177,26 +176,24 @@ TEST(PickBar, BarUnderThePointerLastHitWins) {
         EXPECT_EQ(s.vertexAt(p.x, p.y), p.expected) << p.x << "," << p.y;
     // The line pick finds the same bar, draws no marks and clips to the whole plot; the vertex
     // pick draws nothing for a bar.
-    Surface surf(400, 400);
-    EXPECT_EQ(s.lineAt(surf, 130, 290), (Ints{1, 0, 1}));
-    EXPECT_EQ(surf.sink.lines({"SelectClipRgn", "Polyline", "Arc"}),
+    EXPECT_EQ(s.lineAt(130, 290), (Ints{1, 0, 1}));
+    EXPECT_EQ(s.surf.sink.lines({"SelectClipRgn", "Polyline", "Arc"}),
               (Lines{"SelectClipRgn(rgn(100,100,302,302))", "SelectClipRgn(rgn(0,0,400,400))"}));
-    surf.sink.clear();
-    EXPECT_EQ(s.vertexAt(130, 290, &surf.dc), (Ints{1, 0, 1, 0}));
-    EXPECT_TRUE(surf.sink.calls().empty());
+    s.surf.sink.clear();
+    EXPECT_EQ(s.vertexAt(130, 290, &s.surf.dc), (Ints{1, 0, 1, 0}));
+    EXPECT_TRUE(s.surf.sink.calls().empty());
 }
 
 TEST(Pick, NothingToPickFromNonFiniteInputAndExtremeCoordinates) {
     PickScene s({{{{50, 50}}}});
-    Surface surf(400, 400);
     s.r.deleteGraph();
     EXPECT_EQ(s.vertexAt(150, 250), none3);
-    EXPECT_EQ(s.lineAt(surf, 150, 250), none2);
+    EXPECT_EQ(s.lineAt(150, 250), none2);
     s.r.set(&s.cfg);
     s.cfg.ngraph = 0;
     EXPECT_EQ(s.vertexAt(150, 250), none3);
-    EXPECT_EQ(s.lineAt(surf, 150, 250), none2);
-    EXPECT_TRUE(surf.sink.calls().empty());
+    EXPECT_EQ(s.lineAt(150, 250), none2);
+    EXPECT_TRUE(s.surf.sink.calls().empty());
 
     // Each bad vertex sits under the pointer; the good neighbour, or a segment, is 2 pixels off.
     for (Vertex2D bad : {Vertex2D{notNumber, 50}, Vertex2D{50, notNumber}, Vertex2D{infinity, 50},
@@ -204,7 +201,7 @@ TEST(Pick, NothingToPickFromNonFiniteInputAndExtremeCoordinates) {
         SCOPED_TRACE(testing::Message() << bad.x << "," << bad.y);
         EXPECT_EQ(PickScene({{{bad, {52, 50}}}}).vertexAt(150, 250), (Ints{1, 0, 0, 1}));
         if (bad.x == 1e300) continue;
-        EXPECT_EQ(PickScene({{{{0, 50}, bad}, {{0, 48}, {100, 48}}}}).lineAt(surf, 150, 250),
+        EXPECT_EQ(PickScene({{{{0, 50}, bad}, {{0, 48}, {100, 48}}}}).lineAt(150, 250),
                   (Ints{1, 0, 1}));
     }
     // Graph 1's empty or NaN vertical range keeps it out; graph 0's horizontal range maps all.
@@ -224,16 +221,16 @@ TEST(Pick, NothingToPickFromNonFiniteInputAndExtremeCoordinates) {
     for (int x : {INT_MIN, -1, INT_MAX})
         for (int y : {INT_MIN, INT_MAX}) {
             EXPECT_EQ(seg.vertexAt(x, y), none3);
-            EXPECT_EQ(seg.lineAt(surf, x, y), none2);
+            EXPECT_EQ(seg.lineAt(x, y), none2);
         }
     // A huge viewport puts the plot and the marks far outside the device.
     seg.r.setViewport(INT_MAX / 2, INT_MIN / 2, INT_MAX, INT_MAX);
     seg.r.zoomScale[0] = seg.r.zoomScale[1] = 1e30f;
-    EXPECT_EQ(seg.lineAt(surf, 0, 0), none2);
-    EXPECT_EQ(surf.clipBox(), CRect(0, 0, 400, 400));
+    EXPECT_EQ(seg.lineAt(0, 0), none2);
+    EXPECT_EQ(seg.surf.clipBox(), CRect(0, 0, 400, 400));
     seg.r.zoomScale[0] = seg.r.zoomScale[1] = 1.0f;
     // The segment runs from (-1.5e9, -0.75e9) to (-1e9, -0.75e9).
     seg.r.setViewport(-2000000000, -2000000000, 2000000000, 2000000000);
-    EXPECT_EQ(seg.lineAt(surf, -1500000000 + 1, -750000000), first2);
-    EXPECT_EQ(surf.clipBox(), CRect(0, 0, 400, 400));
+    EXPECT_EQ(seg.lineAt(-1500000000 + 1, -750000000), first2);
+    EXPECT_EQ(seg.surf.clipBox(), CRect(0, 0, 400, 400));
 }
