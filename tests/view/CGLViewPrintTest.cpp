@@ -24,18 +24,22 @@ struct Page : Canvas {
 };
 
 struct PrintView : FramedView {
-    // Sizes the view, captures it and prints on a page of the given size; the stretch call.
-    std::string print(CSize viewSize, CSize pageSize, int answer = IDOK) {
+    // Sizes the view and captures it, the print dialog answered as given.
+    void prepare(CPrintInfo& info, CSize viewSize, int answer = IDOK) {
         frame->MoveWindow(0, 0, viewSize.cx, viewSize.cy);
         pump();
         EXPECT_EQ(client().Size(), viewSize);
         ModalResponder previous = AfxSetModalResponder([answer](ModalRequest& q) {
             return q.kind == ModalRequest::PrintDialog ? answer : IDCANCEL;
         });
-        CPrintInfo info;
         const BOOL go = view->OnPreparePrinting(&info);
         AfxSetModalResponder(previous);
         EXPECT_EQ(go, answer == IDOK);
+    }
+    // Prepares, then prints on a page of the given size; the stretch call.
+    std::string print(CSize viewSize, CSize pageSize, int answer = IDOK) {
+        CPrintInfo info;
+        prepare(info, viewSize, answer);
         Page page(pageSize.cx, pageSize.cy);
         info.m_rectDraw = CRect(0, 0, pageSize.cx, pageSize.cy);
         view->OnPrint(&page.dc, &info);
@@ -44,10 +48,13 @@ struct PrintView : FramedView {
     }
 };
 
+// A cancelled dialog still captures the picture; a client larger than the surface prints the
+// surface's top-left part.
 TEST_F(PrintView, StretchKeepsProportionsAndCentresOnTheAxisWithRoom) {
     struct Case {
         CSize view, page;
         const char* call;
+        int answer = IDOK;
     };
     for (Case c : {
              // A wide view on a tall page: full width, centred vertically.
@@ -58,12 +65,10 @@ TEST_F(PrintView, StretchKeepsProportionsAndCentresOnTheAxisWithRoom) {
              Case{{300, 200}, {900, 600}, "StretchDIBits(0,0,900,600,0,1000,300,200)"},
              // Truncation of odd sizes.
              Case{{301, 100}, {1000, 1001}, "StretchDIBits(0,334,1000,332,0,1100,301,100)"},
+             Case{{300, 200}, {300, 200}, "StretchDIBits(0,0,300,200,0,1000,300,200)", IDCANCEL},
+             Case{{1500, 1300}, {1500, 1300}, "StretchDIBits(0,0,1500,1300,0,0,1200,1200)"},
          })
-        EXPECT_EQ(print(c.view, c.page), c.call) << c.view.cx << "x" << c.view.cy;
-}
-
-TEST_F(PrintView, PreparationFollowsTheDialogsAnswer) {
-    EXPECT_EQ(print({300, 200}, {300, 200}, IDCANCEL), "StretchDIBits(0,0,300,200,0,1000,300,200)");
+        EXPECT_EQ(print(c.view, c.page, c.answer), c.call) << c.view.cx << "x" << c.view.cy;
 }
 
 TEST_F(PrintView, PrintsThePictureOfPreparationEvenAfterARepaint) {
@@ -78,10 +83,8 @@ TEST_F(PrintView, PrintsThePictureOfPreparationEvenAfterARepaint) {
         for (int y = 0; y < 160; ++y)
             for (int x = 0; x < 240; ++x) shown.push_back(dc.GetPixel(x, y));
     }
-    ModalResponder previous = AfxSetModalResponder([](ModalRequest&) { return IDOK; });
     CPrintInfo info;
-    ASSERT_TRUE(view->OnPreparePrinting(&info));
-    AfxSetModalResponder(previous);
+    prepare(info, {240, 160});
     view->OnBackColorBlack();
     EXPECT_EQ(pixel(1, 1), RGB(0, 0, 0));
     Page page(240, 160);
@@ -93,14 +96,6 @@ TEST_F(PrintView, PrintsThePictureOfPreparationEvenAfterARepaint) {
             differ += page.dc.GetPixel(x, y) != shown[size_t(y * 240 + x)];
     EXPECT_EQ(differ, 0);
 }
-
-TEST_F(PrintView, ClientLargerThanTheSurfacePrintsItsTopLeftPart) {
-    EXPECT_EQ(print({1500, 1300}, {1500, 1300}), "StretchDIBits(0,0,1500,1300,0,0,1200,1200)");
-}
-
-} // namespace
-
-namespace {
 
 // The framework's printing sequence, answered by the responder: to a PDF file, cancelled, or on
 // a printer that does not exist.
