@@ -99,11 +99,8 @@ TEST(GraduateDlg, OkRefusesAStepNotAboveZeroAndACountOutsideOneToTen) {
     Script script({
         [](CDialog&) { return int(IDOK); }, // step 0, even with automatic graduation
         [](CDialog& d) {
-            int start = -1, end = -1;
-            static_cast<CGraduateDlg&>(d).m_editGrad.GetSel(start, end);
+            // The refused text's selection is the checker's, tested with it.
             EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_GRADSTEP));
-            EXPECT_EQ(start, 0);
-            EXPECT_EQ(end, text(d, IDC_GRADSTEP).GetLength());
             d.SetDlgItemText(IDC_GRADSTEP, "0.5");
             d.SetDlgItemText(IDC_SMALLGRAD, "11");
             return int(IDOK);

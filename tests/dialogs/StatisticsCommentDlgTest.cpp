@@ -15,8 +15,6 @@ Texts texts(const CInquireStatisticsDlg* d) {
             d->m_strMean, d->m_strSigma, d->m_strDiffCoef};
 }
 
-using ToolDlg = ToolView;
-
 // Vertices 3 and 4 share their x. Line 1 is not taken as the second point; a right press after
 // the first point keeps only the last coefficient.
 TEST_F(ToolDlg, StatisticsOverTheVerticesBetweenTwoPicksOfOneLine) {

@@ -63,5 +63,6 @@ struct ToolView : FramedView {
         if (k == 3) view->m_pDrawCommentDlg->OnApply();
     }
 };
+using ToolDlg = ToolView;
 
 } // namespace view_test

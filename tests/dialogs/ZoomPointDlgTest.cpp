@@ -13,8 +13,6 @@ Zoom zoomOf(const Renderer& r) {
     return {r.zoomScale[0], r.zoomScale[1], r.zoomOffset[0], r.zoomOffset[1]};
 }
 
-using ToolDlg = ToolView;
-
 // Corners in every order, clicks without moves between, rectangles without area; unzoom
 // repaints the first picture.
 TEST_F(ToolDlg, ZoomTakesTheTwoLeftPressesAndUnzoomResets) {
