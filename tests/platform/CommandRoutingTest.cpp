@@ -94,7 +94,9 @@ TEST(CommandRouting, FrameToViewDocumentFrameThenApplication) {
         AFX_CMDHANDLERINFO info{};
         EXPECT_EQ(frame->OnCmdMsg(c.id, 0, nullptr, &info) != 0, *c.reached != 0) << c.id;
         EXPECT_EQ(trail, c.reached) << c.id;
-        if (c.id == ID_FRAME_APP) EXPECT_EQ(info.pTarget, static_cast<CCmdTarget*>(frame));
+        if (c.id == ID_FRAME_APP) {
+            EXPECT_EQ(info.pTarget, static_cast<CCmdTarget*>(frame));
+        }
     }
 
     // A destroyed view is never reached, even after being made active.
