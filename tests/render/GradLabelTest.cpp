@@ -40,6 +40,8 @@ TEST(GradLabel, TextOfEachValue) {
         {-5000, 20, -0.5, 1, -2500, "-2.5", 3, true},  // negative
         {0, 1e10, 0, 1, 3e9, "2147483647", 10, false}, // whole values past int saturate
         {0, 1e-7, 0, 1e-8, 3e-8, "0.3", -7, true},     // beyond six decimals only by scaling
+        {0, 1, 0, 0.5, 2.0 / 3, "0.666667", 0, false}, // six decimals, rounded
+        {0, 1, 0, 0.5, 1e22, "10000000000000000000000", 0, false}, // every digit, no exponent
     };
     for (const Case& c : cases) {
         const GradLabels g = GradLabels::of(c.lo, c.hi, c.start, c.step);
