@@ -76,7 +76,7 @@ void CView::OnFilePrint() {
         ok = EndPage(dc.m_hDC) > 0;
     }
     if (ok)
-        ok = EndDoc(dc.m_hDC) > 0;
+        EndDoc(dc.m_hDC);
     else
         AbortDoc(dc.m_hDC);
     OnEndPrinting(&dc, &info);

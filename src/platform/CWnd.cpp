@@ -93,7 +93,7 @@ BOOL CWnd::createWindow(CREATESTRUCT& cs) {
     }
     if (!(w = find(h))) return FALSE; // destroyed while handling WM_CREATE
     clientSizeChanged(w, w->widget->size());
-    if ((w = find(h)) && (style & WS_VISIBLE)) ::ShowWindow(h, SW_SHOW);
+    if (find(h) && (style & WS_VISIBLE)) ::ShowWindow(h, SW_SHOW);
     if ((style & WS_CHILD) && find(h))
         send(cs.hwndParent, WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, id), LPARAM(h));
     return find(h) != nullptr;
