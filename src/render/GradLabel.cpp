@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cfloat>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -69,10 +68,11 @@ GradLabels GradLabels::of(double lo, double hi, double start, double step) {
 }
 
 std::string GradLabels::text(double v) const {
-    if (whole) return std::to_string(truncToInt(v));
-    // The text of "%f" in the C locale, made about ten times faster than printf for the
-    // hundreds of digits of a huge value.
-    char s[400]; // the largest double takes 316 characters
-    const auto end = std::to_chars(s, s + sizeof s, v / scale, std::chars_format::fixed, 6).ptr;
-    return trimmedZeros(std::string(s, end));
+    char s[400]; // "%f" of the largest double takes 316 characters
+    if (whole) {
+        std::snprintf(s, sizeof s, "%d", truncToInt(v));
+        return s;
+    }
+    std::snprintf(s, sizeof s, "%f", v / scale);
+    return trimmedZeros(s);
 }
