@@ -3,6 +3,7 @@
 
 #include <ploxen/platform/ColumnReducer.h>
 #include <ploxen/platform/LinePixels.h>
+#include <ploxen/platform/ShapeStamp.h>
 #include <ploxen/platform/TraceSink.h>
 #include <ploxen/platform/WideLine.h>
 #include <ploxen/platform/gdi_p.h>
@@ -202,11 +203,36 @@ BOOL Polyline(HDC hdc, const POINT* points, int count) {
     return TRUE;
 }
 
+namespace {
+
+// A shape drawn again as its earlier copy, where it may be written straight into the image:
+// pens one pixel wide (the painter draws their outlines solid) or none, any brush (drawn solid)
+// or none.
+bool stamped(DeviceContext* dc, const QPainter& p, ShapeStamp::Shape shape, const POINT* points,
+             int count, const QRect& rect) {
+    static ShapeStamp stamp;
+    if (dc->surface->vectorPainter || p.transform().type() != QTransform::TxNone) return false;
+    auto* pen = static_cast<const PenObject*>(dc->pen);
+    auto* brush = static_cast<const BrushObject*>(dc->brush);
+    if (pen && pen->style != PS_NULL && pen->width > 1) return false;
+    const QRgb penRgb = pen && pen->style != PS_NULL ? qtColor(penColor(dc)).rgb() : 0;
+    const QRgb brushRgb =
+        brush && brush->style != BS_NULL ? qtColor(mixColor(dc, brush->color)).rgb() : 0;
+    return stamp.draw(dc->surface->image, directBounds(dc), shape, points, count, rect, penRgb,
+                      brushRgb, [dc](QPainter& q) {
+                          q.setPen(qtPen(dc));
+                          q.setBrush(qtBrush(dc, dc->brush));
+                      });
+}
+
+} // namespace
+
 BOOL Polygon(HDC hdc, const POINT* points, int count) {
     DeviceContext* dc = dcFrom(hdc);
     if (!dc || !points || count < 2) return FALSE;
     if (tracing(dc)) trace(dc, "Polygon", {str(count), pointsStr(points, count)});
     if (QPainter* p = painterFor(dc, true)) {
+        if (stamped(dc, *p, ShapeStamp::Shape::polygon, points, count, QRect())) return TRUE;
         QPolygon poly(count);
         for (int i = 0; i < count; ++i) poly[i] = QPoint(points[i].x, points[i].y);
         p->setPen(qtPen(dc));
@@ -219,7 +245,8 @@ BOOL Polygon(HDC hdc, const POINT* points, int count) {
 namespace {
 // Rectangle and Ellipse: the shape covers left..right-1 and top..bottom-1, outline included.
 template <class Draw>
-BOOL boxShape(HDC hdc, const char* name, int l, int t, int r, int b, Draw draw) {
+BOOL boxShape(HDC hdc, const char* name, ShapeStamp::Shape shape, int l, int t, int r, int b,
+              Draw draw) {
     DeviceContext* dc = dcFrom(hdc);
     if (!dc) return FALSE;
     if (tracing(dc)) trace(dc, name, {str(l), str(t), str(r), str(b)});
@@ -228,21 +255,23 @@ BOOL boxShape(HDC hdc, const char* name, int l, int t, int r, int b, Draw draw) 
     if (t > b) std::swap(t, b);
     if (r - l < 2 || b - t < 2) return TRUE;
     if (QPainter* p = painterFor(dc, true)) {
+        const QRect box(l, t, r - l - 1, b - t - 1);
+        if (stamped(dc, *p, shape, nullptr, 0, box)) return TRUE;
         p->setPen(qtPen(dc));
         p->setBrush(qtBrush(dc, dc->brush));
-        draw(*p, QRect(l, t, r - l - 1, b - t - 1));
+        draw(*p, box);
     }
     return TRUE;
 }
 } // namespace
 
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
-    return boxShape(hdc, "Rectangle", left, top, right, bottom,
+    return boxShape(hdc, "Rectangle", ShapeStamp::Shape::rectangle, left, top, right, bottom,
                     [](QPainter& p, const QRect& r) { p.drawRect(r); });
 }
 
 BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
-    return boxShape(hdc, "Ellipse", left, top, right, bottom,
+    return boxShape(hdc, "Ellipse", ShapeStamp::Shape::ellipse, left, top, right, bottom,
                     [](QPainter& p, const QRect& r) { p.drawEllipse(r); });
 }
 

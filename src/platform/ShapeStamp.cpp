@@ -1,0 +1,106 @@
+#include <ploxen/platform/ShapeStamp.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+
+namespace {
+
+bool stampsEnabled = true;
+
+// The shape drawn with its origin moved to at.
+void paint(QPainter& p, ShapeStamp::Shape shape, const POINT* points, int count, const QRect& rect,
+           QPoint at) {
+    if (shape == ShapeStamp::Shape::polygon) {
+        QPolygon poly(count);
+        const QPoint shift = at - QPoint(points[0].x, points[0].y);
+        for (int i = 0; i < count; ++i) poly[i] = QPoint(points[i].x, points[i].y) + shift;
+        p.drawPolygon(poly, Qt::OddEvenFill);
+    } else if (shape == ShapeStamp::Shape::rectangle) {
+        p.drawRect(rect.translated(at - rect.topLeft()));
+    } else {
+        p.drawEllipse(rect.translated(at - rect.topLeft()));
+    }
+}
+
+} // namespace
+
+void setShapeStampsEnabled(bool enabled) {
+    stampsEnabled = enabled;
+}
+
+bool ShapeStamp::draw(QImage& image, const QRect& bounds, Shape shape, const POINT* points,
+                      int count, const QRect& rect, QRgb pen, QRgb brush, const Style& style) {
+    if (!stampsEnabled || bounds.isEmpty()) return false;
+    Key key;
+    key.shape = shape;
+    key.pen = pen;
+    key.brush = brush;
+    QPoint origin;
+    if (shape == Shape::polygon) {
+        if (count < 2 || count > maxPoints) return false;
+        origin = QPoint(points[0].x, points[0].y);
+        key.count = count;
+        int lowX = 0, highX = 0, lowY = 0, highY = 0;
+        for (int i = 0; i < count; ++i) {
+            const int x = points[i].x - origin.x(), y = points[i].y - origin.y();
+            key.points[size_t(i)] = QPoint(x, y);
+            lowX = std::min(lowX, x), highX = std::max(highX, x);
+            lowY = std::min(lowY, y), highY = std::max(highY, y);
+        }
+        if (highX - lowX >= maxSize || highY - lowY >= maxSize) return false;
+    } else {
+        if (rect.width() >= maxSize || rect.height() >= maxSize) return false;
+        origin = rect.topLeft();
+        key.points[0] = QPoint(rect.width(), rect.height());
+    }
+
+    if (!(key == m_key)) {
+        // Seen once: drawn by the painter. A shape seldom drawn twice costs nothing more.
+        m_key = key;
+        m_state = State::seen;
+        return false;
+    }
+    if (m_state == State::seen)
+        m_state = capture(points, rect, style) ? State::ready : State::refused;
+    if (m_state != State::ready || !bounds.contains(m_extent.translated(origin))) return false;
+
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (const Pixel& px : m_pixels)
+        reinterpret_cast<QRgb*>(bits + (origin.y() + px.dy) * stride)[origin.x() + px.dx] =
+            px.color;
+    return true;
+}
+
+// Draws the shape of m_key once into a clear image with room around it and keeps its pixels.
+// Refuses if any pixel is partly covered or touches the room's edge.
+bool ShapeStamp::capture(const POINT* points, const QRect& rect, const Style& style) {
+    constexpr int room = 3, side = maxSize + 2 * room;
+    QPoint low(0, 0);
+    for (int i = 0; i < m_key.count; ++i)
+        low = QPoint(std::min(low.x(), m_key.points[size_t(i)].x()),
+                     std::min(low.y(), m_key.points[size_t(i)].y()));
+    const QPoint at = QPoint(room, room) - low; // where the origin goes in the scratch image
+    QImage scratch(side, side, QImage::Format_ARGB32_Premultiplied);
+    scratch.fill(Qt::transparent);
+    {
+        QPainter p(&scratch);
+        style(p);
+        paint(p, m_key.shape, points, m_key.count, rect, at);
+    }
+    m_pixels.clear();
+    m_extent = QRect();
+    for (int y = 0; y < side; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+        for (int x = 0; x < side; ++x) {
+            const int alpha = qAlpha(row[x]);
+            if (alpha == 0) continue;
+            if (alpha != 255 || x == 0 || y == 0 || x == side - 1 || y == side - 1) return false;
+            m_pixels.push_back({x - at.x(), y - at.y(), row[x]});
+            m_extent |= QRect(x - at.x(), y - at.y(), 1, 1);
+        }
+    }
+    return true;
+}
