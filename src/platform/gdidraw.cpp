@@ -105,9 +105,11 @@ bool widePen(const DeviceContext* dc) {
     return p && p->style != PS_NULL && p->width > 1 && !dc->surface->vectorPainter;
 }
 
-// The one-pixel line of the selected pen through pts[0..n).
+// The one-pixel line of the selected pen through pts[0..n). Only where the painter draws the
+// pixels does it need the pen.
 void thinLine(DeviceContext* dc, QPainter& p, const POINT* pts, int n) {
     const QRect direct = directBounds(dc);
+    if (direct.isEmpty()) p.setPen(qtPen(dc));
     LinePixels line = direct.isEmpty() ? LinePixels(p, dc->surface->image.rect(), dashPattern(dc))
                                        : LinePixels(p, dc->surface->image, direct,
                                                     qtColor(penColor(dc)).rgb(), dashPattern(dc));
@@ -167,14 +169,15 @@ BOOL LineTo(HDC hdc, int x, int y) {
     if (!dc) return FALSE;
     if (tracing(dc)) trace(dc, "LineTo", {str(x), str(y)});
     if (QPainter* p = painterFor(dc, true)) {
-        p->setPen(qtPen(dc));
         const POINT pts[2] = {{dc->pos.x(), dc->pos.y()}, {x, y}};
-        if (thinPen(dc))
+        if (thinPen(dc)) {
             thinLine(dc, *p, pts, 2);
-        else if (widePen(dc))
+        } else if (widePen(dc)) {
             wideLine(dc, *p, pts, 2);
-        else
+        } else {
+            p->setPen(qtPen(dc));
             p->drawLine(dc->pos, QPoint(x, y));
+        }
     }
     dc->pos = QPoint(x, y);
     return TRUE;
@@ -186,7 +189,6 @@ BOOL Polyline(HDC hdc, const POINT* points, int count) {
     if (tracing(dc)) trace(dc, "Polyline", {str(count), pointsStr(points, count)});
     QPainter* p = painterFor(dc, true);
     if (!p) return TRUE;
-    p->setPen(qtPen(dc));
     // One line for the whole polyline, so that a dash pattern runs on across segments and a
     // wide pen's overlaps are drawn once.
     if (thinPen(dc)) {
@@ -199,6 +201,7 @@ BOOL Polyline(HDC hdc, const POINT* points, int count) {
     }
     QPolygon poly(count);
     for (int i = 0; i < count; ++i) poly[i] = QPoint(points[i].x, points[i].y);
+    p->setPen(qtPen(dc));
     p->drawPolyline(poly);
     return TRUE;
 }
