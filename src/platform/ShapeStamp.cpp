@@ -68,9 +68,10 @@ bool ShapeStamp::draw(QImage& image, const QRect& bounds, Shape shape, const POI
 
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    for (const Pixel& px : m_pixels)
-        reinterpret_cast<QRgb*>(bits + (origin.y() + px.dy) * stride)[origin.x() + px.dx] =
-            px.color;
+    for (const Run& run : m_runs)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + (origin.y() + run.dy) * stride) + origin.x() +
+                        run.dx,
+                    run.n, run.color);
     return true;
 }
 
@@ -90,7 +91,7 @@ bool ShapeStamp::capture(const POINT* points, const QRect& rect, const Style& st
         style(p);
         paint(p, m_key.shape, points, m_key.count, rect, at);
     }
-    m_pixels.clear();
+    m_runs.clear();
     m_extent = QRect();
     for (int y = 0; y < side; ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
@@ -98,8 +99,13 @@ bool ShapeStamp::capture(const POINT* points, const QRect& rect, const Style& st
             const int alpha = qAlpha(row[x]);
             if (alpha == 0) continue;
             if (alpha != 255 || x == 0 || y == 0 || x == side - 1 || y == side - 1) return false;
-            m_pixels.push_back({x - at.x(), y - at.y(), row[x]});
-            m_extent |= QRect(x - at.x(), y - at.y(), 1, 1);
+            const int dx = x - at.x(), dy = y - at.y();
+            Run* last = m_runs.empty() ? nullptr : &m_runs.back();
+            if (last && last->dy == dy && last->dx + last->n == dx && last->color == row[x])
+                ++last->n;
+            else
+                m_runs.push_back({dx, dy, 1, row[x]});
+            m_extent |= QRect(dx, dy, 1, 1);
         }
     }
     return true;

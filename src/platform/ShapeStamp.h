@@ -43,8 +43,10 @@ private:
         QRgb pen = 0, brush = 0;
         bool operator==(const Key&) const = default;
     };
-    struct Pixel {
-        int dx, dy; // from the shape's origin: its first point, or its rectangle's top left
+    struct Run {    // n pixels of one colour along a row
+        int dx, dy; // of its first pixel from the shape's origin: its first point, or its
+                    // rectangle's top left
+        int n;
         QRgb color;
     };
 
@@ -53,8 +55,8 @@ private:
     enum class State { seen, ready, refused }; // of m_key: drawn once, copied, never copied
     Key m_key;
     State m_state = State::seen;
-    std::vector<Pixel> m_pixels;
-    QRect m_extent; // the pixels' bounding box, from the origin
+    std::vector<Run> m_runs;
+    QRect m_extent; // the runs' bounding box, from the origin
 };
 
 // Whether shapes are copied at all; the tests compare drawings made both ways.
