@@ -151,6 +151,10 @@ QPainter* painterFor(DeviceContext* dc, bool useRop);
 QPen qtPen(const DeviceContext* dc);
 QBrush qtBrush(const DeviceContext* dc, GdiObject* brush);
 QColor qtColor(COLORREF c);
+// The same colour as a pixel value, for pixels written straight into an image.
+inline QRgb qtRgb(COLORREF c) {
+    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
 // Coordinates are kept within +-2^28 before Qt's int arithmetic sees them: far beyond any
 // surface, yet sums and differences of two of them cannot overflow.
 int coord(long long v);

@@ -82,12 +82,25 @@ std::vector<int> dashPattern(const DeviceContext* dc) {
 }
 
 // Solid drawing in a copy mode under no clip or a rectangular one may be written straight into
-// the image, within the rectangle returned; an empty one where it may not.
-QRect directBounds(const DeviceContext* dc) {
-    const bool copy = dc->rop2 == R2_COPYPEN || dc->rop2 == R2_BLACK || dc->rop2 == R2_WHITE;
-    if (!copy || (dc->hasClip && dc->clip.rectCount() > 1)) return QRect();
+// the image, within the rectangle returned; an empty one where it may not. Fills, which ignore
+// the mix mode, pass useRop false.
+QRect directBounds(const DeviceContext* dc, bool useRop = true) {
+    const bool copy =
+        !useRop || dc->rop2 == R2_COPYPEN || dc->rop2 == R2_BLACK || dc->rop2 == R2_WHITE;
+    if (!copy || dc->surface->vectorPainter || (dc->hasClip && dc->clip.rectCount() > 1))
+        return QRect();
     const QRect area = dc->surface->image.rect();
     return dc->hasClip ? dc->clip.boundingRect() & area : area;
+}
+
+// The pixels of r that lie within bounds set to color, straight in the image.
+void fillDirect(QImage& image, const QRect& bounds, const QRect& r, QRgb color) {
+    const QRect part = r & bounds;
+    if (part.isEmpty()) return;
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + part.left(), part.width(), color);
 }
 
 COLORREF penColor(const DeviceContext* dc) {
@@ -112,7 +125,7 @@ void thinLine(DeviceContext* dc, QPainter& p, const POINT* pts, int n) {
     if (direct.isEmpty()) p.setPen(qtPen(dc));
     LinePixels line = direct.isEmpty() ? LinePixels(p, dc->surface->image.rect(), dashPattern(dc))
                                        : LinePixels(p, dc->surface->image, direct,
-                                                    qtColor(penColor(dc)).rgb(), dashPattern(dc));
+                                                    qtRgb(penColor(dc)), dashPattern(dc));
     const auto segment = [&](int x0, int y0, int x1, int y1) {
         line.segment(QPoint(x0, y0), QPoint(x1, y1));
     };
@@ -135,7 +148,7 @@ void wideLine(DeviceContext* dc, QPainter& p, const POINT* pts, int n) {
     if (direct.isEmpty())
         line.paint(p, qtColor(penColor(dc)));
     else
-        line.copyInto(dc->surface->image, qtColor(penColor(dc)).rgb());
+        line.copyInto(dc->surface->image, qtRgb(penColor(dc)));
 }
 
 QBrush qtBrush(const DeviceContext* dc, GdiObject* brush) {
@@ -214,13 +227,12 @@ namespace {
 bool stamped(DeviceContext* dc, const QPainter& p, ShapeStamp::Shape shape, const POINT* points,
              int count, const QRect& rect) {
     static ShapeStamp stamp;
-    if (dc->surface->vectorPainter || p.transform().type() != QTransform::TxNone) return false;
+    if (p.transform().type() != QTransform::TxNone) return false;
     auto* pen = static_cast<const PenObject*>(dc->pen);
     auto* brush = static_cast<const BrushObject*>(dc->brush);
     if (pen && pen->style != PS_NULL && pen->width > 1) return false;
-    const QRgb penRgb = pen && pen->style != PS_NULL ? qtColor(penColor(dc)).rgb() : 0;
-    const QRgb brushRgb =
-        brush && brush->style != BS_NULL ? qtColor(mixColor(dc, brush->color)).rgb() : 0;
+    const QRgb penRgb = pen && pen->style != PS_NULL ? qtRgb(penColor(dc)) : 0;
+    const QRgb brushRgb = brush && brush->style != BS_NULL ? qtRgb(mixColor(dc, brush->color)) : 0;
     return stamp.draw(dc->surface->image, directBounds(dc), shape, points, count, rect, penRgb,
                       brushRgb, [dc](QPainter& q) {
                           q.setPen(qtPen(dc));
@@ -311,7 +323,12 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     if (rect->right <= rect->left || rect->bottom <= rect->top) return 1;
     QBrush fill = qtBrush(dc, b);
     if (fill.style() == Qt::NoBrush) return 1;
-    if (QPainter* p = painterFor(dc, false)) p->fillRect(qtRect(*rect), fill.color());
+    QPainter* p = painterFor(dc, false);
+    if (!p) return 1;
+    if (const QRect direct = directBounds(dc, false); !direct.isEmpty())
+        fillDirect(dc->surface->image, direct, qtRect(*rect), fill.color().rgb());
+    else
+        p->fillRect(qtRect(*rect), fill.color());
     return 1;
 }
 
@@ -327,10 +344,15 @@ int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     if (!p || fill.style() == Qt::NoBrush) return 1;
     // A one-pixel border inside the rectangle.
     const int w = box.width(), h = box.height();
-    p->fillRect(QRect(box.left(), box.top(), w, 1), fill.color());
-    p->fillRect(QRect(box.left(), box.bottom(), w, 1), fill.color());
-    p->fillRect(QRect(box.left(), box.top(), 1, h), fill.color());
-    p->fillRect(QRect(box.right(), box.top(), 1, h), fill.color());
+    const QRect sides[4] = {
+        QRect(box.left(), box.top(), w, 1), QRect(box.left(), box.bottom(), w, 1),
+        QRect(box.left(), box.top(), 1, h), QRect(box.right(), box.top(), 1, h)};
+    const QRect direct = directBounds(dc, false);
+    for (const QRect& side : sides)
+        if (!direct.isEmpty())
+            fillDirect(dc->surface->image, direct, side, fill.color().rgb());
+        else
+            p->fillRect(side, fill.color());
     return 1;
 }
 
