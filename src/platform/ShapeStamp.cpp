@@ -40,6 +40,11 @@ bool ShapeStamp::draw(QImage& image, const QRect& bounds, Shape shape, const POI
     QPoint origin;
     if (shape == Shape::polygon) {
         if (count < 2 || count > maxPoints) return false;
+        // Far points are left to the painter; near ones have differences that cannot overflow.
+        constexpr int far = 1 << 28;
+        for (int i = 0; i < count; ++i)
+            if (points[i].x < -far || points[i].x > far || points[i].y < -far || points[i].y > far)
+                return false;
         origin = QPoint(points[0].x, points[0].y);
         key.count = count;
         int lowX = 0, highX = 0, lowY = 0, highY = 0;

@@ -111,6 +111,7 @@ TEST(MemoryDC, ExtremeCoordinatesDrawWhatShowsAndNeverOverflow) {
     m.dc.Polyline(far, 4);
     EXPECT_EQ(m.dc.GetPixel(9, 3), RGB(0, 255, 0)); // the horizontal line crossed row 3
     EXPECT_EQ(m.dc.GetPixel(3, 9), RGB(0, 255, 0)); // and the vertical one column 3
+    for (int twice = 0; twice < 2; ++twice) m.dc.Polygon(far, 4); // the second may be copied
 }
 
 TEST(MemoryDC, DrawTextCentresOneLineInItsRectangle) {
