@@ -44,34 +44,21 @@ std::vector<COLORREF> drawRun(unsigned seed, bool stamps) {
         }
         if (pick(0, 5) == 0) shape = pick(0, 7);
         const int x = pick(-15, 175), y = pick(-15, 135);
-        const POINT up[3] = {{x, y - 5}, {x - 5, y + 5}, {x + 5, y + 5}};
-        const POINT thin[3] = {{x, y - 5}, {x - 2, y + 1}, {x + 5, y + 5}}; // ends as up's
-        const POINT bow[4] = {{x - 4, y - 4}, {x + 4, y + 4}, {x + 4, y - 4}, {x - 4, y + 4}};
-        switch (shape) {
-        case 0:
-            dc.Polygon(up, 3);
-            break;
-        case 1:
-            dc.Polygon(thin, 3);
-            break;
-        case 2:
-            dc.Polygon(bow, 4);
-            break;
-        case 3:
-            dc.Rectangle(x - 5, y - 5, x + 5, y + 5);
-            break;
-        case 4:
-            dc.Rectangle(x - 5, y - 3, x + 5, y + 3);
-            break;
-        case 5:
-            dc.Ellipse(x - 5, y - 5, x + 5, y + 5);
-            break;
-        case 6:
-            dc.Ellipse(x - 3, y - 3, x + 3, y + 3);
-            break; // a wide pen's differs elsewhere
-        default:
-            dc.Rectangle(x - 30, y - 20, x + 30, y + 20);
-            break;
+        // Polygons about (x, y), the second ending as the first; then rectangles and ellipses
+        // as {ellipse, half width, half height}. A wide pen's small ellipse differs from place
+        // to place.
+        const POINT polygons[3][4] = {{{0, -5}, {-5, 5}, {5, 5}},
+                                      {{0, -5}, {-2, 1}, {5, 5}},
+                                      {{-4, -4}, {4, 4}, {4, -4}, {-4, 4}}};
+        const int boxes[5][3] = {{0, 5, 5}, {0, 5, 3}, {1, 5, 5}, {1, 3, 3}, {0, 30, 20}};
+        if (shape < 3) {
+            POINT p[4];
+            for (int k = 0; k < 4; ++k) p[k] = {x + polygons[shape][k].x, y + polygons[shape][k].y};
+            dc.Polygon(p, shape == 2 ? 4 : 3);
+        } else if (const int* b = boxes[shape - 3]; b[0]) {
+            dc.Ellipse(x - b[1], y - b[2], x + b[1], y + b[2]);
+        } else {
+            dc.Rectangle(x - b[1], y - b[2], x + b[1], y + b[2]);
         }
     }
     dc.SelectStockObject(BLACK_PEN), dc.SelectStockObject(WHITE_BRUSH);
