@@ -2,27 +2,11 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPolygon>
 #include <algorithm>
 
 namespace {
 
 bool stampsEnabled = true;
-
-// The shape drawn with its origin moved to at.
-void paint(QPainter& p, ShapeStamp::Shape shape, const POINT* points, int count, const QRect& rect,
-           QPoint at) {
-    if (shape == ShapeStamp::Shape::polygon) {
-        QPolygon poly(count);
-        const QPoint shift = at - QPoint(points[0].x, points[0].y);
-        for (int i = 0; i < count; ++i) poly[i] = QPoint(points[i].x, points[i].y) + shift;
-        p.drawPolygon(poly, Qt::OddEvenFill);
-    } else if (shape == ShapeStamp::Shape::rectangle) {
-        p.drawRect(rect.translated(at - rect.topLeft()));
-    } else {
-        p.drawEllipse(rect.translated(at - rect.topLeft()));
-    }
-}
 
 } // namespace
 
@@ -31,7 +15,7 @@ void setShapeStampsEnabled(bool enabled) {
 }
 
 bool ShapeStamp::draw(QImage& image, const QRect& bounds, Shape shape, const POINT* points,
-                      int count, const QRect& rect, QRgb pen, QRgb brush, const Style& style) {
+                      int count, const QRect& rect, QRgb pen, QRgb brush, const Paint& paint) {
     if (!stampsEnabled || bounds.isEmpty()) return false;
     Key key;
     key.shape = shape;
@@ -67,8 +51,7 @@ bool ShapeStamp::draw(QImage& image, const QRect& bounds, Shape shape, const POI
         m_state = State::seen;
         return false;
     }
-    if (m_state == State::seen)
-        m_state = capture(points, rect, style) ? State::ready : State::refused;
+    if (m_state == State::seen) m_state = capture(origin, paint) ? State::ready : State::refused;
     if (m_state != State::ready || !bounds.contains(m_extent.translated(origin))) return false;
 
     uchar* const bits = image.bits();
@@ -82,7 +65,7 @@ bool ShapeStamp::draw(QImage& image, const QRect& bounds, Shape shape, const POI
 
 // Draws the shape of m_key once into a clear image with room around it and keeps its pixels.
 // Refuses if any pixel is partly covered or touches the room's edge.
-bool ShapeStamp::capture(const POINT* points, const QRect& rect, const Style& style) {
+bool ShapeStamp::capture(QPoint origin, const Paint& paint) {
     constexpr int room = 3, side = maxSize + 2 * room;
     QPoint low(0, 0);
     for (int i = 0; i < m_key.count; ++i)
@@ -93,8 +76,7 @@ bool ShapeStamp::capture(const POINT* points, const QRect& rect, const Style& st
     scratch.fill(Qt::transparent);
     {
         QPainter p(&scratch);
-        style(p);
-        paint(p, m_key.shape, points, m_key.count, rect, at);
+        paint(p, at - origin);
     }
     m_runs.clear();
     m_extent = QRect();

@@ -20,17 +20,16 @@ class QPainter;
 class ShapeStamp {
 public:
     enum class Shape { none, polygon, rectangle, ellipse };
-    // Sets the pen and brush a shape is drawn with on a painter.
-    using Style = std::function<void(QPainter&)>;
+    // Draws the shape, moved by a shift, with its pen and brush on a painter.
+    using Paint = std::function<void(QPainter&, QPoint shift)>;
 
     // A polygon of points[0..count) or a box shape in rect (the painter's rectangle), drawn
-    // with a solid cosmetic pen of colour pen (0: none) and a solid brush of colour brush (0:
-    // none), colours opaque; style sets exactly those on a painter. Copies the shape into
-    // image and returns true where an earlier drawing of it can be copied with all its pixels
-    // inside bounds; returns false where the caller must draw it: the first time a shape comes,
-    // and large shapes.
+    // by paint with a solid cosmetic pen of colour pen (0: none) and a solid brush of colour
+    // brush (0: none), colours opaque. Copies the shape into image and returns true where an
+    // earlier drawing of it can be copied with all its pixels inside bounds; returns false
+    // where the caller must draw it: the first time a shape comes, and large or far shapes.
     bool draw(QImage& image, const QRect& bounds, Shape shape, const POINT* points, int count,
-              const QRect& rect, QRgb pen, QRgb brush, const Style& style);
+              const QRect& rect, QRgb pen, QRgb brush, const Paint& paint);
 
 private:
     static constexpr int maxPoints = 8;
@@ -50,7 +49,7 @@ private:
         QRgb color;
     };
 
-    bool capture(const POINT* points, const QRect& rect, const Style& style);
+    bool capture(QPoint origin, const Paint& paint);
 
     enum class State { seen, ready, refused }; // of m_key: drawn once, copied, never copied
     Key m_key;

@@ -225,7 +225,7 @@ namespace {
 // pens one pixel wide (the painter draws their outlines solid) or none, any brush (drawn solid)
 // or none.
 bool stamped(DeviceContext* dc, const QPainter& p, ShapeStamp::Shape shape, const POINT* points,
-             int count, const QRect& rect) {
+             int count, const QRect& rect, const ShapeStamp::Paint& paint) {
     static ShapeStamp stamp;
     if (p.transform().type() != QTransform::TxNone) return false;
     auto* pen = static_cast<const PenObject*>(dc->pen);
@@ -234,10 +234,7 @@ bool stamped(DeviceContext* dc, const QPainter& p, ShapeStamp::Shape shape, cons
     const QRgb penRgb = pen && pen->style != PS_NULL ? qtRgb(penColor(dc)) : 0;
     const QRgb brushRgb = brush && brush->style != BS_NULL ? qtRgb(mixColor(dc, brush->color)) : 0;
     return stamp.draw(dc->surface->image, directBounds(dc), shape, points, count, rect, penRgb,
-                      brushRgb, [dc](QPainter& q) {
-                          q.setPen(qtPen(dc));
-                          q.setBrush(qtBrush(dc, dc->brush));
-                      });
+                      brushRgb, paint);
 }
 
 } // namespace
@@ -247,12 +244,15 @@ BOOL Polygon(HDC hdc, const POINT* points, int count) {
     if (!dc || !points || count < 2) return FALSE;
     if (tracing(dc)) trace(dc, "Polygon", {str(count), pointsStr(points, count)});
     if (QPainter* p = painterFor(dc, true)) {
-        if (stamped(dc, *p, ShapeStamp::Shape::polygon, points, count, QRect())) return TRUE;
-        QPolygon poly(count);
-        for (int i = 0; i < count; ++i) poly[i] = QPoint(points[i].x, points[i].y);
-        p->setPen(qtPen(dc));
-        p->setBrush(qtBrush(dc, dc->brush));
-        p->drawPolygon(poly, Qt::OddEvenFill);
+        const auto paint = [&](QPainter& q, QPoint shift) {
+            QPolygon poly(count);
+            for (int i = 0; i < count; ++i) poly[i] = QPoint(points[i].x, points[i].y) + shift;
+            q.setPen(qtPen(dc));
+            q.setBrush(qtBrush(dc, dc->brush));
+            q.drawPolygon(poly, Qt::OddEvenFill);
+        };
+        if (!stamped(dc, *p, ShapeStamp::Shape::polygon, points, count, QRect(), paint))
+            paint(*p, QPoint());
     }
     return TRUE;
 }
@@ -271,10 +271,12 @@ BOOL boxShape(HDC hdc, const char* name, ShapeStamp::Shape shape, int l, int t, 
     if (r - l < 2 || b - t < 2) return TRUE;
     if (QPainter* p = painterFor(dc, true)) {
         const QRect box(l, t, r - l - 1, b - t - 1);
-        if (stamped(dc, *p, shape, nullptr, 0, box)) return TRUE;
-        p->setPen(qtPen(dc));
-        p->setBrush(qtBrush(dc, dc->brush));
-        draw(*p, box);
+        const auto paint = [&](QPainter& q, QPoint shift) {
+            q.setPen(qtPen(dc));
+            q.setBrush(qtBrush(dc, dc->brush));
+            draw(q, box.translated(shift));
+        };
+        if (!stamped(dc, *p, shape, nullptr, 0, box, paint)) paint(*p, QPoint());
     }
     return TRUE;
 }
