@@ -1,5 +1,7 @@
 #include <ploxen/platform/ShapeStamp.h>
 
+#include <ploxen/platform/ImageRows.h>
+
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -54,12 +56,9 @@ bool ShapeStamp::draw(QImage& image, const QRect& bounds, Shape shape, const POI
     if (m_state == State::seen) m_state = capture(origin, paint) ? State::ready : State::refused;
     if (m_state != State::ready || !bounds.contains(m_extent.translated(origin))) return false;
 
-    uchar* const bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
+    const ImageRows rows(image);
     for (const Run& run : m_runs)
-        std::fill_n(reinterpret_cast<QRgb*>(bits + (origin.y() + run.dy) * stride) + origin.x() +
-                        run.dx,
-                    run.n, run.color);
+        rows.fill(origin.x() + run.dx, origin.y() + run.dy, run.n, run.color);
     return true;
 }
 

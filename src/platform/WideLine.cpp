@@ -1,3 +1,4 @@
+#include <ploxen/platform/ImageRows.h>
 #include <ploxen/platform/LinePixels.h>
 #include <ploxen/platform/WideLine.h>
 
@@ -79,11 +80,8 @@ template <class Span> void WideLine::spans(Span span) const {
 }
 
 void WideLine::copyInto(QImage& image, QRgb color) const {
-    uchar* const bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
-    spans([&](int x, int y, int n) {
-        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + x, n, color);
-    });
+    const ImageRows rows(image);
+    spans([&](int x, int y, int n) { rows.fill(x, y, n, color); });
 }
 
 void WideLine::paint(QPainter& painter, const QColor& color) const {

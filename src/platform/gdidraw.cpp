@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include <ploxen/platform/ColumnReducer.h>
+#include <ploxen/platform/ImageRows.h>
 #include <ploxen/platform/LinePixels.h>
 #include <ploxen/platform/ShapeStamp.h>
 #include <ploxen/platform/TraceSink.h>
@@ -97,10 +98,9 @@ QRect directBounds(const DeviceContext* dc, bool useRop = true) {
 void fillDirect(QImage& image, const QRect& bounds, const QRect& r, QRgb color) {
     const QRect part = r & bounds;
     if (part.isEmpty()) return;
-    uchar* const bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
+    const ImageRows rows(image);
     for (int y = part.top(); y <= part.bottom(); ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + part.left(), part.width(), color);
+        rows.fill(part.left(), y, part.width(), color);
 }
 
 COLORREF penColor(const DeviceContext* dc) {
