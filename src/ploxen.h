@@ -33,5 +33,6 @@
 #include <ploxen/util/CErrorEdit.h>
 #include <ploxen/util/CFile64.h>
 #include <ploxen/util/CListCtrlEx.h>
+#include <ploxen/util/FileReplacement.h>
 #include <ploxen/view/CGLView.h>
 #include <ploxen/view/DrawingArea.h>

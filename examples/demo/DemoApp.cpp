@@ -1,9 +1,11 @@
 #include "DemoApp.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
-#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "DemoFrame.h"
@@ -33,10 +35,13 @@ void drainEvents() {
 }
 
 bool writePng(const QString& bmp, const QString& png) {
-    QImage image(bmp, "BMP");
-    QSaveFile file(png); // written beside its name, renamed over it on commit
-    return !image.isNull() && file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") &&
-           file.commit();
+    const QImage image(bmp, "BMP");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return false;
+    FileReplacement file(png.toLocal8Bit().constData());
+    return file.write(bytes.constData(), size_t(bytes.size())) && file.commit();
 }
 
 } // namespace
@@ -61,10 +66,12 @@ int writeDemoFiles(const QString& dir, std::FILE* out, std::FILE* err) {
         failed = &png;
     else if (!view->GetRenderer()->writeCsv(csv.toStdString().c_str()))
         failed = &csv;
+    const int error = errno;
     frame->DestroyWindow();
     drainEvents();
     if (failed) {
-        std::fprintf(err, "ploxen-demo: cannot write %s\n", qPrintable(*failed));
+        std::fprintf(err, "ploxen-demo: cannot write %s: %s\n", qPrintable(*failed),
+                     std::strerror(error));
         return 1;
     }
     for (const QString* path : {&bmp, &png, &csv})

@@ -2,8 +2,10 @@
 // file: the smallest host of the library, needing no window and no display.
 #include <ploxen/ploxen.h>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -11,17 +13,15 @@ namespace {
 constexpr int kWidth = 900;
 constexpr int kHeight = 600;
 
+// The file appears under its name only when complete; a failure leaves any old one.
 bool writeBmp(const char* path, const BITMAPINFOHEADER& header, const void* bits) {
-    FILE* f = std::fopen(path, "wb");
-    if (!f) return false;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42; // "BM"
-    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    file.bfSize = file.bfOffBits + header.biSizeImage;
-    bool ok = std::fwrite(&file, sizeof file, 1, f) == 1 &&
-              std::fwrite(&header, sizeof header, 1, f) == 1 &&
-              std::fwrite(bits, header.biSizeImage, 1, f) == 1;
-    return std::fclose(f) == 0 && ok;
+    BITMAPFILEHEADER head{};
+    head.bfType = 0x4D42; // "BM"
+    head.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    head.bfSize = head.bfOffBits + header.biSizeImage;
+    FileReplacement file(path);
+    return file.write(&head, sizeof head) && file.write(&header, sizeof header) &&
+           file.write(bits, header.biSizeImage) && file.commit();
 }
 
 } // namespace
@@ -85,12 +85,13 @@ int main(int argc, char** argv) {
     GdiFlush();
 
     info.bmiHeader.biSizeImage = DWORD(((kWidth * 24 + 31) / 32) * 4 * kHeight);
-    bool ok = writeBmp(path, info.bmiHeader, bits);
+    const bool ok = writeBmp(path, info.bmiHeader, bits);
+    const int error = errno;
     SelectObject(memory, previous);
     dc.DeleteDC();
     DeleteObject(dib);
     if (!ok) {
-        std::fprintf(stderr, "cannot write %s\n", path);
+        std::fprintf(stderr, "cannot write %s: %s\n", path, std::strerror(error));
         return 1;
     }
     std::printf("wrote %s (%d x %d, 24 bits)\n", path, kWidth, kHeight);

@@ -1,9 +1,11 @@
 #include <ploxen/model/CsvWriter.h>
 
 #include <ploxen/model/GcGraphConfig.h>
+#include <ploxen/util/FileReplacement.h>
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -127,11 +129,17 @@ void CsvWriter::flush() {
 }
 
 int CsvWriter::toFile(const char* path, const std::function<void(FILE*)>& write) {
-    FILE* file = path ? std::fopen(path, "w") : nullptr;
-    if (!file) return 0;
-    write(file);
-    std::fclose(file);
-    return 1;
+    FileReplacement file(path);
+    // A stream whose writes go to the replacement, which keeps the reason of a failure.
+    cookie_io_functions_t io{};
+    io.write = [](void* to, const char* data, size_t size) -> ssize_t {
+        return static_cast<FileReplacement*>(to)->write(data, size) ? ssize_t(size) : -1;
+    };
+    FILE* stream = file.error() ? nullptr : fopencookie(&file, "w", io);
+    if (!stream) return 0;
+    write(stream);
+    if (std::fclose(stream) != 0) file.fail(errno);
+    return file.commit() ? 1 : 0;
 }
 
 void CsvWriter::reserve(std::size_t n) {

@@ -26,8 +26,9 @@ public:
     void writeConfig(const GcGraphConfig& config);
     void flush();
 
-    // Opens path in text mode for writing, lets write fill it and closes it. Returns 1, or 0
-    // when the file cannot be opened.
+    // Replaces the file path with what write puts into the stream given to it. Returns 1, or 0
+    // with errno set when the file cannot be made or written completely; the old file then
+    // stays as it was.
     static int toFile(const char* path, const std::function<void(FILE*)>& write);
 
 private:

@@ -32,25 +32,6 @@ BOOL failed(DWORD error) {
     return FALSE;
 }
 
-// Runs f with SIGXFSZ held for this thread, so that passing the file size limit fails the call
-// with EFBIG instead of ending the process; a signal the call raised is taken back.
-template <class F> auto withSizeSignalHeld(F f) {
-    sigset_t xfsz, old;
-    sigemptyset(&xfsz);
-    sigaddset(&xfsz, SIGXFSZ);
-    pthread_sigmask(SIG_BLOCK, &xfsz, &old);
-    errno = 0;
-    auto result = f();
-    const int saved = errno;
-    if (!sigismember(&old, SIGXFSZ)) {
-        const timespec now{0, 0};
-        if (saved == EFBIG) sigtimedwait(&xfsz, nullptr, &now); // one pending signal at most
-        pthread_sigmask(SIG_SETMASK, &old, nullptr);
-    }
-    errno = saved;
-    return result;
-}
-
 // The handle's open file if the handle grants access; otherwise null with the error set.
 std::shared_ptr<OpenFile> fileFor(HANDLE h, DWORD access) {
     HandleRef ref = handleRef(h);

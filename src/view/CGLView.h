@@ -50,7 +50,7 @@ public:
     // Repaints the view and writes its client area as a 24-bit bottom-up BMP file; ".bmp" is
     // appended unless the path ends with it. False, with no file written, when the name with
     // its extension is longer than 255 characters or the file cannot be created or written
-    // fully (it is written beside the final name, then renamed over it).
+    // fully; the old file then stays as it was, and GetLastError() says why.
     bool savetoBitmap(char* const path);
 
 protected:

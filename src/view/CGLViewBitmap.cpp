@@ -5,34 +5,25 @@
 
 #include <ploxen/platform/CClientDC.h>
 #include <ploxen/platform/kernel.h>
+#include <ploxen/platform/kernel_p.h>
+#include <ploxen/util/FileReplacement.h>
 #include <ploxen/view/CGLView.h>
 
 namespace {
 
 constexpr size_t kMaxName = 255; // the name buffer holds 256 characters with the zero
 
-// Writes everything or reports failure.
-bool writeAll(HANDLE file, const void* data, DWORD size) {
-    DWORD written = 0;
-    return WriteFile(file, data, size, &written, nullptr) && written == size;
-}
-
-// The bitmap's header and rows, written to a file beside the final name that then replaces it.
+// The bitmap's header and rows, replacing the file name. A failure leaves the old file and sets
+// the last error from the system's reason.
 bool writeBmp(const char* name, const BITMAPINFOHEADER& info, const std::vector<BYTE>& rows) {
-    char part[kMaxName + 16];
-    std::snprintf(part, sizeof part, "%s.part", name);
-    HANDLE file =
-        CreateFile(part, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
     BITMAPFILEHEADER head{};
     head.bfType = 0x4D42; // "BM"
     head.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
     head.bfSize = head.bfOffBits + info.biSizeImage;
-    bool ok = writeAll(file, &head, sizeof head) && writeAll(file, &info, sizeof info) &&
-              writeAll(file, rows.data(), DWORD(rows.size()));
-    ok = CloseHandle(file) && ok;
-    ok = ok && MoveFileEx(part, name, MOVEFILE_REPLACE_EXISTING);
-    if (!ok) DeleteFile(part);
+    FileReplacement file(name);
+    const bool ok = file.write(&head, sizeof head) && file.write(&info, sizeof info) &&
+                    file.write(rows.data(), rows.size()) && file.commit();
+    if (!ok) SetLastError(errnoToError(file.error()));
     return ok;
 }
 

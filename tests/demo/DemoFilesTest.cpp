@@ -68,7 +68,8 @@ TEST(DemoFiles, AFolderItCannotWriteIntoGivesOneLineNamingTheFile) {
     Output o;
     EXPECT_EQ(writeDemoFiles(QString::fromStdString(dir / "missing"), o.out, o.err), 1);
     EXPECT_EQ(readStream(o.out), "");
-    EXPECT_EQ(readStream(o.err), "ploxen-demo: cannot write " + (dir / "missing/plot.bmp") + "\n");
+    EXPECT_EQ(readStream(o.err), "ploxen-demo: cannot write " + (dir / "missing/plot.bmp") +
+                                     ": No such file or directory\n");
 }
 
 } // namespace

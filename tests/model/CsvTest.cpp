@@ -2,6 +2,7 @@
 #include "render/Renderer.h"
 
 #include <bit>
+#include <cerrno>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 #include "TempDir.h"
@@ -79,6 +81,19 @@ TEST(Csv, ExampleFilesOfEachWriterAndEmptyOrFullWidthParts) {
     EXPECT_EQ(ex.graph.writeCsv(missing.c_str()), 0);
     EXPECT_EQ(r.writeCsv(missing.c_str()), 0);
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+    // A write cut short fails with the system's reason and keeps the old file.
+    ASSERT_EQ(ex.graph.writeCsv(path.c_str()), 1);
+    rlimit saved, small;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    small = {8, saved.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &small);
+    errno = 0;
+    const int cut = ex.config.writeCsv(path.c_str());
+    const int error = errno;
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(cut, 0);
+    EXPECT_EQ(error, EFBIG);
+    EXPECT_EQ(readFile(path), ex.graphText());
 
     ex.lines[0].nvertex = 0;
     ex.lines[1].vertex = nullptr; // a count without an array, written directly by a host

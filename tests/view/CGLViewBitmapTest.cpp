@@ -5,6 +5,9 @@
 #include <cstring>
 #include <fstream>
 #include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <ploxen/platform/kernel.h>
 
 #include "../TempDir.h"
 #include "GLViewFixture.h"
@@ -118,8 +121,31 @@ TEST_F(BitmapView, ShortWriteKeepsThePreviousFile) {
     const bool ok = save(view, dir / "old");
     setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_FALSE(ok);
+    EXPECT_EQ(GetLastError(), ERROR_FILE_TOO_LARGE);
     EXPECT_EQ(files(), std::vector<std::string>{"old.bmp"});
     EXPECT_EQ(readFile(dir / "old.bmp"), "previous");
+}
+
+// A link is written through; a read-only picture is refused as creating it would be, and a
+// private one stays private.
+TEST_F(BitmapView, LinksReadOnlyAndPrivatePictures) {
+    std::ofstream(dir / "target.bmp") << "old";
+    fs::create_symlink("target.bmp", dir / "link.bmp");
+    ASSERT_TRUE(save(view, dir / "link"));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.bmp"));
+    EXPECT_EQ(readFile(dir / "target.bmp").substr(0, 2), "BM");
+
+    chmod((dir / "target.bmp").c_str(), 0600);
+    ASSERT_TRUE(save(view, dir / "target.bmp"));
+    EXPECT_EQ(fs::status(dir / "target.bmp").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    std::ofstream(dir / "ro.bmp") << "old";
+    chmod((dir / "ro.bmp").c_str(), 0444);
+    EXPECT_FALSE(save(view, dir / "ro"));
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(readFile(dir / "ro.bmp"), "old");
+    EXPECT_EQ(files(), (std::vector<std::string>{"link.bmp", "ro.bmp", "target.bmp"}));
 }
 
 } // namespace
