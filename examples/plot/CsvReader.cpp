@@ -90,9 +90,17 @@ void CsvReader::fail(const std::string& message, size_t column) const {
     throw CsvError(message, m_line, column);
 }
 
+// The line being read (not counted yet) has this many bytes so far.
+void CsvReader::checkLength(size_t bytes) const {
+    if (bytes > maxLineBytes)
+        throw CsvError("line longer than " + std::to_string(maxLineBytes) + " bytes", m_line + 1,
+                       maxLineBytes + 1);
+}
+
 void CsvReader::feed(std::string_view text) {
     while (!text.empty()) {
         const size_t end = text.find('\n');
+        checkLength(m_partial.size() + std::min(end, text.size()));
         if (end == std::string_view::npos) {
             m_partial.append(text);
             return;
@@ -124,15 +132,24 @@ void CsvReader::line(std::string_view text) {
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
     if (trim(text).empty()) return endBlock();
     m_sawText = true;
-    if (!m_inBlock)
+    if (!m_inBlock) {
         startBlock(text);
-    else if (m_pairs)
+        m_series += m_graphs.back().series.size();
+        if (m_series > maxSeries)
+            fail("more than " + std::to_string(maxSeries) + " series in all", 1);
+    } else if (m_pairs)
         pairRow(text);
     else
         plainRow(text);
 }
 
 void CsvReader::startBlock(std::string_view text) {
+    size_t commas = 0, at = 0;
+    for (; commas < maxCells && at < text.size(); ++at) commas += text[at] == ',';
+    if (commas == maxCells && !trim(text.substr(at)).empty())
+        fail("more than " + std::to_string(maxCells) + " cells in a line", at + 1);
+    if (m_graphs.size() == maxGraphs)
+        fail("more than " + std::to_string(maxGraphs) + " graphs (blocks of lines)", 1);
     const std::vector<std::string_view> cells = splitCells(text);
     if (cells.size() < 2) fail("expected an x column and at least one y column", 1);
     CsvGraph& graph = m_graphs.emplace_back();

@@ -35,6 +35,13 @@ class CsvReader {
 public:
     // Inputs holding more points than this are refused (16 bytes of memory each).
     static constexpr size_t defaultMaxPoints = size_t(1) << 26;
+    // What a line, a block and the input may hold at most, so that memory and time grow with
+    // the points alone: longer lines, more cells in a line, more graphs (blocks) or more series
+    // in all are refused where they start.
+    static constexpr size_t maxLineBytes = size_t(1) << 20;
+    static constexpr size_t maxCells = 1024;
+    static constexpr size_t maxGraphs = 256;
+    static constexpr size_t maxSeries = 4096;
 
     explicit CsvReader(size_t maxPoints = defaultMaxPoints) : m_maxPoints(maxPoints) {}
 
@@ -54,10 +61,12 @@ private:
     void endBlock();
     void addPoint(CsvSeries& series, double x, double y);
     [[noreturn]] void fail(const std::string& message, size_t column) const;
+    void checkLength(size_t bytes) const;
 
     size_t m_maxPoints;
     size_t m_expected = 0;
     size_t m_points = 0;
+    size_t m_series = 0;
     size_t m_line = 0;
     bool m_sawText = false;
     std::string m_partial; // the start of a line split between pieces

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <sys/stat.h>
 
 #include "CsvReader.h"
 #include "PlotFigure.h"
@@ -31,6 +32,16 @@ std::string where(const std::string& path, const CsvError& e) {
     return s + " " + e.what();
 }
 
+// Whether the output names the input's file, also through a link: writing it would lose the
+// data.
+bool sameFile(const std::string& input, const std::string& output) {
+    struct stat in {
+    }, out{};
+    const bool gotInput = input == "-" ? fstat(0, &in) == 0 : stat(input.c_str(), &in) == 0;
+    return gotInput && stat(output.c_str(), &out) == 0 && in.st_dev == out.st_dev &&
+           in.st_ino == out.st_ino;
+}
+
 } // namespace
 
 int plotMain(int argc, char** argv) {
@@ -44,17 +55,18 @@ int plotMain(int argc, char** argv) {
         std::fputs(plotHelp, stdout);
         return 0;
     }
+    if (!o.window && sameFile(o.input, o.output))
+        return complain(cannotWrite, o.output + ": is the input, left as it is");
     const OutputType type = o.window ? OutputType::Unknown : outputType(o.output);
     if (!o.window && type == OutputType::Unknown)
         return complain(badInput, o.output + ": unknown output type (use .png, .bmp or .pdf)");
     // File outputs need no display: they are drawn the same on any machine.
     if (!o.window) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
-    std::unique_ptr<ReplacingFile> file;
-    try {
-        if (!o.window) file = std::make_unique<ReplacingFile>(o.output);
-    } catch (const OutputError& e) {
-        return complain(cannotWrite, o.output + ": " + e.what());
+    std::unique_ptr<FileReplacement> file;
+    if (!o.window) {
+        file = std::make_unique<FileReplacement>(o.output.c_str());
+        if (file->error()) return complain(cannotWrite, o.output + ": " + file->reason());
     }
     std::unique_ptr<PlotFigure> figure;
     try {

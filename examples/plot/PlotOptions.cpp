@@ -13,16 +13,18 @@ Plots comma-separated numbers. INPUT is a file or - for standard input, in eithe
   * the export of a Ploxen view (writeCsv): an (x, y) column pair per series headed
     "x title,y title - name", shorter series padded with empty cells.
 Blocks separated by blank lines become separate graphs, stacked from the bottom up.
-nan and inf cells are gaps in a line. Inputs over 1 GiB, or over 67108864 points, are
-refused: the points are held in memory (16 bytes each), never the text.
+nan and inf cells are gaps in a line. The points are held in memory (16 bytes each), never
+the text; refused are inputs over 1 GiB or 67108864 points, lines over 1048576 bytes or
+1024 cells, and over 256 graphs or 4096 series in all.
 
 Output, chosen by the extension of -o:
   .png, .bmp  the picture drawn into a memory bitmap of the given size, in pixels
   .pdf        drawn through the platform's printer device context onto a PDF page: lines,
               marks and text are vectors, not an embedded picture; a wide picture gets a
               landscape page, a tall one a portrait page
-The output is written beside its name and renamed over it, so a failed run leaves no
-partial file.
+The output replaces its file only when complete: a failed or interrupted run leaves the old
+file as it was, and nothing else. A link is written through; an output that is the input,
+or a file without write permission, is refused.
 
 Options:
   -o, --output FILE       the picture to write

@@ -1,14 +1,14 @@
 #include "PlotOutput.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QImageWriter>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <strings.h>
-#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 #include <ploxen/platform/CDC.h>
 #include <ploxen/platform/gdi.h>
@@ -45,7 +45,41 @@ void freeBitmap(void* p) {
     delete b;
 }
 
-void writePdf(GcGraphConfig& config, int width, int height, bool white, const char* path) {
+// The printer device context writes the PDF to a file name and does not report failed writes,
+// so it writes into a pipe whose reader passes the bytes on to file, which keeps the reason of
+// a failure. The reader drains the pipe to its end even then, so that the writer never waits.
+class PdfPipe {
+public:
+    explicit PdfPipe(FileReplacement& file) {
+        if (pipe2(m_ends, O_CLOEXEC) != 0) throw OutputError(std::strerror(errno));
+        m_reader = std::thread([this, &file] {
+            std::vector<char> block(size_t(1) << 16);
+            for (;;) {
+                const ssize_t n = read(m_ends[0], block.data(), block.size());
+                if (n < 0 && errno == EINTR) continue;
+                if (n <= 0) break;
+                file.write(block.data(), size_t(n));
+            }
+        });
+    }
+    ~PdfPipe() {
+        closeWriteEnd();
+        m_reader.join();
+        close(m_ends[0]);
+    }
+    // The name the device context opens; once it has, the pipe ends with its last writer.
+    std::string name() const { return "/proc/self/fd/" + std::to_string(m_ends[1]); }
+    void closeWriteEnd() {
+        if (m_ends[1] >= 0) close(m_ends[1]);
+        m_ends[1] = -1;
+    }
+
+private:
+    int m_ends[2] = {-1, -1};
+    std::thread m_reader;
+};
+
+void writePdf(GcGraphConfig& config, int width, int height, bool white, FileReplacement& file) {
     // A wide picture goes on a landscape page, a tall one on a portrait page.
     DEVMODE mode{};
     mode.dmSize = sizeof(mode);
@@ -54,19 +88,26 @@ void writePdf(GcGraphConfig& config, int width, int height, bool white, const ch
     CDC dc;
     if (!dc.Attach(CreateDC(nullptr, nullptr, nullptr, &mode)))
         throw OutputError("no printer device context to draw the PDF on");
-    const DOCINFO doc{int(sizeof(DOCINFO)), "ploxen-plot", path, nullptr, 0};
-    bool ok = StartDoc(dc.m_hDC, &doc) > 0 && StartPage(dc.m_hDC) > 0;
-    if (ok) {
-        // The picture's proportions, as large as the page allows, at the top of the page.
-        const int W = dc.GetDeviceCaps(HORZRES), H = dc.GetDeviceCaps(VERTRES);
-        int w = W, h = int(double(W) * height / width);
-        if (h > H) h = H, w = int(double(H) * width / height);
-        const RECT area{(W - w) / 2, 0, (W - w) / 2 + w, h};
-        drawInto(dc, config, area, white);
-        ok = EndPage(dc.m_hDC) > 0 && EndDoc(dc.m_hDC) > 0;
+    bool ok;
+    {
+        PdfPipe pipe(file);
+        const std::string name = pipe.name();
+        const DOCINFO doc{int(sizeof(DOCINFO)), "ploxen-plot", name.c_str(), nullptr, 0};
+        ok = StartDoc(dc.m_hDC, &doc) > 0;
+        pipe.closeWriteEnd();
+        ok = ok && StartPage(dc.m_hDC) > 0;
+        if (ok) {
+            // The picture's proportions, as large as the page allows, at the top of the page.
+            const int W = dc.GetDeviceCaps(HORZRES), H = dc.GetDeviceCaps(VERTRES);
+            int w = W, h = int(double(W) * height / width);
+            if (h > H) h = H, w = int(double(H) * width / height);
+            const RECT area{(W - w) / 2, 0, (W - w) / 2 + w, h};
+            drawInto(dc, config, area, white);
+            ok = EndPage(dc.m_hDC) > 0 && EndDoc(dc.m_hDC) > 0;
+        }
+        if (!ok) AbortDoc(dc.m_hDC);
+        dc.DeleteDC(); // closes the device's file: the pipe's end
     }
-    if (!ok) AbortDoc(dc.m_hDC);
-    dc.DeleteDC();
     if (!ok) throw OutputError("the printer device context could not write the PDF");
 }
 
@@ -77,35 +118,6 @@ OutputType outputType(const std::string& path) {
     if (endsWith(path, ".bmp")) return OutputType::Bmp;
     if (endsWith(path, ".pdf")) return OutputType::Pdf;
     return OutputType::Unknown;
-}
-
-ReplacingFile::ReplacingFile(const std::string& path) : m_path(path) {
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        throw OutputError(std::strerror(EISDIR));
-    m_temp = path + ".XXXXXX";
-    m_fd = mkstemp(m_temp.data());
-    if (m_fd < 0) throw OutputError(std::strerror(errno));
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(m_fd, 0666 & ~mask);
-}
-
-ReplacingFile::~ReplacingFile() {
-    if (m_fd >= 0) {
-        close(m_fd);
-        unlink(m_temp.c_str());
-    }
-}
-
-void ReplacingFile::commit() {
-    const int fd = m_fd;
-    m_fd = -1;
-    if (close(fd) != 0 || rename(m_temp.c_str(), m_path.c_str()) != 0) {
-        const int error = errno;
-        unlink(m_temp.c_str());
-        throw OutputError(std::strerror(error));
-    }
 }
 
 QImage drawPicture(GcGraphConfig& config, int width, int height, bool white) {
@@ -132,17 +144,17 @@ QImage drawPicture(GcGraphConfig& config, int width, int height, bool white) {
 }
 
 void writePicture(GcGraphConfig& config, OutputType type, int width, int height, bool white,
-                  ReplacingFile& file) {
+                  FileReplacement& file) {
     if (type == OutputType::Pdf) {
-        writePdf(config, width, height, white, file.tempPath().c_str());
+        writePdf(config, width, height, white, file);
     } else {
-        const QImage image = drawPicture(config, width, height, white);
-        QFile out;
-        if (!out.open(file.fd(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-            throw OutputError(out.errorString().toStdString());
-        QImageWriter writer(&out, type == OutputType::Png ? "png" : "bmp");
-        if (!writer.write(image) || !out.flush())
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, type == OutputType::Png ? "png" : "bmp");
+        if (!writer.write(drawPicture(config, width, height, white)))
             throw OutputError(writer.errorString().toStdString());
+        file.write(bytes.constData(), size_t(bytes.size()));
     }
-    file.commit();
+    if (!file.commit()) throw OutputError(file.reason());
 }

@@ -1,5 +1,5 @@
 // The plotter's outputs: a picture file (PNG, BMP or PDF, by the name's extension) that
-// appears under its name only once it is complete.
+// appears under its name only once it is complete (see FileReplacement).
 #pragma once
 
 #include <QImage>
@@ -7,6 +7,7 @@
 #include <string>
 
 #include <ploxen/model/GcGraphConfig.h>
+#include <ploxen/util/FileReplacement.h>
 
 enum class OutputType { Png, Bmp, Pdf, Unknown };
 OutputType outputType(const std::string& path);
@@ -17,28 +18,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A file written beside its final name and renamed over it by commit(); dropped unless
-// committed.
-class ReplacingFile {
-public:
-    explicit ReplacingFile(const std::string& path);
-    ReplacingFile(const ReplacingFile&) = delete;
-    ReplacingFile& operator=(const ReplacingFile&) = delete;
-    ~ReplacingFile();
-
-    int fd() const { return m_fd; }
-    const std::string& tempPath() const { return m_temp; }
-    void commit();
-
-private:
-    std::string m_path, m_temp;
-    int m_fd = -1;
-};
-
 // The configuration drawn on a width x height memory bitmap.
 QImage drawPicture(GcGraphConfig& config, int width, int height, bool white);
 
-// Draws and writes into file: a PNG or BMP picture of width x height pixels, or a PDF page
-// drawn through the printer device context with those proportions.
+// Draws and writes into file, and commits it: a PNG or BMP picture of width x height pixels,
+// or a PDF page drawn through the printer device context with those proportions. Throws
+// OutputError with the system's reason when the file cannot be written completely.
 void writePicture(GcGraphConfig& config, OutputType type, int width, int height, bool white,
-                  ReplacingFile& file);
+                  FileReplacement& file);

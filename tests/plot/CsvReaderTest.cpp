@@ -77,15 +77,40 @@ TEST(CsvReader, PiecesOfAnySizeReadAsTheWholeText) {
     }
 }
 
-TEST(CsvReader, RefusesMorePointsThanItsLimit) {
-    CsvReader r(3);
-    try {
-        r.feed("1,2,3\n4,5,6\n");
-        r.finish();
-        FAIL() << "no error";
-    } catch (const CsvError& e) {
-        EXPECT_EQ(e.line, 2u);
-        EXPECT_STREQ(e.what(), "more than 3 points");
+// Each limit is refused where it is passed, naming the line and column, before the text or its
+// cells are held: a long line fed in pieces stops at its first megabyte.
+TEST(CsvReader, RefusesWhatPassesItsLimitsWhereItStarts) {
+    std::string block = "0";
+    for (int i = 1; i < 1024; ++i) block += ",0";
+    std::string series;
+    for (int i = 0; i < 5; ++i) series += block + "\n\n";
+    std::string graphs;
+    for (int i = 0; i < 257; ++i) graphs += "1,2\n\n";
+    const std::string piece(1 << 16, '1');
+    const struct {
+        std::string text;
+        size_t maxPoints, line, column;
+        const char* message;
+    } cases[] = {
+        {"1,2,3\n4,5,6\n", 3, 2, 1, "more than 3 points"},
+        {block + ",0\n", 1 << 26, 1, 2049, "more than 1024 cells in a line"},
+        {series, 1 << 26, 9, 1, "more than 4096 series in all"},
+        {graphs, 1 << 26, 513, 1, "more than 256 graphs (blocks of lines)"},
+        {"1,2\n" + std::string(32 * piece.size(), '1'), 1 << 26, 2, 1048577,
+         "line longer than 1048576 bytes"},
+    };
+    for (const auto& c : cases) {
+        CsvReader r(c.maxPoints);
+        try {
+            for (size_t at = 0; at < c.text.size(); at += piece.size())
+                r.feed(std::string_view(c.text).substr(at, piece.size()));
+            r.finish();
+            ADD_FAILURE() << "no error: " << c.message;
+        } catch (const CsvError& e) {
+            EXPECT_EQ(e.line, c.line) << c.message;
+            EXPECT_EQ(e.column, c.column) << c.message;
+            EXPECT_STREQ(e.what(), c.message);
+        }
     }
 }
 

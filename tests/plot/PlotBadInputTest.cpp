@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <regex>
 #include <sstream>
+#include <sys/stat.h>
 
 #include "../TempDir.h"
 #include "RunPlot.h"
@@ -35,6 +36,8 @@ TEST(PlotProgram, BadInputAndOutputsGiveOneLineAndTheirStatus) {
         const char* err; // regular expression for the whole of stderr
     };
     const char* const plain = "in.csv -o out.png";
+    std::string wide = "0"; // 1025 cells, the 1025th from column 2049
+    for (int i = 0; i < 1024; ++i) wide += ",0";
     // clang-format off
     const Case cases[] = {
         {"missing", nullptr, plain, 2, "ploxen-plot: in.csv: No such file or directory\n"},
@@ -53,6 +56,12 @@ TEST(PlotProgram, BadInputAndOutputsGiveOneLineAndTheirStatus) {
         {"pair after its end", "T,V - a,\n1,2,\n,,\n3,4,\n", plain, 2,
          "ploxen-plot: in.csv:4:1: series \"a\" goes on after empty cells\n"},
         {"one column", "1\n2\n", plain, 2, "ploxen-plot: in.csv:1:1: expected an x column .*\n"},
+        {"after blank lines", "1,2\n\n \r\n3,4\n5,x\n", plain, 2,
+         "ploxen-plot: in.csv:5:3: not a number\n"},
+        {"1025 cells", wide.c_str(), plain, 2,
+         "ploxen-plot: in.csv:1:2049: more than 1024 cells in a line\n"},
+        {"output is the input", "1,2\n2,3\n", "in.csv -o ./in.csv", 1,
+         "ploxen-plot: ./in.csv: is the input, left as it is\n"},
         {"span too wide", "-1e308,0\n1e308,1\n", plain, 2,
          "ploxen-plot: in.csv: the x values span .*\n"},
         {"two axes, one graph", "1,2\n2,3\n", "in.csv -o out.png --two-axes", 2,
@@ -104,7 +113,47 @@ TEST(PlotProgram, BadInputAndOutputsGiveOneLineAndTheirStatus) {
             after.erase(std::find(after.begin(), after.end(), out));
         }
         EXPECT_EQ(after, before);
+        if (c.input) EXPECT_EQ(readFile(dir / "in.csv"), c.input);
     }
+}
+
+TEST(PlotProgram, OutputsThatFailKeepTheOldFileAndSayWhy) {
+    TempDir tmp, dir;
+    writeFile(dir / "in.csv", "1,2\n2,3\n");
+    for (const char* name : {"out.pdf", "out.png", "ro.png", "private.png"})
+        writeFile(dir / name, "old");
+    chmod((dir / "ro.png").c_str(), 0444);
+    chmod((dir / "private.png").c_str(), 0600);
+    std::filesystem::create_symlink("/dev/full", dir / "full.pdf");
+    const std::vector<std::string> before = listing(dir.path);
+    const char* const fileLimit = "trap '' XFSZ; ulimit -f 4"; // a full disk, for real writes
+    const struct {
+        const char* output;
+        const char* shell;
+        int status;
+        const char* err;
+    } cases[] = {
+        {"out.pdf", fileLimit, 1, "ploxen-plot: out.pdf: File too large\n"},
+        {"out.png", fileLimit, 1, "ploxen-plot: out.png: File too large\n"},
+        {"full.pdf", "", 1, "ploxen-plot: full.pdf: No space left on device\n"},
+        {"ro.png", "", 1, "ploxen-plot: ro.png: Permission denied\n"},
+        {"private.png", "", 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.output);
+        const PlotRun run = runPlot({"in.csv", "-o", c.output}, dir.path.string(), "",
+                                    {"TMPDIR=" + tmp.path.string()}, c.shell);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.err, c.err);
+    }
+    EXPECT_EQ(listing(dir.path), before);
+    for (const char* name : {"out.pdf", "out.png", "ro.png"})
+        EXPECT_EQ(readFile(dir / name), "old");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "full.pdf"));
+    EXPECT_EQ(readFile(dir / "private.png").substr(1, 3), "PNG");
+    struct stat st {};
+    stat((dir / "private.png").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
 } // namespace

@@ -13,9 +13,10 @@ struct PlotRun {
 };
 
 // Runs in directory cwd (when given), with input on stdin; env: extra variables NAME=VALUE,
-// or NAME alone to remove one.
+// or NAME alone to remove one; shell: commands that sh runs before the program replaces it.
 inline PlotRun runPlot(const std::vector<std::string>& args, const std::string& cwd = {},
-                       const std::string& input = {}, const std::vector<std::string>& env = {}) {
+                       const std::string& input = {}, const std::vector<std::string>& env = {},
+                       const std::string& shell = {}) {
     QProcess p;
     if (!cwd.empty()) p.setWorkingDirectory(QString::fromStdString(cwd));
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
@@ -32,8 +33,11 @@ inline PlotRun runPlot(const std::vector<std::string>& args, const std::string& 
     }
     p.setProcessEnvironment(e);
     QStringList list;
+    if (!shell.empty())
+        list << "-c" << QString::fromStdString(shell + "; exec \"$0\" \"$@\"")
+             << QStringLiteral(PLOXEN_PLOT_PROGRAM);
     for (const std::string& a : args) list << QString::fromStdString(a);
-    p.start(QStringLiteral(PLOXEN_PLOT_PROGRAM), list);
+    p.start(shell.empty() ? QStringLiteral(PLOXEN_PLOT_PROGRAM) : QStringLiteral("/bin/sh"), list);
     if (!p.waitForStarted()) return {};
     p.write(input.data(), qint64(input.size()));
     p.closeWriteChannel();
