@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -130,7 +129,8 @@ void CsvWriter::flush() {
 
 int CsvWriter::toFile(const char* path, const std::function<void(FILE*)>& write) {
     FileReplacement file(path);
-    // A stream whose writes go to the replacement, which keeps the reason of a failure.
+    // A stream whose writes go to the replacement, which keeps the reason of a failure and
+    // then refuses to commit.
     cookie_io_functions_t io{};
     io.write = [](void* to, const char* data, size_t size) -> ssize_t {
         return static_cast<FileReplacement*>(to)->write(data, size) ? ssize_t(size) : -1;
@@ -138,7 +138,7 @@ int CsvWriter::toFile(const char* path, const std::function<void(FILE*)>& write)
     FILE* stream = file.error() ? nullptr : fopencookie(&file, "w", io);
     if (!stream) return 0;
     write(stream);
-    if (std::fclose(stream) != 0) file.fail(errno);
+    std::fclose(stream);
     return file.commit() ? 1 : 0;
 }
 

@@ -146,10 +146,6 @@ bool FileReplacement::write(const void* data, std::size_t size) {
     return !error || failWith(error);
 }
 
-void FileReplacement::fail(int errnoValue) {
-    failWith(errnoValue);
-}
-
 bool FileReplacement::commit() {
     if (m_error) {
         drop();

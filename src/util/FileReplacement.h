@@ -40,8 +40,6 @@ public:
     int fd() const { return m_fd; }
     // Writes all of data, or fails (false) and keeps the reason.
     bool write(const void* data, std::size_t size);
-    // Records a failure of writes made on fd() by others; the first one counts.
-    void fail(int errnoValue);
     // Puts the complete new content under the name. False when it could not, the old content
     // staying in place.
     bool commit();

@@ -60,8 +60,8 @@ TEST(PlotProgram, BadInputAndOutputsGiveOneLineAndTheirStatus) {
          "ploxen-plot: in.csv:5:3: not a number\n"},
         {"1025 cells", wide.c_str(), plain, 2,
          "ploxen-plot: in.csv:1:2049: more than 1024 cells in a line\n"},
-        {"output is the input", "1,2\n2,3\n", "in.csv -o ./in.csv", 1,
-         "ploxen-plot: ./in.csv: is the input, left as it is\n"},
+        {"output is the input", "1,2\n2,3\n", "in.csv -o link.png", 1,
+         "ploxen-plot: link.png: is the input, left as it is\n"},
         {"span too wide", "-1e308,0\n1e308,1\n", plain, 2,
          "ploxen-plot: in.csv: the x values span .*\n"},
         {"two axes, one graph", "1,2\n2,3\n", "in.csv -o out.png --two-axes", 2,
@@ -94,6 +94,7 @@ TEST(PlotProgram, BadInputAndOutputsGiveOneLineAndTheirStatus) {
         TempDir dir;
         if (c.input) writeFile(dir / "in.csv", c.input);
         std::filesystem::create_directory(dir / "dir.png");
+        std::filesystem::create_symlink("in.csv", dir / "link.png");
         writeFile(dir / "big.csv", "");
         std::filesystem::resize_file(dir / "big.csv", std::uintmax_t(2) << 30); // sparse
         const std::vector<std::string> before = listing(dir.path);

@@ -118,10 +118,12 @@ TEST(FileReplacement, AnInterruptedWriteLeavesNothingBehind) {
         ASSERT_EQ(pipe(ready), 0);
         const pid_t pid = fork();
         if (pid == 0) {
-            FileReplacement file(name.c_str());
-            file.write("partial", 7);
-            (void)!::write(ready[1], "r", 1);
-            pause();
+            { // where interrupts are held, they end the process once the file is dropped
+                FileReplacement file(name.c_str());
+                file.write("partial", 7);
+                (void)!::write(ready[1], "r", 1);
+                sleep(5);
+            }
             _exit(0);
         }
         char c;
