@@ -121,7 +121,8 @@ TEST(PlotProgram, BadInputAndOutputsGiveOneLineAndTheirStatus) {
 TEST(PlotProgram, OutputsThatFailKeepTheOldFileAndSayWhy) {
     TempDir tmp, dir;
     writeFile(dir / "in.csv", "1,2\n2,3\n");
-    for (const char* name : {"out.pdf", "out.png", "ro.png", "private.png"})
+    const std::string longest = std::string(251, 'n') + ".png"; // the longest legal name
+    for (const char* name : {"out.pdf", "out.png", "ro.png", "private.png", longest.c_str()})
         writeFile(dir / name, "old");
     chmod((dir / "ro.png").c_str(), 0444);
     chmod((dir / "private.png").c_str(), 0600);
@@ -139,6 +140,7 @@ TEST(PlotProgram, OutputsThatFailKeepTheOldFileAndSayWhy) {
         {"full.pdf", "", 1, "ploxen-plot: full.pdf: No space left on device\n"},
         {"ro.png", "", 1, "ploxen-plot: ro.png: Permission denied\n"},
         {"private.png", "", 0, ""},
+        {longest.c_str(), "", 0, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.output);
@@ -152,6 +154,7 @@ TEST(PlotProgram, OutputsThatFailKeepTheOldFileAndSayWhy) {
         EXPECT_EQ(readFile(dir / name), "old");
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "full.pdf"));
     EXPECT_EQ(readFile(dir / "private.png").substr(1, 3), "PNG");
+    EXPECT_EQ(readFile(dir / longest.c_str()).substr(1, 3), "PNG");
     struct stat st {};
     stat((dir / "private.png").c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
