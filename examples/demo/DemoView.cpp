@@ -2,7 +2,9 @@
 
 #include <QFileDialog>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "DemoCommands.h"
@@ -64,13 +66,13 @@ void DemoView::setLayout(DemoLayout layout) {
 void DemoView::OnFileSaveBitmap() {
     std::string path = chooseFile("Save bitmap", "plot.bmp", "Bitmaps (*.bmp)");
     if (!path.empty() && !savetoBitmap(path.data()))
-        AfxMessageBox(("Cannot write " + path).c_str());
+        AfxMessageBox(("Cannot write " + path + ": " + std::strerror(errno)).c_str());
 }
 
 void DemoView::OnFileExportCsv() {
     std::string path = chooseFile("Export CSV", "plot.csv", "Comma-separated values (*.csv)");
     if (!path.empty() && !m_pRenderer->writeCsv(path.c_str()))
-        AfxMessageBox(("Cannot write " + path).c_str());
+        AfxMessageBox(("Cannot write " + path + ": " + std::strerror(errno)).c_str());
 }
 
 // Runs what a tool dialog's button runs, as if it had been pressed.
