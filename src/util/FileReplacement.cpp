@@ -49,12 +49,6 @@ std::string hiddenName(const std::string& folder) {
     return name;
 }
 
-mode_t currentUmask() {
-    const mode_t mask = umask(0);
-    umask(mask);
-    return mask;
-}
-
 void holdInterrupts(sigset_t* old) {
     sigset_t set;
     sigemptyset(&set);
@@ -97,14 +91,16 @@ FileReplacement::FileReplacement(const char* path) {
         failWith((st.st_mode & 0222) == 0 ? EACCES : errno);
         return;
     }
+    // A new file gets 0666 less the umask; an existing one's mode is set once it is open.
+    const mode_t mode = exists ? 0600 : 0666;
     const std::string folder = folderOf(m_target);
-    m_fd = open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    m_fd = open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (m_fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
         holdInterrupts(&m_oldMask);
         m_holding = true;
         for (int attempt = 0; m_fd < 0 && attempt < 100; ++attempt) {
             m_temp = hiddenName(folder);
-            m_fd = open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            m_fd = open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
             if (m_fd < 0 && errno != EEXIST) break;
         }
         if (m_fd < 0) m_temp.clear();
@@ -113,16 +109,13 @@ FileReplacement::FileReplacement(const char* path) {
         failWith(errno);
         return;
     }
-    if (exists) {
-        // Only a privileged user may give the file to its old owner; others make it theirs.
-        if (st.st_uid != geteuid() || st.st_gid != getegid()) {
-            const int given = fchown(m_fd, st.st_uid, st.st_gid);
-            (void)given;
-        }
-        fchmod(m_fd, st.st_mode & 07777);
-    } else {
-        fchmod(m_fd, 0666 & ~currentUmask());
+    if (!exists) return;
+    // Only a privileged user may give the file to its old owner; others make it theirs.
+    if (st.st_uid != geteuid() || st.st_gid != getegid()) {
+        const int given = fchown(m_fd, st.st_uid, st.st_gid);
+        (void)given;
     }
+    fchmod(m_fd, st.st_mode & 07777);
 }
 
 FileReplacement::~FileReplacement() {
