@@ -63,8 +63,7 @@ public:
         });
     }
     ~PdfPipe() {
-        closeWriteEnd();
-        m_reader.join();
+        finish();
         close(m_ends[0]);
     }
     // The name the device context opens; once it has, the pipe ends with its last writer.
@@ -72,6 +71,11 @@ public:
     void closeWriteEnd() {
         if (m_ends[1] >= 0) close(m_ends[1]);
         m_ends[1] = -1;
+    }
+    // Waits until every byte written has reached the file (the writers must be closed).
+    void finish() {
+        closeWriteEnd();
+        if (m_reader.joinable()) m_reader.join();
     }
 
 private:
@@ -85,29 +89,27 @@ void writePdf(GcGraphConfig& config, int width, int height, bool white, FileRepl
     mode.dmSize = sizeof(mode);
     mode.dmFields = DM_ORIENTATION;
     mode.dmOrientation = width > height ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+    PdfPipe pipe(file); // outlives the device context, which holds the pipe's other end
     CDC dc;
     if (!dc.Attach(CreateDC(nullptr, nullptr, nullptr, &mode)))
         throw OutputError("no printer device context to draw the PDF on");
-    bool ok;
-    {
-        PdfPipe pipe(file);
-        const std::string name = pipe.name();
-        const DOCINFO doc{int(sizeof(DOCINFO)), "ploxen-plot", name.c_str(), nullptr, 0};
-        ok = StartDoc(dc.m_hDC, &doc) > 0;
-        pipe.closeWriteEnd();
-        ok = ok && StartPage(dc.m_hDC) > 0;
-        if (ok) {
-            // The picture's proportions, as large as the page allows, at the top of the page.
-            const int W = dc.GetDeviceCaps(HORZRES), H = dc.GetDeviceCaps(VERTRES);
-            int w = W, h = int(double(W) * height / width);
-            if (h > H) h = H, w = int(double(H) * width / height);
-            const RECT area{(W - w) / 2, 0, (W - w) / 2 + w, h};
-            drawInto(dc, config, area, white);
-            ok = EndPage(dc.m_hDC) > 0 && EndDoc(dc.m_hDC) > 0;
-        }
-        if (!ok) AbortDoc(dc.m_hDC);
-        dc.DeleteDC(); // closes the device's file: the pipe's end
+    const std::string name = pipe.name();
+    const DOCINFO doc{int(sizeof(DOCINFO)), "ploxen-plot", name.c_str(), nullptr, 0};
+    bool ok = StartDoc(dc.m_hDC, &doc) > 0;
+    pipe.closeWriteEnd();
+    ok = ok && StartPage(dc.m_hDC) > 0;
+    if (ok) {
+        // The picture's proportions, as large as the page allows, at the top of the page.
+        const int W = dc.GetDeviceCaps(HORZRES), H = dc.GetDeviceCaps(VERTRES);
+        int w = W, h = int(double(W) * height / width);
+        if (h > H) h = H, w = int(double(H) * width / height);
+        const RECT area{(W - w) / 2, 0, (W - w) / 2 + w, h};
+        drawInto(dc, config, area, white);
+        ok = EndPage(dc.m_hDC) > 0 && EndDoc(dc.m_hDC) > 0;
     }
+    if (!ok) AbortDoc(dc.m_hDC);
+    dc.DeleteDC();
+    pipe.finish();
     if (!ok) throw OutputError("the printer device context could not write the PDF");
 }
 
