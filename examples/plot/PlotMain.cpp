@@ -35,8 +35,8 @@ std::string where(const std::string& path, const CsvError& e) {
 // Whether the output names the input's file, also through a link: writing it would lose the
 // data.
 bool sameFile(const std::string& input, const std::string& output) {
-    struct stat in {
-    }, out{};
+    struct stat in {};
+    struct stat out {};
     const bool gotInput = input == "-" ? fstat(0, &in) == 0 : stat(input.c_str(), &in) == 0;
     return gotInput && stat(output.c_str(), &out) == 0 && in.st_dev == out.st_dev &&
            in.st_ino == out.st_ino;
