@@ -1,6 +1,8 @@
 // The plotter's answers to bad input and unwritable outputs, one case per row: the exit
 // status, the one line on stderr, and no output left behind, partial or temporary.
+#include <QThread>
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -158,6 +160,28 @@ TEST(PlotProgram, OutputsThatFailKeepTheOldFileAndSayWhy) {
     struct stat st {};
     stat((dir / "private.png").c_str(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// Interrupted while it waits for its input, the plotter leaves the old output and nothing else.
+TEST(PlotProgram, AnInterruptedRunLeavesTheOldOutputAlone) {
+    TempDir tmp, dir;
+    writeFile(dir / "out.pdf", "old");
+    for (const int sig : {SIGINT, SIGTERM}) {
+        QProcess p;
+        p.setWorkingDirectory(QString::fromStdString(dir.path.string()));
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert("TMPDIR", QString::fromStdString(tmp.path.string()));
+        p.setProcessEnvironment(e);
+        p.start(PLOXEN_PLOT_PROGRAM, {"-", "-o", "out.pdf"});
+        ASSERT_TRUE(p.waitForStarted());
+        p.write("1,2\n");
+        QThread::msleep(300); // the output is open, the input not read to its end
+        kill(pid_t(p.processId()), sig);
+        ASSERT_TRUE(p.waitForFinished());
+        EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
+        EXPECT_EQ(listing(dir.path), std::vector<std::string>{"out.pdf"});
+        EXPECT_EQ(readFile(dir / "out.pdf"), "old");
+    }
 }
 
 } // namespace
