@@ -63,10 +63,11 @@ int plotMain(int argc, char** argv) {
     // File outputs need no display: they are drawn the same on any machine.
     if (!o.window) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
-    std::unique_ptr<FileReplacement> file;
+    // An output that cannot be written is refused before the input is read; it is prepared
+    // again once the picture is ready, so that nothing holds interrupts while the input comes.
     if (!o.window) {
-        file = std::make_unique<FileReplacement>(o.output.c_str());
-        if (file->error()) return complain(cannotWrite, o.output + ": " + file->reason());
+        const FileReplacement early(o.output.c_str());
+        if (early.error()) return complain(cannotWrite, o.output + ": " + early.reason());
     }
     std::unique_ptr<PlotFigure> figure;
     try {
@@ -82,7 +83,9 @@ int plotMain(int argc, char** argv) {
         if (o.window)
             return showWindow(figure->config(), o.width, o.height, o.white,
                               "ploxen-plot " + inputName(o.input));
-        writePicture(figure->config(), type, o.width, o.height, o.white, *file);
+        FileReplacement file(o.output.c_str());
+        if (file.error()) throw OutputError(file.reason());
+        writePicture(figure->config(), type, o.width, o.height, o.white, file);
     } catch (const OutputError& e) {
         return complain(o.window ? badInput : cannotWrite,
                         (o.window ? std::string("--window") : o.output) + ": " + e.what());
