@@ -18,7 +18,10 @@
 // and, where allowed, its owner; a new one gets 0666 less the umask.
 //
 // Failures are errno values: error() holds the first, errno is set when a call fails, and
-// reason() gives the system's text for it.
+// reason() gives the system's text for it. Passing the file size limit fails a write with
+// EFBIG instead of ending the process. Interrupts are held in the calling thread only, as
+// pthread_sigmask holds them; a program whose other threads take them should block them there.
+// Hard links of the old file keep the old content: the name gets a new file.
 #pragma once
 
 #include <csignal>
