@@ -69,8 +69,8 @@ int plotMain(int argc, char** argv) {
     try {
         if (o.window)
             return showWindow(figure->config(), o.width, o.height, o.white,
-                              "ploxen-plot " + inputName(o.input));
-        writePicture(figure->config(), type, o.width, o.height, o.white, *file);
+                              "ploxen-plot " + inputName(o.input), figure->title());
+        writePicture(figure->config(), type, o.width, o.height, o.white, *file, figure->title());
     } catch (const OutputError& e) {
         return complain(o.window ? badInput : cannotWrite,
                         (o.window ? std::string("--window") : o.output) + ": " + e.what());

@@ -14,6 +14,8 @@
 #include <ploxen/platform/gdi.h>
 #include <ploxen/render/Renderer.h>
 
+#include "PlotFigure.h"
+
 namespace {
 
 bool endsWith(const std::string& s, const char* suffix) {
@@ -22,13 +24,15 @@ bool endsWith(const std::string& s, const char* suffix) {
 }
 
 // Clears the viewport's rectangle and draws the configuration into it.
-void drawInto(CDC& dc, GcGraphConfig& config, const RECT& area, bool white) {
+void drawInto(CDC& dc, GcGraphConfig& config, const RECT& area, bool white,
+              const std::string& title) {
     Renderer renderer;
     renderer.set(&config);
     renderer.setViewport(area.left, area.top, area.right - area.left, area.bottom - area.top);
     if (white) renderer.setBackgroundWhite();
     renderer.clear(&dc, &area);
     renderer.drawGraph(&dc);
+    drawTitle(&dc, renderer, title);
 }
 
 struct Bitmap {
@@ -45,7 +49,8 @@ void freeBitmap(void* p) {
     delete b;
 }
 
-void writePdf(GcGraphConfig& config, int width, int height, bool white, const char* path) {
+void writePdf(GcGraphConfig& config, int width, int height, bool white, const char* path,
+              const std::string& title) {
     // A wide picture goes on a landscape page, a tall one on a portrait page.
     DEVMODE mode{};
     mode.dmSize = sizeof(mode);
@@ -62,7 +67,7 @@ void writePdf(GcGraphConfig& config, int width, int height, bool white, const ch
         int w = W, h = int(double(W) * height / width);
         if (h > H) h = H, w = int(double(H) * width / height);
         const RECT area{(W - w) / 2, 0, (W - w) / 2 + w, h};
-        drawInto(dc, config, area, white);
+        drawInto(dc, config, area, white, title);
         ok = EndPage(dc.m_hDC) > 0 && EndDoc(dc.m_hDC) > 0;
     }
     if (!ok) AbortDoc(dc.m_hDC);
@@ -108,7 +113,8 @@ void ReplacingFile::commit() {
     }
 }
 
-QImage drawPicture(GcGraphConfig& config, int width, int height, bool white) {
+QImage drawPicture(GcGraphConfig& config, int width, int height, bool white,
+                   const std::string& title) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
@@ -123,7 +129,7 @@ QImage drawPicture(GcGraphConfig& config, int width, int height, bool white) {
     b->old = SelectObject(b->dc, b->dib);
     CDC dc;
     dc.Attach(b->dc);
-    drawInto(dc, config, RECT{0, 0, width, height}, white);
+    drawInto(dc, config, RECT{0, 0, width, height}, white, title);
     dc.Detach();
     GdiFlush();
     // The image reads the bitmap's own rows (top-down, blue green red and a spare byte).
@@ -132,11 +138,11 @@ QImage drawPicture(GcGraphConfig& config, int width, int height, bool white) {
 }
 
 void writePicture(GcGraphConfig& config, OutputType type, int width, int height, bool white,
-                  ReplacingFile& file) {
+                  ReplacingFile& file, const std::string& title) {
     if (type == OutputType::Pdf) {
-        writePdf(config, width, height, white, file.tempPath().c_str());
+        writePdf(config, width, height, white, file.tempPath().c_str(), title);
     } else {
-        const QImage image = drawPicture(config, width, height, white);
+        const QImage image = drawPicture(config, width, height, white, title);
         QFile out;
         if (!out.open(file.fd(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
             throw OutputError(out.errorString().toStdString());

@@ -35,10 +35,11 @@ private:
     int m_fd = -1;
 };
 
-// The configuration drawn on a width x height memory bitmap.
-QImage drawPicture(GcGraphConfig& config, int width, int height, bool white);
+// The configuration drawn on a width x height memory bitmap, with title (if any) above it.
+QImage drawPicture(GcGraphConfig& config, int width, int height, bool white,
+                   const std::string& title = {});
 
 // Draws and writes into file: a PNG or BMP picture of width x height pixels, or a PDF page
 // drawn through the printer device context with those proportions.
 void writePicture(GcGraphConfig& config, OutputType type, int width, int height, bool white,
-                  ReplacingFile& file);
+                  ReplacingFile& file, const std::string& title = {});
