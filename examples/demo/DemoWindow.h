@@ -1,10 +1,15 @@
 // The demo's main window: a QMainWindow with the menus and the toolbar, holding the frame
 // window (and so the view) as its central widget. Every menu and toolbar action posts its
 // command to the frame, which routes it through the message maps as a framework menu would.
+// Whenever Qt's event loop has run, the actions show what the view says of their commands:
+// greyed while a tool waits for the mouse or where they cannot act, checked for the current
+// choices.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
+#include <utility>
+#include <vector>
 
 class DemoFrame;
 
@@ -18,6 +23,8 @@ public:
     DemoFrame* frame() const;
     // Posts a command to the frame, as choosing it in the menu does.
     void command(unsigned id);
+    // The menu action of a command (the toolbar shows the same action), or null.
+    QAction* action(unsigned id) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -26,5 +33,8 @@ private:
     DemoFrame* m_frame;
     QPointer<QWidget> m_frameWidget; // null once the frame's window is gone
 
+    std::vector<std::pair<unsigned, QAction*>> m_actions;
+
     void addCommands();
+    void updateCommands();
 };
