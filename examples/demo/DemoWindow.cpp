@@ -11,7 +11,8 @@
 #include "DemoFrame.h"
 #include "DemoView.h"
 
-DemoWindow::DemoWindow(DemoFrame* frame) : m_frame(frame), m_frameWidget(qWidgetOf(frame->m_hWnd)) {
+DemoWindow::DemoWindow(DemoFrame* frame)
+    : m_frame(frame), m_frameHandle(frame->m_hWnd), m_frameWidget(qWidgetOf(frame->m_hWnd)) {
     CString title;
     frame->GetWindowText(title);
     setWindowTitle(QString::fromUtf8(title.GetString()));
@@ -38,7 +39,8 @@ DemoWindow::~DemoWindow() {
 }
 
 DemoFrame* DemoWindow::frame() const {
-    return m_frameWidget ? m_frame : nullptr;
+    // The frame deletes itself when its window is destroyed, before Qt deletes the widget.
+    return m_frameWidget && CWnd::FromHandlePermanent(m_frameHandle) == m_frame ? m_frame : nullptr;
 }
 
 void DemoWindow::command(unsigned id) {

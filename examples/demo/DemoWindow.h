@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include <ploxen/ploxen.h>
+
 class DemoFrame;
 
 class DemoWindow : public QMainWindow {
@@ -31,6 +33,7 @@ protected:
 
 private:
     DemoFrame* m_frame;
+    HWND m_frameHandle;              // no longer the frame's once the frame is deleted
     QPointer<QWidget> m_frameWidget; // null once the frame's window is gone
 
     std::vector<std::pair<unsigned, QAction*>> m_actions;

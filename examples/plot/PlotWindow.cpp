@@ -185,7 +185,7 @@ END_MESSAGE_MAP()
 class PlotMainWindow : public QMainWindow {
 public:
     explicit PlotMainWindow(PlotFrame* frame)
-        : m_frame(frame), m_frameWidget(qWidgetOf(frame->m_hWnd)) {
+        : m_frame(frame), m_frameHandle(frame->m_hWnd), m_frameWidget(qWidgetOf(frame->m_hWnd)) {
         std::map<QString, QMenu*> menus;
         for (const Command& c : kCommands) {
             QMenu*& menu = menus[c.menu];
@@ -218,11 +218,13 @@ protected:
 
 private:
     PlotFrame* m_frame;
+    HWND m_frameHandle;              // no longer the frame's once the frame is deleted
     QPointer<QWidget> m_frameWidget; // null once the frame's window is gone
     std::vector<QAction*> m_actions;
 
     void updateCommands() {
-        const PlotView* view = m_frameWidget ? m_frame->view() : nullptr;
+        const bool alive = CWnd::FromHandlePermanent(m_frameHandle) == m_frame;
+        const PlotView* view = alive ? m_frame->view() : nullptr;
         for (QAction* action : m_actions) action->setEnabled(view && !view->isWaiting());
     }
 };
