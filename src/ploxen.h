@@ -29,6 +29,7 @@
 #include <ploxen/platform/afxwin.h>
 #include <ploxen/platform/kernel.h>
 #include <ploxen/render/Renderer.h>
+#include <ploxen/render/TextFit.h>
 #include <ploxen/util/BitOp.h>
 #include <ploxen/util/CErrorEdit.h>
 #include <ploxen/util/CFile64.h>

@@ -83,8 +83,8 @@ void fillDemoGraphs(GcGraphConfig& config, GcGraph (&graph)[2], DemoLayout layou
         delete[] noisy;
         graph[0].setGLine(1, top);
         graph[1].setGLine(1, bottom);
-        graph[0].setVtitle(text("Count"));
-        graph[1].setVtitle(text("Count"));
+        graph[0].setVtitle(text("Count of sine"));
+        graph[1].setVtitle(text("Count of signal"));
         config.changeHistOn();
         config.setHtitle(text("Class"));
     } else {

@@ -32,9 +32,14 @@ ON_COMMAND(ID_TOOLS_POINT, &DemoView::OnToolsPoint)
 ON_COMMAND(ID_TOOLS_STATISTICS, &DemoView::OnToolsStatistics)
 ON_COMMAND(ID_TOOLS_COMMENT, &DemoView::OnToolsComment)
 ON_COMMAND(ID_TOOLS_ERASE, &DemoView::OnToolsErase)
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 namespace {
+
+// The right margin: the drawing's usual one, wider for a long legend name, yet never more than
+// half the view.
+constexpr double kRightMargin = 0.2, kRightMarginMax = 0.5;
 
 // Asks for a file to write; empty when cancelled or when no dialog can be shown.
 std::string chooseFile(const char* caption, const char* name, const char* filter) {
@@ -46,6 +51,20 @@ double firstMark(double min, double step) {
     return std::ceil(min / step) * step;
 }
 
+// The library's graduation dialog under a title that names the axis it edits.
+class TitledGraduateDlg : public CGraduateDlg {
+public:
+    TitledGraduateDlg(CWnd* parent, const CString& title) : CGraduateDlg(parent), m_title(title) {}
+    BOOL OnInitDialog() override {
+        const BOOL result = CGraduateDlg::OnInitDialog();
+        SetWindowText(m_title);
+        return result;
+    }
+
+private:
+    CString m_title;
+};
+
 } // namespace
 
 DemoView::DemoView() {
@@ -56,6 +75,7 @@ void DemoView::setLayout(DemoLayout layout) {
     DeleteGcContents();
     m_layout = layout;
     fillDemoGraphs(m_config, m_graph, layout);
+    fitLegend(m_cx, m_cy);
     m_pRenderer->resetGraph();
     for (auto& g : m_modes) g[0] = g[1] = {};
     OnUpdate(nullptr, 0, nullptr); // the tool dialogs see the new data
@@ -106,18 +126,73 @@ void DemoView::OnToolsErase() {
     if (m_pEraseCommentDlg) m_pEraseCommentDlg->Show();
 }
 
+bool DemoView::commandEnabled(UINT id) const {
+    if (isWaiting()) return false;
+    if (id == ID_GRAPH_VGRADUATE || id == ID_GRAPH_HGRADUATE)
+        return hasAxis(chosenGraph(), id == ID_GRAPH_VGRADUATE);
+    return true;
+}
+
+bool DemoView::commandChecked(UINT id) const {
+    switch (id) {
+    case ID_VIEW_BLACK:
+        return m_pRenderer->getBackground() == Renderer::BK_BLACK;
+    case ID_VIEW_WHITE:
+        return m_pRenderer->getBackground() == Renderer::BK_WHITE;
+    case ID_VIEW_STACKED:
+        return m_layout == DemoLayout::Stacked;
+    case ID_VIEW_SUPERPOSED:
+        return m_layout == DemoLayout::SuperposedOneAxis;
+    case ID_VIEW_TWOAXES:
+        return m_layout == DemoLayout::SuperposedTwoAxes;
+    case ID_VIEW_HISTOGRAM:
+        return m_layout == DemoLayout::Histogram;
+    case ID_GRAPH_FIRST:
+        return chosenGraph() == 0;
+    case ID_GRAPH_SECOND:
+        return chosenGraph() == 1;
+    default:
+        return false;
+    }
+}
+
+// Keeps the legend's longest name inside the view at its new size.
+void DemoView::OnSize(UINT nType, int cx, int cy) {
+    CGLView::OnSize(nType, cx, cy);
+    fitLegend(cx, cy);
+}
+
+void DemoView::fitLegend(int width, int height) {
+    CDC dc;
+    if (width <= 0 || height <= 0 || !dc.CreateCompatibleDC(nullptr)) return;
+    const double right = std::max(kRightMargin, com_GLLegendMargin(&dc, &m_config, width, height));
+    m_config.setMargin(m_config.leftMargin, std::min(right, kRightMarginMax), m_config.bottomMargin,
+                       m_config.topMargin);
+}
+
 void DemoView::choose(int graph) {
     m_chosenGraph = graph;
     m_picked = 0; // the menu's choice holds until the next click on a curve
+}
+
+// Only graph 0's horizontal axis is drawn (every graph is mapped on it), and superposed graphs
+// on one axis are drawn against graph 0's vertical axis.
+bool DemoView::hasAxis(int graph, bool vertical) const {
+    if (graph == 0) return true;
+    return vertical && (!m_config.superpose || !m_config.singleVaxis);
 }
 
 // Opens the graduation dialog on one axis of the chosen graph and applies what it returns
 // with the graph's range and graduation operations.
 void DemoView::graduate(bool vertical) {
     const int index = chosenGraph();
+    if (!hasAxis(index, vertical)) return;
     GcGraph& g = m_graph[index];
     AxisModes& modes = m_modes[index][vertical ? 0 : 1];
-    CGraduateDlg dlg(this);
+    CString name = g.vtitle;
+    if (name.IsEmpty()) name.Format("Graph %d", index + 1);
+    TitledGraduateDlg dlg(this, "Graduation \u2014 " + name +
+                                    (vertical ? ", vertical axis" : ", horizontal axis"));
     dlg.m_nRangeMode = modes.range;
     dlg.m_nGradMode = modes.grad;
     dlg.m_dMax = vertical ? g.vmax : g.hmax;

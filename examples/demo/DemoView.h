@@ -18,6 +18,11 @@ public:
     const GcGraph& graph(int i) const { return m_graph[i]; }
     // New series for the layout, full view, repainted.
     void setLayout(DemoLayout layout);
+    // Whether a command can act now, and whether its choice is the current one: what the menus
+    // and the toolbar show. No command runs while a tool waits for the mouse (the frame drops
+    // it), and a graduation is offered only for an axis the layout draws.
+    bool commandEnabled(UINT id) const;
+    bool commandChecked(UINT id) const;
 
 protected:
     DemoView();
@@ -44,6 +49,7 @@ protected:
     afx_msg void OnToolsStatistics();
     afx_msg void OnToolsComment();
     afx_msg void OnToolsErase();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
 
     DECLARE_MESSAGE_MAP()
 
@@ -60,5 +66,7 @@ private:
 
     static void pressButton(CDialog* dlg, UINT id);
     void choose(int graph);
+    bool hasAxis(int graph, bool vertical) const;
     void graduate(bool vertical);
+    void fitLegend(int width, int height);
 };

@@ -1,5 +1,6 @@
 #include "DemoWindow.h"
 
+#include <QAbstractEventDispatcher>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -8,8 +9,10 @@
 
 #include "DemoCommands.h"
 #include "DemoFrame.h"
+#include "DemoView.h"
 
-DemoWindow::DemoWindow(DemoFrame* frame) : m_frame(frame), m_frameWidget(qWidgetOf(frame->m_hWnd)) {
+DemoWindow::DemoWindow(DemoFrame* frame)
+    : m_frame(frame), m_frameHandle(frame->m_hWnd), m_frameWidget(qWidgetOf(frame->m_hWnd)) {
     CString title;
     frame->GetWindowText(title);
     setWindowTitle(QString::fromUtf8(title.GetString()));
@@ -23,6 +26,12 @@ DemoWindow::DemoWindow(DemoFrame* frame) : m_frame(frame), m_frameWidget(qWidget
         connect(m_frameWidget, &QObject::destroyed, this, &QWidget::close, Qt::QueuedConnection);
     }
     resize(rect.Width(), rect.Height() + menuBar()->sizeHint().height() + 40);
+    // A tool starts and stops waiting inside a command or a dialog's button, which the window
+    // does not see; the event loop runs (and so wakes or goes to sleep) around both.
+    auto* loop = QAbstractEventDispatcher::instance();
+    connect(loop, &QAbstractEventDispatcher::awake, this, &DemoWindow::updateCommands);
+    connect(loop, &QAbstractEventDispatcher::aboutToBlock, this, &DemoWindow::updateCommands);
+    updateCommands();
 }
 
 DemoWindow::~DemoWindow() {
@@ -30,11 +39,18 @@ DemoWindow::~DemoWindow() {
 }
 
 DemoFrame* DemoWindow::frame() const {
-    return m_frameWidget ? m_frame : nullptr;
+    // The frame deletes itself when its window is destroyed, before Qt deletes the widget.
+    return m_frameWidget && CWnd::FromHandlePermanent(m_frameHandle) == m_frame ? m_frame : nullptr;
 }
 
 void DemoWindow::command(unsigned id) {
     if (DemoFrame* f = frame()) f->PostMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+QAction* DemoWindow::action(unsigned id) const {
+    for (const auto& [actionId, action] : m_actions)
+        if (actionId == id) return action;
+    return nullptr;
 }
 
 void DemoWindow::closeEvent(QCloseEvent* event) {
@@ -63,7 +79,6 @@ void DemoWindow::addCommands() {
             QActionGroup*& group = groups[c.group];
             if (!group) group = new QActionGroup(this);
             action->setCheckable(true);
-            action->setChecked(group->actions().isEmpty()); // the first choice is the start state
             group->addAction(action);
         }
         if (c.toolbar) {
@@ -73,5 +88,15 @@ void DemoWindow::addCommands() {
         }
         const UINT id = c.id;
         connect(action, &QAction::triggered, this, [this, id] { command(id); });
+        m_actions.emplace_back(id, action);
+    }
+}
+
+void DemoWindow::updateCommands() {
+    DemoFrame* f = frame();
+    const DemoView* view = f ? f->view() : nullptr;
+    for (const auto& [id, action] : m_actions) {
+        action->setEnabled(view && view->commandEnabled(id));
+        if (action->isCheckable()) action->setChecked(view && view->commandChecked(id));
     }
 }

@@ -4,7 +4,13 @@
 #include <cmath>
 #include <limits>
 
+#include <ploxen/platform/CGdiObject.h>
+#include <ploxen/render/TextFit.h>
+
 namespace {
+
+// The margins of a picture without a title, and the widest right margin a legend gets.
+constexpr double kLeft = 0.15, kRight = 0.2, kBottom = 0.2, kTop = 0.05, kRightMax = 0.5;
 
 // Smallest and largest finite value of one coordinate over the given graphs' points; nan and
 // inf cells are gaps and take no part.
@@ -52,8 +58,45 @@ void seriesColor(int index, bool white, int rgb[3]) {
     std::copy(c, c + 3, rgb);
 }
 
+void fitMargins(GcGraphConfig& config, const std::string& title, int width, int height) {
+    CDC dc;
+    if (width <= 0 || height <= 0 || !dc.CreateCompatibleDC(nullptr)) return;
+    double top = kTop;
+    if (!title.empty()) {
+        CFont font;
+        font.Attach(com_GLCreateTextFont(width, height));
+        CFont* previous = dc.SelectObject(&font);
+        // The title in the middle of the top margin, half its height free above and below.
+        top = std::max(top, 2.0 * dc.GetTextExtent(title.c_str(), int(title.size())).cy / height);
+        dc.SelectObject(previous);
+    }
+    config.setMargin(kLeft, kRight, kBottom, top);
+    const double right = com_GLLegendMargin(&dc, &config, width, height);
+    config.setMargin(kLeft, std::clamp(right, kRight, kRightMax), kBottom, top);
+}
+
+void drawTitle(CDC* dc, const Renderer& renderer, const std::string& title) {
+    const GcGraphConfig* cfg = renderer.getGcGraphConfig();
+    if (title.empty() || !cfg) return;
+    const int* v = renderer.viewport;
+    CFont font;
+    font.Attach(com_GLCreateTextFont(v[2], v[3]));
+    CFont* previous = dc->SelectObject(&font);
+    const CSize e = dc->GetTextExtent(title.c_str(), int(title.size()));
+    const double centre =
+        v[0] + v[2] * (cfg->leftMargin + 0.5 * (1 - cfg->leftMargin - cfg->rightMargin));
+    const int x = std::clamp(int(std::lround(centre)) - e.cx / 2, v[0],
+                             std::max(v[0], v[0] + v[2] - int(e.cx)));
+    const int y = int(std::lround(v[1] + 0.5 * v[3] * cfg->topMargin)) - e.cy / 2;
+    const int fg = renderer.getBackground() == Renderer::BK_WHITE ? 0 : 255;
+    dc->SetBkColor(RGB(255 - fg, 255 - fg, 255 - fg));
+    dc->SetTextColor(RGB(fg, fg, fg));
+    dc->TextOut(x, y, title.c_str(), int(title.size()));
+    dc->SelectObject(previous);
+}
+
 PlotFigure::PlotFigure(std::vector<CsvGraph> graphs, const PlotOptions& o)
-    : m_data(std::move(graphs)), m_config(o.type) {
+    : m_title(o.title), m_data(std::move(graphs)), m_config(o.type) {
     const size_t n = m_data.size();
     if (o.twoAxes && n < 2)
         throw UsageError("--two-axes needs two graphs: separate them by a blank line");
@@ -90,11 +133,11 @@ PlotFigure::PlotFigure(std::vector<CsvGraph> graphs, const PlotOptions& o)
         graph.setAutoHgrad();
         graph.setAutoVgrad();
     }
-    std::string title = o.title,
-                xlabel = o.xlabelSet ? o.xlabel : (n ? m_data[0].htitle : std::string());
-    m_config.set(int(n), m_graphs.data(), title.data(), xlabel.data(), 0.15, 0.2, 0.2, 0.05,
+    std::string xlabel = o.xlabelSet ? o.xlabel : (n ? m_data[0].htitle : std::string());
+    m_config.set(int(n), m_graphs.data(), nullptr, xlabel.data(), kLeft, kRight, kBottom, kTop,
                  o.type);
     if (o.superpose) m_config.superposeGraph(1);
     if (o.twoAxes) m_config.singleVaxis = 0;
     if (o.type == GcGraphConfig::HISTON && !o.histClasses) m_config.changeHistType();
+    fitMargins(m_config, m_title, o.width, o.height);
 }

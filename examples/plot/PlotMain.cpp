@@ -82,10 +82,10 @@ int plotMain(int argc, char** argv) {
     try {
         if (o.window)
             return showWindow(figure->config(), o.width, o.height, o.white,
-                              "ploxen-plot " + inputName(o.input));
+                              "ploxen-plot " + inputName(o.input), figure->title());
         FileReplacement file(o.output.c_str());
         if (file.error()) throw OutputError(file.reason());
-        writePicture(figure->config(), type, o.width, o.height, o.white, file);
+        writePicture(figure->config(), type, o.width, o.height, o.white, file, figure->title());
     } catch (const OutputError& e) {
         return complain(o.window ? badInput : cannotWrite,
                         (o.window ? std::string("--window") : o.output) + ": " + e.what());

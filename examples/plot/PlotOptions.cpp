@@ -36,7 +36,7 @@ Options:
                           bars between consecutive points: standing on 0 with the x axis
                           labelled by integer classes (on), on 0 with an ordinary x axis
                           (on-values), or standing on the axis minimum (fromto)
-      --title TEXT        overall title, top left
+      --title TEXT        overall title, centred above the plot
       --xlabel TEXT       horizontal title (default: the x column's header)
       --ylabel TEXT       vertical title of the next graph, from the lowest one up
       --xrange MIN:MAX    fixed horizontal range (default: from the data)
@@ -135,7 +135,7 @@ PlotOptions parseArguments(int argc, char** argv) {
                 throw UsageError("--hist: expected on, on-values or fromto, not \"" + v + "\"");
             }
         } else if (arg == "--title") {
-            o.title = next(), o.titleSet = true;
+            o.title = next();
         } else if (arg == "--xlabel") {
             o.xlabel = next(), o.xlabelSet = true;
         } else if (arg == "--ylabel") {

@@ -22,8 +22,8 @@ struct PlotOptions {
     bool twoAxes = false; // superposed, graph 1 against its own axis on the right
     GcGraphConfig::TYPE type = GcGraphConfig::GRAPH;
     bool histClasses = true; // bars on zero: the x axis labels integer classes
-    bool titleSet = false, xlabelSet = false;
-    std::string title, xlabel;
+    bool xlabelSet = false;
+    std::string title, xlabel;        // title: none when empty
     std::vector<std::string> ylabels; // one per graph, from graph 0 (the lowest) on
     AxisRange xrange, yrange;
     int lineStyle = 0, lineWidth = 1, markType = -1;

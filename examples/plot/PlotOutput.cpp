@@ -14,6 +14,8 @@
 #include <ploxen/platform/gdi.h>
 #include <ploxen/render/Renderer.h>
 
+#include "PlotFigure.h"
+
 namespace {
 
 bool endsWith(const std::string& s, const char* suffix) {
@@ -22,13 +24,15 @@ bool endsWith(const std::string& s, const char* suffix) {
 }
 
 // Clears the viewport's rectangle and draws the configuration into it.
-void drawInto(CDC& dc, GcGraphConfig& config, const RECT& area, bool white) {
+void drawInto(CDC& dc, GcGraphConfig& config, const RECT& area, bool white,
+              const std::string& title) {
     Renderer renderer;
     renderer.set(&config);
     renderer.setViewport(area.left, area.top, area.right - area.left, area.bottom - area.top);
     if (white) renderer.setBackgroundWhite();
     renderer.clear(&dc, &area);
     renderer.drawGraph(&dc);
+    drawTitle(&dc, renderer, title);
 }
 
 struct Bitmap {
@@ -83,7 +87,8 @@ private:
     std::thread m_reader;
 };
 
-void writePdf(GcGraphConfig& config, int width, int height, bool white, FileReplacement& file) {
+void writePdf(GcGraphConfig& config, int width, int height, bool white, FileReplacement& file,
+              const std::string& title) {
     // A wide picture goes on a landscape page, a tall one on a portrait page.
     DEVMODE mode{};
     mode.dmSize = sizeof(mode);
@@ -104,7 +109,7 @@ void writePdf(GcGraphConfig& config, int width, int height, bool white, FileRepl
         int w = W, h = int(double(W) * height / width);
         if (h > H) h = H, w = int(double(H) * width / height);
         const RECT area{(W - w) / 2, 0, (W - w) / 2 + w, h};
-        drawInto(dc, config, area, white);
+        drawInto(dc, config, area, white, title);
         ok = EndPage(dc.m_hDC) > 0 && EndDoc(dc.m_hDC) > 0;
     }
     if (!ok) AbortDoc(dc.m_hDC);
@@ -122,7 +127,8 @@ OutputType outputType(const std::string& path) {
     return OutputType::Unknown;
 }
 
-QImage drawPicture(GcGraphConfig& config, int width, int height, bool white) {
+QImage drawPicture(GcGraphConfig& config, int width, int height, bool white,
+                   const std::string& title) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
@@ -137,7 +143,7 @@ QImage drawPicture(GcGraphConfig& config, int width, int height, bool white) {
     b->old = SelectObject(b->dc, b->dib);
     CDC dc;
     dc.Attach(b->dc);
-    drawInto(dc, config, RECT{0, 0, width, height}, white);
+    drawInto(dc, config, RECT{0, 0, width, height}, white, title);
     dc.Detach();
     GdiFlush();
     // The image reads the bitmap's own rows (top-down, blue green red and a spare byte).
@@ -146,15 +152,15 @@ QImage drawPicture(GcGraphConfig& config, int width, int height, bool white) {
 }
 
 void writePicture(GcGraphConfig& config, OutputType type, int width, int height, bool white,
-                  FileReplacement& file) {
+                  FileReplacement& file, const std::string& title) {
     if (type == OutputType::Pdf) {
-        writePdf(config, width, height, white, file);
+        writePdf(config, width, height, white, file, title);
     } else {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QImageWriter writer(&buffer, type == OutputType::Png ? "png" : "bmp");
-        if (!writer.write(drawPicture(config, width, height, white)))
+        if (!writer.write(drawPicture(config, width, height, white, title)))
             throw OutputError(writer.errorString().toStdString());
         file.write(bytes.constData(), size_t(bytes.size()));
     }

@@ -18,11 +18,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The configuration drawn on a width x height memory bitmap.
-QImage drawPicture(GcGraphConfig& config, int width, int height, bool white);
+// The configuration drawn on a width x height memory bitmap, with title (if any) above it.
+QImage drawPicture(GcGraphConfig& config, int width, int height, bool white,
+                   const std::string& title = {});
 
 // Draws and writes into file, and commits it: a PNG or BMP picture of width x height pixels,
 // or a PDF page drawn through the printer device context with those proportions. Throws
 // OutputError with the system's reason when the file cannot be written completely.
 void writePicture(GcGraphConfig& config, OutputType type, int width, int height, bool white,
-                  FileReplacement& file);
+                  FileReplacement& file, const std::string& title = {});

@@ -1,5 +1,6 @@
 #include "PlotWindow.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -8,9 +9,11 @@
 #include <QPointer>
 #include <map>
 #include <string>
+#include <vector>
 
 #include <ploxen/ploxen.h>
 
+#include "PlotFigure.h"
 #include "PlotOutput.h"
 
 namespace {
@@ -53,20 +56,35 @@ constexpr Command kCommands[] = {
 };
 
 // A host's view over the plotter's configuration: the view's own configuration becomes a
-// shallow copy of it, so the view draws the plotter's graphs and frees none of them.
+// shallow copy of it, so the view draws the plotter's graphs and frees none of them. The title
+// is drawn over every picture of the view, and the margins follow its size.
 class PlotView : public CGLView {
     DECLARE_DYNCREATE(PlotView)
 public:
-    void show(const GcGraphConfig& config, bool white) {
+    void show(const GcGraphConfig& config, bool white, const std::string& title) {
         m_config = config;
+        m_title = title;
+        fitMargins(m_config, m_title, m_cx, m_cy);
         if (white)
             OnBackColorWhite();
         else
             OnBackColorBlack();
     }
     bool isWaiting() const { return m_bWaiting != 0; }
+    void Draw() override {
+        CGLView::Draw();
+        if (m_pDC && m_hWnd) drawTitle(m_pDC, *m_pRenderer, m_title);
+    }
 
 protected:
+    void OnDraw(CDC* pDC) override {
+        CGLView::OnDraw(pDC);
+        drawTitle(pDC, *m_pRenderer, m_title);
+    }
+    afx_msg void OnSize(UINT nType, int cx, int cy) {
+        CGLView::OnSize(nType, cx, cy);
+        fitMargins(m_config, m_title, cx, cy);
+    }
     afx_msg void OnFilePrintCmd() { OnFilePrint(); }
     afx_msg void OnFileSaveBitmap() {
         std::string path = chooseFile("Save bitmap", "plot.bmp", "Bitmaps (*.bmp)");
@@ -102,6 +120,8 @@ private:
     static std::string chooseFile(const char* caption, const char* name, const char* filter) {
         return QFileDialog::getSaveFileName(nullptr, caption, name, filter).toStdString();
     }
+
+    std::string m_title;
 };
 
 IMPLEMENT_DYNCREATE(PlotView, CGLView)
@@ -119,6 +139,7 @@ ON_COMMAND(ID_TOOLS_POINT, &PlotView::OnToolsPoint)
 ON_COMMAND(ID_TOOLS_STATISTICS, &PlotView::OnToolsStatistics)
 ON_COMMAND(ID_TOOLS_COMMENT, &PlotView::OnToolsComment)
 ON_COMMAND(ID_TOOLS_ERASE, &PlotView::OnToolsErase)
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 // The frame routes commands to the view. It closes only once no command runs: a tool waiting
@@ -158,11 +179,13 @@ BEGIN_MESSAGE_MAP(PlotFrame, CFrameWnd)
 ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
-// The main window: the menus, and the frame as its central widget.
+// The main window: the menus, and the frame as its central widget. The menus are greyed while a
+// tool waits for the mouse: a tool starts and stops waiting inside a command or a dialog's
+// button, and Qt's event loop runs (so wakes or goes to sleep) around both.
 class PlotMainWindow : public QMainWindow {
 public:
     explicit PlotMainWindow(PlotFrame* frame)
-        : m_frame(frame), m_frameWidget(qWidgetOf(frame->m_hWnd)) {
+        : m_frame(frame), m_frameHandle(frame->m_hWnd), m_frameWidget(qWidgetOf(frame->m_hWnd)) {
         std::map<QString, QMenu*> menus;
         for (const Command& c : kCommands) {
             QMenu*& menu = menus[c.menu];
@@ -172,7 +195,12 @@ public:
             connect(action, &QAction::triggered, this, [this, id = c.id] {
                 if (m_frameWidget) m_frame->PostMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
             });
+            m_actions.push_back(action);
         }
+        auto* loop = QAbstractEventDispatcher::instance();
+        connect(loop, &QAbstractEventDispatcher::awake, this, &PlotMainWindow::updateCommands);
+        connect(loop, &QAbstractEventDispatcher::aboutToBlock, this,
+                &PlotMainWindow::updateCommands);
         setCentralWidget(m_frameWidget);
         // The frame closing by itself closes the main window too.
         connect(m_frameWidget, &QObject::destroyed, this, &QWidget::close, Qt::QueuedConnection);
@@ -190,13 +218,21 @@ protected:
 
 private:
     PlotFrame* m_frame;
+    HWND m_frameHandle;              // no longer the frame's once the frame is deleted
     QPointer<QWidget> m_frameWidget; // null once the frame's window is gone
+    std::vector<QAction*> m_actions;
+
+    void updateCommands() {
+        const bool alive = CWnd::FromHandlePermanent(m_frameHandle) == m_frame;
+        const PlotView* view = alive ? m_frame->view() : nullptr;
+        for (QAction* action : m_actions) action->setEnabled(view && !view->isWaiting());
+    }
 };
 
 } // namespace
 
-int showWindow(GcGraphConfig& config, int width, int height, bool white,
-               const std::string& caption) {
+int showWindow(GcGraphConfig& config, int width, int height, bool white, const std::string& caption,
+               const std::string& title) {
     CWinApp app("ploxen-plot");
     auto* frame = new PlotFrame; // deletes itself with its window
     CCreateContext context;
@@ -213,7 +249,7 @@ int showWindow(GcGraphConfig& config, int width, int height, bool white,
     }
     PlotView* view = frame->view();
     view->OnInitialUpdate(); // makes the tool dialogs' windows
-    view->show(config, white);
+    view->show(config, white, title);
     PlotMainWindow window(frame);
     window.setWindowTitle(QString::fromStdString(caption));
     window.resize(width, height + window.menuBar()->sizeHint().height());

@@ -8,6 +8,10 @@ namespace layout {
 constexpr double bigMark = 0.04, smallMark = 0.02, legendSample = 0.08;
 // Text height, as a (negative: character height) fraction of the viewport's short side.
 constexpr float fontHeight = -0.025f;
+// The font height of a viewport of width x height pixels, from its short side.
+constexpr int textHeight(int width, int height) {
+    return int(float(width <= height ? width : height) * fontHeight);
+}
 // Pixels between the plot and the labels under it (down) and left of it (left), and between
 // the legend's sample and the series' name.
 constexpr double labelGapDown = 2, labelGapLeft = 2, legendNameGap = 2;

@@ -1,5 +1,6 @@
 #include <ploxen/render/DrawState.h>
 #include <ploxen/render/LayoutConstants.h>
+#include <ploxen/render/TextFit.h>
 
 #include <algorithm>
 
@@ -20,10 +21,9 @@ void Renderer::drawGraph(CDC* dc) {
     if (!config || config->ngraph <= 0 || !config->graph || config->graph[0].nline <= 0) return;
     const GcGraphConfig& cfg = *config;
 
-    const int s = viewport[2] <= viewport[3] ? viewport[2] : viewport[3];
-    const int fh = int(float(s) * layout::fontHeight);
+    const int fh = layout::textHeight(viewport[2], viewport[3]);
     CFont textFont, verticalFont;
-    textFont.Attach(::CreateFontA(fh, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 32, "FONT"));
+    textFont.Attach(com_GLCreateTextFont(viewport[2], viewport[3]));
     verticalFont.Attach(::CreateFontA(fh, 0, 900, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 32, "FONT"));
     CFont* previousFont = dc->SelectObject(&textFont);
 

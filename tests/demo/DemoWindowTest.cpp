@@ -1,10 +1,14 @@
 // The demo's window under the offscreen platform: its view fills the central area,
 // its menu commands reach the view, and closing it in the middle of a tool or of a print ends
 // cleanly (the sanitizer build finds what is used after it went or never freed).
+#include <QAction>
 #include <QCoreApplication>
+#include <QMouseEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "DemoApp.h"
 #include "DemoCommands.h"
@@ -14,6 +18,7 @@
 #include "TempDir.h"
 #include "platform/CPrintDialog.h"
 #include "platform/ModalResponder.h"
+#include "render/RenderScene.h"
 
 namespace {
 
@@ -104,9 +109,13 @@ TEST_F(DemoWindowTest, LayoutCommandsSetTheConfiguration) {
 TEST_F(DemoWindowTest, GraduationAppliesToTheChosenGraphOnlyOnOk) {
     const GcGraph before0 = view->graph(0), before1 = view->graph(1);
     int answer = IDCANCEL;
+    std::vector<std::string> titles;
     ModalResponder previous = AfxSetModalResponder([&](ModalRequest& r) {
         if (r.kind != ModalRequest::Dialog) return int(IDCANCEL);
         auto& d = *static_cast<CDialog*>(r.object);
+        CString title;
+        d.GetWindowText(title);
+        titles.emplace_back(title.GetString());
         d.CheckRadioButton(IDC_RANGEAUTO, IDC_RANGEMANUAL, IDC_RANGEMANUAL);
         d.CheckRadioButton(IDC_GRADAUTO, IDC_GRADMANUAL, IDC_GRADMANUAL);
         d.SetDlgItemText(IDC_MAX, "50");
@@ -123,6 +132,9 @@ TEST_F(DemoWindowTest, GraduationAppliesToTheChosenGraphOnlyOnOk) {
     run(ID_GRAPH_FIRST);
     run(ID_GRAPH_HGRADUATE);
     AfxSetModalResponder(previous);
+    EXPECT_EQ(titles, (std::vector<std::string>{"Graduation \u2014 Volt, vertical axis",
+                                                "Graduation \u2014 Volt, vertical axis",
+                                                "Graduation \u2014 Amplitude, horizontal axis"}));
 
     const GcGraph& g1 = view->graph(1);
     EXPECT_EQ(g1.vmin, -7.0);
@@ -137,6 +149,89 @@ TEST_F(DemoWindowTest, GraduationAppliesToTheChosenGraphOnlyOnOk) {
     EXPECT_EQ(g0.hlargeGradStart, -5.0);
     EXPECT_EQ(g0.vmin, before0.vmin);
     EXPECT_EQ(g0.vmax, before0.vmax);
+}
+
+// Only graph 0's horizontal axis is drawn, and superposed on one axis only its vertical one: the
+// graduation commands of the others are greyed and do nothing.
+TEST_F(DemoWindowTest, GraduationIsOfferedOnlyForAnAxisThatIsDrawn) {
+    int dialogs = 0;
+    ModalResponder previous = AfxSetModalResponder([&](ModalRequest&) {
+        ++dialogs;
+        return int(IDCANCEL);
+    });
+    struct Case {
+        UINT layout, graph;
+        bool vertical, horizontal;
+    } cases[] = {
+        {ID_VIEW_STACKED, ID_GRAPH_FIRST, true, true},
+        {ID_VIEW_STACKED, ID_GRAPH_SECOND, true, false},
+        {ID_VIEW_SUPERPOSED, ID_GRAPH_SECOND, false, false},
+        {ID_VIEW_TWOAXES, ID_GRAPH_SECOND, true, false},
+        {ID_VIEW_HISTOGRAM, ID_GRAPH_SECOND, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.layout << " " << c.graph);
+        run(c.layout);
+        run(c.graph);
+        EXPECT_TRUE(window->action(c.graph)->isChecked());
+        EXPECT_EQ(window->action(ID_GRAPH_VGRADUATE)->isEnabled(), c.vertical);
+        EXPECT_EQ(window->action(ID_GRAPH_HGRADUATE)->isEnabled(), c.horizontal);
+        dialogs = 0;
+        run(ID_GRAPH_VGRADUATE);
+        run(ID_GRAPH_HGRADUATE);
+        EXPECT_EQ(dialogs, int(c.vertical) + int(c.horizontal));
+    }
+    AfxSetModalResponder(previous);
+}
+
+// A tool started from its toolbar button greys every command until a right click in the view
+// ends it.
+TEST_F(DemoWindowTest, CommandsAreGreyedWhileAToolWaits) {
+    QWidget* pane = qWidgetOf(view->m_hWnd);
+    const auto click = [pane](QEvent::Type type) {
+        QMouseEvent e(
+            type, QPointF(300, 300), pane->mapToGlobal(QPointF(300, 300)), Qt::RightButton,
+            type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pane, &e);
+    };
+    std::vector<UINT> enabledWhileWaiting;
+    bool waited = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (!view->isWaiting()) return;
+        waited = true;
+        timer.stop();
+        for (const DemoCommand& c : kDemoCommands)
+            if (c.text && window->action(c.id)->isEnabled()) enabledWhileWaiting.push_back(c.id);
+        window->action(ID_VIEW_WHITE)->trigger(); // greyed: nothing is posted
+        click(QEvent::MouseButtonPress);
+        click(QEvent::MouseButtonRelease);
+    });
+    timer.start(10);
+    window->action(ID_TOOLS_STATISTICS)->trigger();
+    for (int i = 0; i < 100 && !waited; ++i) pump();
+    pump();
+    ASSERT_TRUE(waited) << "the tool never waited for the mouse";
+    EXPECT_FALSE(view->isWaiting());
+    EXPECT_EQ(enabledWhileWaiting, std::vector<UINT>{});
+    EXPECT_TRUE(window->action(ID_TOOLS_STATISTICS)->isEnabled());
+    EXPECT_TRUE(window->action(ID_VIEW_BLACK)->isChecked());
+}
+
+// The longest legend name, "envelope", stays whole in the view whatever size the window takes.
+TEST_F(DemoWindowTest, LegendNamesStayWholeAsTheWindowIsResized) {
+    for (QSize size : {QSize(1250, 1200), QSize(1200, 1250), QSize(1250, 700)}) {
+        SCOPED_TRACE(size.width());
+        window->resize(size);
+        pump();
+        CRect client;
+        view->GetClientRect(&client);
+        render_test::Surface surface(client.Width(), client.Height());
+        surface.draw(*view->GetRenderer());
+        const auto names = surface.texts("envelope");
+        ASSERT_EQ(names.size(), 1u);
+        EXPECT_LT(names[0].x + names[0].w, client.Width());
+    }
 }
 
 // Closing while a tool waits for the mouse ends the tool, then the window.

@@ -116,7 +116,9 @@ TEST(PlotProgram, BadInputAndOutputsGiveOneLineAndTheirStatus) {
             after.erase(std::find(after.begin(), after.end(), out));
         }
         EXPECT_EQ(after, before);
-        if (c.input) EXPECT_EQ(readFile(dir / "in.csv"), c.input);
+        if (c.input) {
+            EXPECT_EQ(readFile(dir / "in.csv"), c.input);
+        }
     }
 }
 
