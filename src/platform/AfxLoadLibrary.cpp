@@ -33,8 +33,13 @@ std::string localName(std::string name) {
     return name;
 }
 
+// A module that refused keeps its reference: its constructor may have started Qt's application
+// object, which keeps pointers into the module, so it is never unmapped.
 HINSTANCE loadFile(const std::string& path) {
-    return static_cast<HINSTANCE>(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL));
+    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    auto refused =
+        module ? reinterpret_cast<BOOL (*)()>(dlsym(module, PLX_MODULE_REFUSED_SYMBOL)) : nullptr;
+    return static_cast<HINSTANCE>(refused && refused() ? nullptr : module);
 }
 
 } // namespace
