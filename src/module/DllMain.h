@@ -8,3 +8,6 @@
 #include <ploxen/platform/AfxLoadLibrary.h>
 
 extern "C" AFX_EXT_API BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);
+// TRUE when the entry point refused to attach while the module was being loaded at run time
+// (PLX_MODULE_REFUSED_SYMBOL), so that AfxLoadLibrary refuses the load.
+extern "C" AFX_EXT_API BOOL PlxModuleRefused();

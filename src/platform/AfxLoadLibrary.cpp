@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <dlfcn.h>
+#include <filesystem>
 
 namespace {
 
@@ -33,8 +34,21 @@ std::string localName(std::string name) {
     return name;
 }
 
+// The path made absolute: the loader takes a relative path that names a library it loaded
+// before, from another working directory, for that library.
+std::string absolutePath(const std::string& path) {
+    std::error_code failed;
+    const std::filesystem::path full = std::filesystem::absolute(path, failed);
+    return failed ? path : full.string();
+}
+
+// A module that refused keeps its reference: its constructor may have started Qt's application
+// object, which keeps pointers into the module, so it is never unmapped.
 HINSTANCE loadFile(const std::string& path) {
-    return static_cast<HINSTANCE>(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL));
+    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    auto refused =
+        module ? reinterpret_cast<BOOL (*)()>(dlsym(module, PLX_MODULE_REFUSED_SYMBOL)) : nullptr;
+    return static_cast<HINSTANCE>(refused && refused() ? nullptr : module);
 }
 
 } // namespace
@@ -46,7 +60,7 @@ HINSTANCE AfxLoadLibrary(LPCSTR lpszModuleName) {
     std::vector<std::string> dirs = searchOverride();
     if (dirs.empty()) dirs = {libraryDir(), "."};
     for (const std::string& dir : dirs)
-        if (HINSTANCE h = loadFile(dir + "/" + name)) return h;
+        if (HINSTANCE h = loadFile(absolutePath(dir + "/" + name))) return h;
     return name.find('/') == std::string::npos ? loadFile(name) : nullptr;
 }
 

@@ -14,7 +14,12 @@ constexpr DWORD DLL_THREAD_DETACH = 3;
 
 using FARPROC = INT_PTR(WINAPI*)();
 
-// The loaded module, or NULL when it cannot be found or loaded.
+// A module's entry point runs in its load-time constructor, from which dlopen cannot be made to
+// fail. A module whose entry point refused to attach while it was loaded at run time exports
+// this function (BOOL(), TRUE when it refused), and AfxLoadLibrary refuses the load.
+#define PLX_MODULE_REFUSED_SYMBOL "PlxModuleRefused"
+
+// The loaded module, or NULL when it cannot be found or loaded, or its entry point refused.
 AFX_EXT_API HINSTANCE AfxLoadLibrary(LPCSTR lpszModuleName);
 // Releases one load of the module; FALSE for a null handle.
 AFX_EXT_API BOOL AfxFreeLibrary(HINSTANCE hInstLib);

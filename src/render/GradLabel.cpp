@@ -74,5 +74,7 @@ std::string GradLabels::text(double v) const {
         return s;
     }
     std::snprintf(s, sizeof s, "%f", v / scale);
-    return trimmedZeros(s);
+    // A value a rounding error below zero prints as "-0.000000": it is written as zero.
+    std::string t = trimmedZeros(s);
+    return t == "-0" ? "0" : t;
 }

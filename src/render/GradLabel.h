@@ -15,7 +15,7 @@ struct GradLabels {
     // Whether "x10" and the exponent are drawn beside the axis.
     bool showsExponent() const { return exponent != 0 && !whole; }
     // The label of value v: "%d" of v truncated when whole, else "%f" of v / scale without its
-    // trailing zeros.
+    // trailing zeros ("0", not "-0", for a value just below zero).
     std::string text(double v) const;
 };
 

@@ -97,6 +97,32 @@ template <class Mark> void forEachValue(const GradSteps& g, const AxisSpan& s, M
     pass(g, s, -1, mark);
 }
 
+// Whether the labels are drawn: an axis whose passes meet more values in its visible part than it
+// has pixels there gets its marks alone. Its labels could only be drawn over one another, and
+// laying out a hundred thousand of them, each up to some three hundred characters long, takes
+// many seconds. The count walks the passes as drawing does, so that it holds for any mapping; the
+// start, which both passes draw, counts once.
+bool labelled(const GradSteps& g, const AxisSpan& s) {
+    double labels = 0;
+    forEachValue(g, s, [&](double v, int dir) {
+        const double x = s.map.toPixel(v);
+        labels += s.a <= x && x <= s.b && (dir > 0 || v != g.start);
+    });
+    return labels <= s.b - s.a + 1;
+}
+
+// The marks of one length along an axis, drawn once for each pixel a pass meets in a row: with
+// many values to a pixel a pass meets the same pixel many times running, and the same line drawn
+// again in the copy mode changes nothing. Each pass starts afresh (both draw the start value).
+struct MarkRun {
+    int last = INT_MIN, dir = 0;
+    bool fresh(int pixel, int passDir) {
+        const bool same = pixel == last && passDir == dir;
+        last = pixel, dir = passDir;
+        return !same;
+    }
+};
+
 } // namespace
 
 // "x10" centred on (x, y), the exponent after it raised by half its own height.
@@ -125,26 +151,29 @@ void Renderer::drawHGraduation(const DrawState& st) {
     if (labels.showsExponent())
         drawExponent(st, labels.exponent, p.rnd(p.L + layout::exponentAlong * p.pw),
                      p.rnd(p.B + layout::exponentDown * p.bm));
+    const bool withLabels = labelled(gs, span);
 
-    const auto marks = [&](double x, double length) {
+    MarkRun bigRun, smallRun;
+    const auto marks = [&](double x, double length, MarkRun& run, int dir) {
         const int xi = p.rnd(x);
+        if (!run.fresh(xi, dir)) return;
         Polyline(st.dc, xi, p.rnd(p.B), xi, p.rnd(p.B - length), fg[0], fg[1], fg[2]);
         Polyline(st.dc, xi, p.rnd(p.T), xi, p.rnd(p.T + length), fg[0], fg[1], fg[2]);
     };
     forEachValue(gs, span, [&](double v, int dir) {
         const double x = span.map.toPixel(v);
-        if (p.L <= x && x <= p.R) {
+        if (withLabels && p.L <= x && x <= p.R) {
             CString text(labels.text(v).c_str());
             const CSize e = st.extent(text);
             const double xl = icg ? x + 0.5 * gs.step * p.pw / p.hr * p.zx : x;
             TextOutA(st.dc, text.GetBuffer(), p.rnd(xl) - e.cx / 2,
                      p.rnd(p.B + layout::labelGapDown), fg[0], fg[1], fg[2]);
         }
-        if (p.L < x && x < p.R) marks(x, p.big);
+        if (p.L < x && x < p.R) marks(x, p.big, bigRun, dir);
         for (int j = 1; j < gs.nsmall; ++j) {
             const double d = j * gs.step * p.pw / gs.nsmall / p.hr * p.zx;
             const double xs = dir > 0 ? x + d : x - d;
-            if (p.L < xs && xs < p.R) marks(xs, p.small);
+            if (p.L < xs && xs < p.R) marks(xs, p.small, smallRun, dir);
         }
     });
 }
@@ -169,6 +198,7 @@ void Renderer::drawVGraduation(const DrawState& st) {
         const bool rightLabels = twoAxis && i == 1;
 
         const GradLabels labels = GradLabels::of(gs.lo, gs.hi, gs.start, gs.step);
+        const bool withLabels = labelled(gs, span);
         if (labels.showsExponent()) {
             const double y = p.B - ((k + layout::exponentAlong) * p.gh + p.oy) * p.zy;
             const double x =
@@ -176,8 +206,10 @@ void Renderer::drawVGraduation(const DrawState& st) {
             if (p.T <= y && y <= p.B) drawExponent(st, labels.exponent, p.rnd(x), p.rnd(y));
         }
 
-        const auto marks = [&](double y, double length) {
+        MarkRun bigRun, smallRun;
+        const auto marks = [&](double y, double length, MarkRun& run, int dir) {
             const int yi = p.rnd(y);
+            if (!run.fresh(yi, dir)) return;
             if (leftMarks)
                 Polyline(st.dc, p.rnd(p.L), yi, p.rnd(p.L + length), yi, fg[0], fg[1], fg[2]);
             if (rightMarks)
@@ -185,18 +217,18 @@ void Renderer::drawVGraduation(const DrawState& st) {
         };
         forEachValue(gs, span, [&](double v, int dir) {
             const double y = span.map.toPixel(v);
-            if (p.T <= y && y <= p.B && sT <= y && y <= sB) {
+            if (withLabels && p.T <= y && y <= p.B && sT <= y && y <= sB) {
                 CString text(labels.text(v).c_str());
                 const CSize e = st.extent(text);
                 const int x = rightLabels ? p.rnd(p.R) + p.trunc(p.small)
                                           : p.rnd(p.L - layout::labelGapLeft) - e.cx;
                 TextOutA(st.dc, text.GetBuffer(), x, p.rnd(y) - e.cy / 2, fg[0], fg[1], fg[2]);
             }
-            if (p.T < y && y < p.B && sT < y && y < sB) marks(y, p.big);
+            if (p.T < y && y < p.B && sT < y && y < sB) marks(y, p.big, bigRun, dir);
             for (int j = 1; j < gs.nsmall; ++j) {
                 const double d = j * gs.step * p.gh / gs.nsmall / range.r * p.zy;
                 const double ys = dir > 0 ? y - d : y + d;
-                if (sT < ys && ys < sB && p.T < ys && ys < p.B) marks(ys, p.small);
+                if (sT < ys && ys < sB && p.T < ys && ys < p.B) marks(ys, p.small, smallRun, dir);
             }
         });
     }

@@ -11,6 +11,16 @@ bool failedAllOnes(DWORD low) {
     return low == 0xFFFFFFFF && GetLastError() != NO_ERROR;
 }
 
+// LockFile or UnlockFile on the range, given as low and high halves; failure throws.
+void onRange(BOOL (*call)(HANDLE, DWORD, DWORD, DWORD, DWORD), HANDLE h, unsigned long long pos,
+             unsigned long long count) {
+    DWORD posHigh, posLow, countHigh, countLow;
+    CFile64::SplitUnsignedInt64(pos, posHigh, posLow);
+    CFile64::SplitUnsignedInt64(count, countHigh, countLow);
+    if (!call(h, posLow, posHigh, countLow, countHigh))
+        CFileException::ThrowOsError(LONG(GetLastError()));
+}
+
 } // namespace
 
 CFile64::CFile64() : m_hFile(INVALID_HANDLE_VALUE), m_bCloseOnDelete(FALSE) {}
@@ -165,19 +175,11 @@ unsigned long long CFile64::GetPosition() const {
 }
 
 void CFile64::LockRange(const unsigned long long& pos, const unsigned long long& count) {
-    DWORD posHigh, posLow, countHigh, countLow;
-    SplitUnsignedInt64(pos, posHigh, posLow);
-    SplitUnsignedInt64(count, countHigh, countLow);
-    if (!::LockFile(m_hFile, posLow, posHigh, countLow, countHigh))
-        CFileException::ThrowOsError(LONG(GetLastError()));
+    onRange(::LockFile, m_hFile, pos, count);
 }
 
 void CFile64::UnlockRange(const unsigned long long& pos, const unsigned long long& count) {
-    DWORD posHigh, posLow, countHigh, countLow;
-    SplitUnsignedInt64(pos, posHigh, posLow);
-    SplitUnsignedInt64(count, countHigh, countLow);
-    if (!::UnlockFile(m_hFile, posLow, posHigh, countLow, countHigh))
-        CFileException::ThrowOsError(LONG(GetLastError()));
+    onRange(::UnlockFile, m_hFile, pos, count);
 }
 
 DWORD CFile64::GetFileType() const {

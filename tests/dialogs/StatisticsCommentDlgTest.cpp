@@ -78,7 +78,8 @@ TEST_F(ToolDlg, CommentsPlacedListedAndErased) {
     ModalResponder previous = AfxSetModalResponder([&](ModalRequest& r) {
         if (r.kind != ModalRequest::FontDialog) return shown.push_back(r.text), int(IDOK);
         auto* f = static_cast<CFontDialog*>(r.object);
-        shown.push_back(f->m_lf.lfFaceName + std::to_string(f->m_cf.rgbColors));
+        shown.push_back(f->m_lf.lfFaceName + std::to_string(f->m_lf.lfHeight) + " " +
+                        std::to_string(f->m_cf.rgbColors));
         std::strcpy(f->m_lf.lfFaceName, "DejaVu Serif");
         f->m_cf.rgbColors = RGB(0, 0, 255);
         return shown.size() == 1 ? int(IDCANCEL) : int(IDOK);
@@ -87,7 +88,7 @@ TEST_F(ToolDlg, CommentsPlacedListedAndErased) {
     d->OnFont();
     d->SetDlgItemText(IDC_COMMENT, std::string(61, 'a').c_str());
     d->OnApply();
-    EXPECT_EQ(shown, (std::vector<std::string>{"MS Sans Serif65280", "MS Sans Serif65280",
+    EXPECT_EQ(shown, (std::vector<std::string>{"MS Sans Serif-11 65280", "MS Sans Serif-11 65280",
                                                "Enter no more than 60 characters."}));
     AfxSetModalResponder(previous);
     EXPECT_EQ(std::strcmp(d->m_logFont.lfFaceName, "DejaVu Serif") | int(d->m_color ^ 0xFF0000), 0);

@@ -6,6 +6,7 @@
 #include <dlfcn.h>
 #include <filesystem>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "TempDir.h"
 #include "module/DllMain.h"
@@ -27,6 +28,17 @@ Dl_info moduleInfo() {
 const fs::path modulePath = moduleInfo().dli_fname;
 const fs::path languagePath = modulePath.parent_path() / "Lang" / "plx.so";
 const auto self = static_cast<HINSTANCE>(moduleInfo().dli_fbase);
+
+// Runs a shell command; its exit status and what it wrote on both streams.
+std::pair<int, std::string> run(const std::string& command) {
+    std::string output;
+    FILE* child = popen((command + " 2>&1").c_str(), "r");
+    if (!child) return {-1, output};
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, child)) output += buffer;
+    const int status = pclose(child);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
 
 // Whether the language library is mapped, without keeping a reference.
 bool languageMapped() {
@@ -87,24 +99,43 @@ TEST(ModuleEntry, HostStartsOnlyWithTheLanguageLibraryBesideTheModuleOrInItsWork
     };
     for (Case c : {Case{false, false, 1}, Case{true, false, 0}, Case{false, true, 0}}) {
         TempDir dir;
-        fs::path lib = dir.path / "lib", run = dir.path / "run";
-        fs::create_directories(lib), fs::create_directories(run);
+        fs::path lib = dir.path / "lib", work = dir.path / "work";
+        fs::create_directories(lib), fs::create_directories(work);
         fs::copy_file(PLOXEN_LIBRARY, lib / PLOXEN_LIBRARY_SONAME);
-        for (fs::path d : {c.besideModule ? lib : fs::path(), c.inWorkingDir ? run : fs::path()})
+        for (fs::path d : {c.besideModule ? lib : fs::path(), c.inWorkingDir ? work : fs::path()})
             if (!d.empty() && fs::create_directory(d / "Lang"))
                 fs::copy_file(languagePath, d / "Lang" / "plx.so");
-        std::string command = "cd '" + run.string() + "' && LD_LIBRARY_PATH='" + lib.string() +
-                              "' '" PLOXEN_HOST "' 2>&1 >/dev/null";
-        FILE* child = popen(command.c_str(), "r");
-        ASSERT_NE(child, nullptr);
-        std::string errors;
-        char buffer[256];
-        while (std::fgets(buffer, sizeof buffer, child)) errors += buffer;
-        int status = pclose(child);
-        ASSERT_TRUE(WIFEXITED(status)) << errors;
-        EXPECT_EQ(WEXITSTATUS(status), c.exitStatus) << c.besideModule << c.inWorkingDir;
-        EXPECT_EQ(errors.find("No resource file!\n") != std::string::npos, c.exitStatus == 1);
+        const auto [status, output] = run("cd '" + work.string() + "' && LD_LIBRARY_PATH='" +
+                                          lib.string() + "' '" PLOXEN_HOST "'");
+        EXPECT_EQ(status, c.exitStatus) << c.besideModule << c.inWorkingDir << output;
+        EXPECT_EQ(output.find("No resource file!\n") != std::string::npos, c.exitStatus == 1);
     }
+}
+
+// A copy of the library loaded at run time from a directory without the language library (the
+// working directory has none either) is refused and the program goes on: a host linked to the
+// library gets NULL from AfxLoadLibrary, and a program that calls dlopen gets a handle of a
+// module that did not attach, dlopen having no way to fail from the module's constructor.
+TEST(ModuleEntry, RunTimeLoadWithoutTheLanguageLibraryIsRefusedAndTheProgramGoesOn) {
+    TempDir dir;
+    const fs::path copy = dir.path / PLOXEN_LIBRARY_SONAME;
+    fs::copy_file(PLOXEN_LIBRARY, copy);
+    // Two copies of the library in one process both register the objects they export, which
+    // AddressSanitizer takes for a violation of the one-definition rule.
+    const auto [status, output] =
+        run("cd '" + dir.path.string() +
+            "' && ASAN_OPTIONS=\"$ASAN_OPTIONS:detect_odr_violation=0\" '" + PLOXEN_HOST "' '" +
+            copy.string() + "'");
+    EXPECT_EQ(status, 0) << output;
+    EXPECT_NE(output.find("No resource file!\n"), std::string::npos) << output;
+    EXPECT_NE(output.find("AfxLoadLibrary: NULL\n"), std::string::npos) << output;
+    EXPECT_EXIT(
+        {
+            if (chdir(dir.path.c_str()) != 0) std::_Exit(2);
+            dlopen(copy.c_str(), RTLD_NOW | RTLD_LOCAL);
+            std::_Exit(0);
+        },
+        testing::ExitedWithCode(0), "^No resource file!\n$");
 }
 
 TEST(ModuleEntry, AfxLoadLibraryFindsDllNamesAsSharedObjectsAndRefusesMissingOnes) {
@@ -115,4 +146,19 @@ TEST(ModuleEntry, AfxLoadLibraryFindsDllNamesAsSharedObjectsAndRefusesMissingOne
     for (const char* name : {"Lang/missing.dll", "missing.dll", "/nonexistent/plx.so", "", "plx"})
         EXPECT_EQ(AfxLoadLibrary(name), nullptr) << name;
     EXPECT_EQ(AfxLoadLibrary(nullptr), nullptr);
+
+    // A name relative to the working directory follows it: what another one held is not taken.
+    TempDir with, without;
+    fs::create_directory(with.path / "Lang");
+    fs::copy_file(languagePath, with.path / "Lang" / "plx.so");
+    const fs::path cwd = fs::current_path();
+    setLibrarySearchDirs({"."});
+    fs::current_path(with.path);
+    h = AfxLoadLibrary("Lang/plx.dll");
+    fs::current_path(without.path);
+    EXPECT_NE(h, nullptr);
+    EXPECT_EQ(AfxLoadLibrary("Lang/plx.dll"), nullptr);
+    fs::current_path(cwd);
+    setLibrarySearchDirs({});
+    AfxFreeLibrary(h);
 }

@@ -38,6 +38,7 @@ TEST(GradLabel, TextOfEachValue) {
         {0, 9, 0.5, 1, 100, "100", 0, false},          // zeros before the point stay
         {0, 9, 0.5, 1, 0, "0", 0, false},              // nothing left after the point
         {-5000, 20, -0.5, 1, -2500, "-2.5", 3, true},  // negative
+        {-1, 1, -0.6, 0.2, -0x1p-54, "0", 0, false},   // -0.6 + 3 x 0.2, just below zero
         {0, 1e10, 0, 1, 3e9, "2147483647", 10, false}, // whole values past int saturate
         {0, 1e-7, 0, 1e-8, 3e-8, "0.3", -7, true},     // beyond six decimals only by scaling
         {0, 1, 0, 0.5, 2.0 / 3, "0.666667", 0, false}, // six decimals, rounded

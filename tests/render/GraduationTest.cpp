@@ -1,6 +1,7 @@
 // Graduation passes on 400 x 320 (L = 60, R = 320, T = 16, B = 256, small = 4.8): every value
-// whose label or marks can show is drawn wherever the start lies, compared with the values and
-// small-mark pixels worked out arithmetically here.
+// whose label or marks can show is drawn wherever the start lies (labels only while no more show
+// than the axis has pixels), compared with the values and small-mark pixels worked out
+// arithmetically here.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -48,6 +49,7 @@ Expected expected(const Axis& a, double edge, double length, int dir) {
             }
         }
     }
+    if (double(e.labels.size()) > length + 1) e.labels.clear(); // more labels than pixels
     return e;
 }
 
@@ -75,6 +77,8 @@ TEST(Graduation, EveryVisibleValueIsDrawnHoweverFarTheStartLies) {
         {0, 19999, 0, 1, 5, 1000},    // zoomed: only the first twenty values show
         {0, 19999, 7, 1, 5, 1000},    // the same with a start inside the visible part
         {-5e6, 5e6, 0.5, 0.25, 4, 1}, // too many marks can show: none are drawn
+        {0, 200, 0, 1, 2, 1},         // 201 labels, fewer than the pixels: all drawn
+        {0, 300, 0, 1, 2, 1},         // 301 labels, more than the pixels: marks alone
     };
     for (bool vertical : {false, true})
         for (const Axis& a : axes) {
@@ -103,4 +107,21 @@ TEST(Graduation, EveryVisibleValueIsDrawnHoweverFarTheStartLies) {
             EXPECT_EQ(got.small, want.small);
             EXPECT_TRUE(a.lo == -5e6 || want.small.size() >= 4u);
         }
+}
+
+// Both axes with 99,991 values on some 250 pixels, just under the mark limit: no labels, and each
+// pass draws the marks of each pixel once, so the drawing stays quick.
+TEST(Graduation, CrowdedAxesDrawEachMarkPixelOncePerPassAndNoLabels) {
+    Scene scene({GraphSpec{{{{0, 0}, {1, 1}}}, 0, 99990, 0, 99990}}, 400, 320);
+    scene.graphs[0].vlargeGradStep = scene.graphs[0].hlargeGradStep = 1;
+    Surface s(400, 320);
+    s.draw(scene.r);
+    int lines = 0, labels = 0;
+    for (const TraceCall& c : s.sink.calls()) {
+        lines += c.name == "LineTo";
+        labels += c.name == "TextOut" && std::isdigit(static_cast<unsigned char>(c.args[2][0]));
+    }
+    EXPECT_EQ(labels, 0);
+    EXPECT_GT(lines, 2 * 240);
+    EXPECT_LT(lines, 4 * 2 * 262);
 }

@@ -55,6 +55,8 @@ TEST(CErrorEdit, ChecksReadTheTextLikeAtoiAndAtofAndNameTheBoundOnFailure) {
         {"-2.5", [](const CErrorEdit& e) { return e.MoreEqual(-2.5); }, 1, nullptr},
         {"-2.5", [](const CErrorEdit& e) { return e.LessEqual(-2.6); }, 0,
          "Input a value less than or equal to -2.600000e+00"},
+        {"2.5", [](const CErrorEdit& e) { return e.LessEqual(2.2); }, 0,
+         "Input a value less than or equal to 2.200000e+00"},
     };
     for (const Check& c : table) {
         SCOPED_TRACE(c.text);

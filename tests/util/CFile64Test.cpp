@@ -126,8 +126,8 @@ TEST(CFile64, SparseFileBeyond4GiBSeeksFromEachOrigin) {
     EXPECT_EQ(f.GetPosition(), 0xFFFFFFFFull);
 }
 
-// Ranges past 4 GiB conflict between opens; a lock goes with its owner's close.
-TEST(CFile64, LockConflictsBeyond4GiBEndAtClose) {
+// Ranges past 4 GiB conflict between opens; a lock ends when unlocked or at its owner's close.
+TEST(CFile64, LockConflictsBeyond4GiBEndAtUnlockOrClose) {
     TempDir dir;
     const std::string name = dir / "f";
     CFile64 a, b;
@@ -138,8 +138,11 @@ TEST(CFile64, LockConflictsBeyond4GiBEndAtClose) {
     a.LockRange(at, 100);
     EXPECT_EQ(caught([&] { b.LockRange(at + 99, 2); }).cause, CFileException::lockViolation);
     b.LockRange(at + 100, 1);
-    a.Close();
+    a.UnlockRange(at, 100);
     b.LockRange(at, 10);
+    a.LockRange(at + 50, 10);
+    a.Close();
+    b.LockRange(at + 50, 10);
 }
 
 // A duplicate shares the file pointer and owns its handle.

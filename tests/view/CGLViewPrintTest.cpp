@@ -63,8 +63,9 @@ TEST_F(PrintView, StretchKeepsProportionsAndCentresOnTheAxisWithRoom) {
              Case{{200, 400}, {1500, 1000}, "StretchDIBits(500,0,500,1000,0,800,200,400)"},
              // Same proportions: the whole drawing rectangle.
              Case{{300, 200}, {900, 600}, "StretchDIBits(0,0,900,600,0,1000,300,200)"},
-             // Truncation of odd sizes.
-             Case{{301, 100}, {1000, 1001}, "StretchDIBits(0,334,1000,332,0,1100,301,100)"},
+             // Sizes and offsets truncated, though 666.67 and 167.5 are nearer the next.
+             Case{{300, 200}, {1000, 1001}, "StretchDIBits(0,167,1000,666,0,1000,300,200)"},
+             Case{{200, 300}, {1001, 1000}, "StretchDIBits(167,0,666,1000,0,900,200,300)"},
              Case{{300, 200}, {300, 200}, "StretchDIBits(0,0,300,200,0,1000,300,200)", IDCANCEL},
              Case{{1500, 1300}, {1500, 1300}, "StretchDIBits(0,0,1500,1300,0,0,1200,1200)"},
          })
