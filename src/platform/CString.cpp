@@ -6,9 +6,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include <ploxen/platform/NumbersInC.h>
+
 namespace {
+// printf's formatting with the C locale's radix point, whatever the host's locale.
 std::string vformat(const char* format, va_list args) {
     if (!format) return {};
+    const NumbersInC cNumbers;
     va_list copy;
     va_copy(copy, args);
     int n = std::vsnprintf(nullptr, 0, format, copy);
