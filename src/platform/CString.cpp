@@ -27,8 +27,12 @@ std::string vformat(const char* format, va_list args) {
 void CString::Format(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    m_str = vformat(format, args);
+    FormatV(format, args);
     va_end(args);
+}
+
+void CString::FormatV(const char* format, va_list args) {
+    m_str = vformat(format, args);
 }
 
 void CString::AppendFormat(const char* format, ...) {
