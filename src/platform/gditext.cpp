@@ -53,7 +53,7 @@ BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length) {
     DeviceContext* dc = dcFrom(hdc);
     if (!dc || length < 0 || (length > 0 && !text)) return FALSE;
     QString s = qstr(text, length);
-    if (tracing(dc)) trace(dc, "TextOut", {str(x), str(y), s.toStdString()});
+    if (tracing(dc)) trace(dc, "TextOut", {str(x), str(y), bytes(s)});
     drawText(dc, x, y, s, nullptr);
     return TRUE;
 }
@@ -64,9 +64,8 @@ BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR t
     if (!dc || (length > 0 && !text)) return FALSE;
     QString s = qstr(text, int(length));
     if (tracing(dc))
-        trace(
-            dc, "ExtTextOut",
-            {str(x), str(y), str(long(options)), rect ? rectStr(*rect) : "null", s.toStdString()});
+        trace(dc, "ExtTextOut",
+              {str(x), str(y), str(long(options)), rect ? rectStr(*rect) : "null", bytes(s)});
     if (rect && (options & ETO_OPAQUE) && rect->right > rect->left && rect->bottom > rect->top) {
         if (QPainter* p = painterFor(dc, false)) p->fillRect(qtRect(*rect), qtColor(dc->bkColor));
     }
@@ -80,7 +79,7 @@ int DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format) {
     if (!dc || !rect || !text) return 0;
     if (length < 0) length = int(std::strlen(text));
     QString s = qstr(text, length);
-    if (tracing(dc)) trace(dc, "DrawText", {s.toStdString(), rectStr(*rect), str(long(format))});
+    if (tracing(dc)) trace(dc, "DrawText", {bytes(s), rectStr(*rect), str(long(format))});
     const QFontMetrics& fm = fontOf(dc)->metrics();
     QStringList lines = (format & DT_SINGLELINE) ? QStringList{s} : s.split('\n');
     int h = fm.height(), total = h * int(lines.size()), widest = 0;
@@ -118,8 +117,7 @@ BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size) {
     const QFontMetrics& fm = fontOf(dc)->metrics();
     size->cx = fm.horizontalAdvance(s);
     size->cy = fm.height();
-    if (tracing(dc))
-        trace(dc, "GetTextExtentPoint32A", {s.toStdString(), str(size->cx), str(size->cy)});
+    if (tracing(dc)) trace(dc, "GetTextExtentPoint32A", {bytes(s), str(size->cx), str(size->cy)});
     return TRUE;
 }
 
