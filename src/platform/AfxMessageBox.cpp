@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include <ploxen/platform/AnsiText_p.h>
 #include <ploxen/platform/ModalResponder.h>
 
 namespace {
@@ -73,8 +74,7 @@ int showBox(LPCSTR text, UINT type) {
     const std::vector<int> buttons = buttonsOf(type);
     const int def = defaultButton(type);
     QString title = QCoreApplication::applicationName();
-    QMessageBox box(qtIcon(type), title.isEmpty() ? QStringLiteral("Ploxen") : title,
-                    QString::fromLocal8Bit(text));
+    QMessageBox box(qtIcon(type), title.isEmpty() ? QStringLiteral("Ploxen") : title, qstr(text));
     for (int id : buttons) box.addButton(qtButton(id));
     box.setDefaultButton(qtButton(def));
     // Escape and the close button mean Cancel where there is one, else the only button.

@@ -9,6 +9,7 @@
 
 #include <ploxen/platform/AfxMessageBox.h>
 #include <ploxen/platform/CException.h>
+#include <ploxen/platform/NumbersInC.h>
 #include <ploxen/platform/controls.h>
 #include <ploxen/platform/wnd_p.h>
 
@@ -78,6 +79,7 @@ bool parseInteger(const char* text, long long lo, long long hi, long long& value
 bool parseReal(const char* text, double& value) {
     const char* p = skipBlanks(text);
     char* end = nullptr;
+    const NumbersInC cNumbers;
     value = std::strtod(p, &end);
     return end != p && std::isfinite(value) && *skipBlanks(end) == '\0';
 }
@@ -112,8 +114,8 @@ template <class T> void exchangeReal(CDataExchange* pDX, int nIDC, T& value, int
             failWith(pDX, "Please enter a number.");
         value = T(v);
     } else {
-        char text[64];
-        std::snprintf(text, sizeof text, "%.*g", digits, double(value));
+        CString text;
+        text.Format("%.*g", digits, double(value));
         SetWindowTextA(h, text);
     }
 }

@@ -83,7 +83,7 @@ CWnd* newControlWrapper(Kind kind) {
 // The template's font; the platform's classic dialog faces become the desktop's own face.
 QFont dialogFont(const DLGTEMPLATE_DATA* t) {
     QFont font = QApplication::font();
-    const QString face = QString::fromUtf8(t->fontName ? t->fontName : "");
+    const QString face = qstr(t->fontName);
     if (!face.isEmpty() && !face.startsWith("MS Shell Dlg") && face != "MS Sans Serif")
         font.setFamilies({face});
     if (t->fontPointSize > 0) font.setPointSize(t->fontPointSize);

@@ -4,6 +4,7 @@
 #include <QPrinter>
 
 #include <ploxen/platform/AfxMessageBox.h>
+#include <ploxen/platform/AnsiText_p.h>
 #include <ploxen/platform/ModalResponder.h>
 
 CPrintDialog::CPrintDialog(BOOL, DWORD dwFlags, CWnd*) {
@@ -25,10 +26,10 @@ INT_PTR CPrintDialog::DoModal() {
         QPrintDialog dialog(&printer);
         if (dialog.exec() == QDialog::Accepted) {
             answer = IDOK;
-            m_strDeviceName = printer.printerName().toLocal8Bit().constData();
+            m_strDeviceName = bytes(printer.printerName());
             if (!printer.outputFileName().isEmpty()) {
                 m_pd.Flags |= PD_PRINTTOFILE;
-                m_strPrintToFile = printer.outputFileName().toLocal8Bit().constData();
+                m_strPrintToFile = bytes(printer.outputFileName());
             }
         }
     }

@@ -6,9 +6,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include <ploxen/platform/NumbersInC.h>
+
 namespace {
+// printf's formatting with the C locale's radix point, whatever the host's locale.
 std::string vformat(const char* format, va_list args) {
     if (!format) return {};
+    const NumbersInC cNumbers;
     va_list copy;
     va_copy(copy, args);
     int n = std::vsnprintf(nullptr, 0, format, copy);
@@ -23,8 +27,12 @@ std::string vformat(const char* format, va_list args) {
 void CString::Format(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    m_str = vformat(format, args);
+    FormatV(format, args);
     va_end(args);
+}
+
+void CString::FormatV(const char* format, va_list args) {
+    m_str = vformat(format, args);
 }
 
 void CString::AppendFormat(const char* format, ...) {

@@ -1,6 +1,7 @@
 // MFC's byte string: a value type with printf-style formatting.
 #pragma once
 
+#include <cstdarg>
 #include <string>
 
 #include <ploxen/platform/AfxExtClass.h>
@@ -14,9 +15,11 @@ public:
     CString(char c, int repeat = 1) : m_str(repeat > 0 ? repeat : 0, c) {}
     CString(const std::string& s) : m_str(s) {}
 
-    // Formats like printf; the result replaces the string's contents.
+    // Formats like printf, numbers as in the C locale whatever the process's locale; Format and
+    // FormatV replace the string's contents.
     void Format(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void AppendFormat(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    void FormatV(const char* format, va_list args) __attribute__((format(printf, 2, 0)));
 
     int GetLength() const { return int(m_str.size()); }
     bool IsEmpty() const { return m_str.empty(); }

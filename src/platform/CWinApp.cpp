@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <ploxen/platform/AnsiText_p.h>
 #include <ploxen/platform/QtApplication.h>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
@@ -24,7 +25,7 @@ BOOL CWinApp::InitInstance() {
 
 int CWinApp::Run() {
     ensureQtApplication();
-    if (m_pszAppName) QCoreApplication::setApplicationName(QString::fromUtf8(m_pszAppName));
+    if (m_pszAppName) QCoreApplication::setApplicationName(qstr(m_pszAppName));
     MSG msg{};
     while (GetMessage(&msg, nullptr, 0, 0)) {
         TranslateMessage(&msg);

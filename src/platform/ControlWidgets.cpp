@@ -47,15 +47,6 @@ struct Quiet {
     HWND h;
 };
 
-int copyText(const QString& text, LPSTR buffer, int max) {
-    if (!buffer || max <= 0) return 0;
-    const std::string s = bytes(text);
-    const int n = std::min<int>(int(s.size()), max - 1);
-    std::memcpy(buffer, s.data(), size_t(n));
-    buffer[n] = '\0';
-    return n;
-}
-
 QButtonGroup* radioGroupFor(Window* w, QWidget* parent) {
     // A radio group runs from a control with WS_GROUP to the next one.
     Window* p = find(w->parent);
@@ -579,7 +570,7 @@ void setTextOf(Window* w, const QString& text) {
 
 Kind kindOf(LPCSTR className) {
     if (!className || IS_INTRESOURCE(className)) return Kind::Generic;
-    const QString c = QString::fromLatin1(className);
+    const QString c = qstr(className);
     const auto is = [&](const char* name) { return c.compare(name, Qt::CaseInsensitive) == 0; };
     if (is(WC_BUTTONA)) return Kind::Button;
     if (is(WC_EDITA)) return Kind::Edit;

@@ -38,11 +38,13 @@ void ensureQtApplication() {
     static int argc = 1;
     static char name[] = "ploxen";
     static char* argv[] = {name, nullptr};
+    // Qt sets the C library's locale to the user's; the host's stays as the host had it (the
+    // library reads and writes numbers the C way whatever the locale).
+    const std::string hostLocale = setlocale(LC_ALL, nullptr);
     // Lives for the rest of the process, as a host's own application object would.
     static QApplication* app = new QApplication(argc, argv);
     (void)app;
-    // Qt takes the user's locale for the C library; numbers are read and written the C way.
-    setlocale(LC_NUMERIC, "C");
+    setlocale(LC_ALL, hostLocale.c_str());
 }
 
 bool hasDisplay() {

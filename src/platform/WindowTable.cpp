@@ -86,12 +86,4 @@ void notifyParent(Window* w, UINT code) {
     send(w->parent, WM_COMMAND, MAKEWPARAM(w->id, code), reinterpret_cast<LPARAM>(w->hwnd));
 }
 
-QString qstr(LPCSTR s) {
-    return s ? QString::fromUtf8(s) : QString();
-}
-
-std::string bytes(const QString& s) {
-    return s.toUtf8().toStdString();
-}
-
 } // namespace wnd

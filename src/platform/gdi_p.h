@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include <ploxen/platform/AnsiText_p.h>
 #include <ploxen/platform/QtApplication.h>
 #include <ploxen/platform/gdi.h>
 

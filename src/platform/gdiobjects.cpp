@@ -28,7 +28,7 @@ QFont qtFont(const LOGFONTA& lf) {
     char face[LF_FACESIZE + 1] = {};
     std::memcpy(face, lf.lfFaceName, LF_FACESIZE);
     QFont f;
-    if (face[0]) f.setFamilies({QString::fromLatin1(face)});
+    if (face[0]) f.setFamilies({qstr(face)});
     switch (lf.lfPitchAndFamily & 0xf0) {
     case FF_ROMAN:
         f.setStyleHint(QFont::Serif);
@@ -75,8 +75,7 @@ void toLogFont(const QFont& font, LOGFONTA& lf) {
     lf.lfUnderline = font.underline();
     lf.lfStrikeOut = font.strikeOut();
     std::memset(lf.lfFaceName, 0, LF_FACESIZE);
-    const QByteArray face = font.family().toLatin1();
-    std::memcpy(lf.lfFaceName, face.constData(), std::min<qsizetype>(face.size(), LF_FACESIZE - 1));
+    copyText(font.family(), lf.lfFaceName, LF_FACESIZE);
 }
 
 DeviceContext* dcFrom(HDC h) {

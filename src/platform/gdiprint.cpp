@@ -27,7 +27,7 @@ PrintJob* jobOf(HDC hdc, DeviceContext** out = nullptr) {
 HDC CreateDCA(LPCSTR, LPCSTR pwszDevice, LPCSTR, const DEVMODEA* pdm) {
     ensureQtApplication(); // a printer needs the application object
     auto job = std::make_shared<PrintJob>();
-    if (pwszDevice && *pwszDevice) job->printer.setPrinterName(QString::fromLocal8Bit(pwszDevice));
+    if (pwszDevice && *pwszDevice) job->printer.setPrinterName(qstr(pwszDevice));
     job->printer.setResolution(kPageDpi); // the painter's units are the DC's page pixels
     if (pdm && (pdm->dmFields & DM_ORIENTATION))
         job->printer.setPageOrientation(pdm->dmOrientation == DMORIENT_LANDSCAPE
@@ -50,11 +50,10 @@ int StartDocA(HDC hdc, const DOCINFOA* lpdi) {
     DeviceContext* dc;
     PrintJob* job = jobOf(hdc, &dc);
     if (!job || job->painter.isActive()) return SP_ERROR;
-    if (lpdi && lpdi->lpszDocName)
-        job->printer.setDocName(QString::fromLocal8Bit(lpdi->lpszDocName));
+    if (lpdi && lpdi->lpszDocName) job->printer.setDocName(qstr(lpdi->lpszDocName));
     if (lpdi && lpdi->lpszOutput) {
         job->printer.setOutputFormat(QPrinter::PdfFormat);
-        job->printer.setOutputFileName(QString::fromLocal8Bit(lpdi->lpszOutput));
+        job->printer.setOutputFileName(qstr(lpdi->lpszOutput));
     }
     job->pages = 0;
     if (!job->painter.begin(&job->printer)) return SP_ERROR;

@@ -13,11 +13,6 @@ const FontObject* fontOf(const DeviceContext* dc) {
     return static_cast<const FontObject*>(dc->font);
 }
 
-QString latin1(LPCSTR text, int length) {
-    if (!text || length <= 0) return {};
-    return QString::fromLatin1(text, length);
-}
-
 // Text with its top-left corner at (x, y), turned by the font's escapement; an opaque
 // background fills the text's cell first. clip, when given, limits the drawing.
 void drawText(DeviceContext* dc, int x, int y, const QString& s, const QRect* clip) {
@@ -57,8 +52,8 @@ void drawText(DeviceContext* dc, int x, int y, const QString& s, const QRect* cl
 BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length) {
     DeviceContext* dc = dcFrom(hdc);
     if (!dc || length < 0 || (length > 0 && !text)) return FALSE;
-    QString s = latin1(text, length);
-    if (tracing(dc)) trace(dc, "TextOut", {str(x), str(y), s.toStdString()});
+    QString s = qstr(text, length);
+    if (tracing(dc)) trace(dc, "TextOut", {str(x), str(y), bytes(s)});
     drawText(dc, x, y, s, nullptr);
     return TRUE;
 }
@@ -67,11 +62,10 @@ BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR t
                  const INT*) {
     DeviceContext* dc = dcFrom(hdc);
     if (!dc || (length > 0 && !text)) return FALSE;
-    QString s = latin1(text, int(length));
+    QString s = qstr(text, int(length));
     if (tracing(dc))
-        trace(
-            dc, "ExtTextOut",
-            {str(x), str(y), str(long(options)), rect ? rectStr(*rect) : "null", s.toStdString()});
+        trace(dc, "ExtTextOut",
+              {str(x), str(y), str(long(options)), rect ? rectStr(*rect) : "null", bytes(s)});
     if (rect && (options & ETO_OPAQUE) && rect->right > rect->left && rect->bottom > rect->top) {
         if (QPainter* p = painterFor(dc, false)) p->fillRect(qtRect(*rect), qtColor(dc->bkColor));
     }
@@ -84,8 +78,8 @@ int DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format) {
     DeviceContext* dc = dcFrom(hdc);
     if (!dc || !rect || !text) return 0;
     if (length < 0) length = int(std::strlen(text));
-    QString s = latin1(text, length);
-    if (tracing(dc)) trace(dc, "DrawText", {s.toStdString(), rectStr(*rect), str(long(format))});
+    QString s = qstr(text, length);
+    if (tracing(dc)) trace(dc, "DrawText", {bytes(s), rectStr(*rect), str(long(format))});
     const QFontMetrics& fm = fontOf(dc)->metrics();
     QStringList lines = (format & DT_SINGLELINE) ? QStringList{s} : s.split('\n');
     int h = fm.height(), total = h * int(lines.size()), widest = 0;
@@ -119,12 +113,11 @@ int DrawTextA(HDC hdc, LPCSTR text, int length, LPRECT rect, UINT format) {
 BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size) {
     DeviceContext* dc = dcFrom(hdc);
     if (!dc || !size || length < 0 || (length > 0 && !text)) return FALSE;
-    QString s = latin1(text, length);
+    QString s = qstr(text, length);
     const QFontMetrics& fm = fontOf(dc)->metrics();
     size->cx = fm.horizontalAdvance(s);
     size->cy = fm.height();
-    if (tracing(dc))
-        trace(dc, "GetTextExtentPoint32A", {s.toStdString(), str(size->cx), str(size->cy)});
+    if (tracing(dc)) trace(dc, "GetTextExtentPoint32A", {bytes(s), str(size->cx), str(size->cy)});
     return TRUE;
 }
 

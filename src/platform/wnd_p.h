@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include <ploxen/platform/AnsiText_p.h>
 #include <ploxen/platform/gdi_p.h>
 #include <ploxen/platform/messages.h>
 
@@ -83,8 +84,5 @@ QWidget* widgetOf(HWND h);
 HWND hwndOf(const QWidget* widget);
 // Ends a dialog's modal loop or hides a modeless one.
 void endDialog(Window* w, int result);
-
-QString qstr(LPCSTR s);
-std::string bytes(const QString& s);
 
 } // namespace wnd

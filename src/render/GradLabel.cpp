@@ -7,12 +7,15 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <ploxen/platform/NumbersInC.h>
+
 namespace {
 
 // Decimal exponent of v after rounding its mantissa to two significant digits: "%+8.1e" puts
 // the exponent's sign at the sixth character whatever the number of exponent digits.
 int exponentOf(double v) {
     char text[32];
+    const NumbersInC cNumbers;
     std::snprintf(text, sizeof text, "%+8.1e", v);
     return std::atoi(text + 5);
 }
@@ -73,6 +76,7 @@ std::string GradLabels::text(double v) const {
         std::snprintf(s, sizeof s, "%d", truncToInt(v));
         return s;
     }
+    const NumbersInC cNumbers;
     std::snprintf(s, sizeof s, "%f", v / scale);
     // A value a rounding error below zero prints as "-0.000000": it is written as zero.
     std::string t = trimmedZeros(s);

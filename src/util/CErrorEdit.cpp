@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include <ploxen/platform/NumbersInC.h>
+
 CString CErrorEdit::text() const {
     CString s;
     m_pEdit->GetWindowText(s);
@@ -13,7 +15,9 @@ int CErrorEdit::Int() const {
 }
 
 double CErrorEdit::Double() const {
-    return std::atof(text());
+    const CString s = text();
+    const NumbersInC cNumbers;
+    return std::atof(s);
 }
 
 void CErrorEdit::Message(CString text) const {

@@ -23,6 +23,9 @@ TEST(GcGLine, SetKeepsStyleAndAtMostFiftyNameCharacters) {
     std::string longer(60, 'b'), shorter = "xy";
     line.set(0, nullptr, color, longer.data(), 0, 0, 1);
     EXPECT_EQ(line.name, longer.substr(0, 50));
+    std::string micro = std::string(49, 'b') + "µs"; // the "µ" would take bytes 50 and 51
+    line.set(0, nullptr, color, micro.data(), 0, 0, 1);
+    EXPECT_EQ(line.name, longer.substr(0, 49));
     line.set(0, nullptr, color, shorter.data(), 0, 0, 1);
     EXPECT_EQ(std::string(line.name, 51), "xy" + std::string(49, '\0')); // zero padded
 }
