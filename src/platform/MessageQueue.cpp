@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 #include <chrono>
 #include <climits>
@@ -35,6 +36,11 @@ void dispatchPending() {
         DispatchMessage(&m);
     }
     if (queue.drain && queue.messages.empty()) queue.drain->stop();
+    // Qt's event loop is then the application's message loop: WM_QUIT ends it.
+    if (queue.quit && QThread::currentThread()->loopLevel() > 0) {
+        queue.quit = false;
+        QCoreApplication::exit(queue.exitCode);
+    }
 }
 
 void scheduleDrain() {
@@ -100,6 +106,8 @@ LRESULT SendMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 void PostQuitMessage(int nExitCode) {
     queue.quit = true;
     queue.exitCode = nExitCode;
+    ensureQtApplication();
+    scheduleDrain();
 }
 
 BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg) {

@@ -37,6 +37,18 @@ void endDialog(Window* w, int result) {
         w->widget->hide();
 }
 
+void destroyAwaited(HWND h) {
+    const Window* w = find(h);
+    if (!w) return;
+    const std::vector<HWND> children = w->children;
+    for (HWND c : children) {
+        if (const Window* child = find(c); child && child->awaited)
+            DestroyWindow(c);
+        else
+            destroyAwaited(c);
+    }
+}
+
 } // namespace wnd
 
 BOOL IsWindow(HWND hWnd) {

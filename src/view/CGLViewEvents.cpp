@@ -16,6 +16,9 @@ CGLView::EVENTTYPE CGLView::GetEvent(CPoint& point, CRect& rect) {
     // Polls without blocking, one message at a time. A window destroyed meanwhile records a
     // cancelling event from OnDestroy; without a window no event could ever come.
     if (!m_hWnd) m_event = EV_RBUTTONUP;
+    // Marked as awaited, so that a frame closing meanwhile ends the wait by destroying the view.
+    const HWND awaited = m_hWnd;
+    if (wnd::Window* w = wnd::find(awaited)) ++w->awaited;
     MSG msg;
     while (m_event == EV_NONE) {
         if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -23,6 +26,7 @@ CGLView::EVENTTYPE CGLView::GetEvent(CPoint& point, CRect& rect) {
             DispatchMessage(&msg);
         }
     }
+    if (wnd::Window* w = wnd::find(awaited)) --w->awaited;
     m_bWaiting = 0;
     if (m_deleteAfterWait) {
         m_deleteAfterWait = false;
