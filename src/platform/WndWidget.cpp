@@ -68,9 +68,9 @@ void WndWidget::mousePressEvent(QMouseEvent* e) {
     if (UINT m = downMessage(e->button())) post(m, e);
 }
 
-// A window class without double-click messages gets the second press as a plain press.
+// The double-click messages follow the down messages by two.
 void WndWidget::mouseDoubleClickEvent(QMouseEvent* e) {
-    mousePressEvent(e);
+    if (UINT m = downMessage(e->button())) post(m + 2, e);
 }
 
 void WndWidget::mouseReleaseEvent(QMouseEvent* e) {

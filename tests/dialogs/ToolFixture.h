@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include "platform/QtWidgetOf.h"
 #include "platform/wnd_p.h"
 #include "render/PlotLayout.h"
 #include "view/GLViewFixture.h"

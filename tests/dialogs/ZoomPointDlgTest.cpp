@@ -1,6 +1,7 @@
 // The zoom and point inquiry loops, and what every tool loop does when cancelled or when its
 // view goes, driven by mouse messages through the view's queue.
 #include <QCoreApplication>
+#include <QTest>
 
 #include "ToolFixture.h"
 
@@ -36,6 +37,30 @@ TEST_F(ToolDlg, ZoomTakesTheTwoLeftPressesAndUnzoomResets) {
     view->OnUnzoomGraph();
     EXPECT_EQ(zoomOf(*view->m_pRenderer), (Zoom{1, 1, 0, 0}));
     EXPECT_TRUE(image() == full);
+}
+
+// Qt's double click arrives as WM_LBUTTONDBLCLK, which records nothing: it neither ends a zoom
+// nor gives statistics one vertex as both points.
+TEST_F(ToolDlg, DoubleClicksRecordNothing) {
+    setLines({{{0, 1}, {2, 5}, {4, 9}}});
+    QWidget* w = qWidgetOf(view->m_hWnd);
+    const QPoint a(at(0, 0).x, at(0, 0).y), b(at(0, 2).x, at(0, 2).y);
+    Renderer expected(*view->m_pRenderer);
+    expected.zoomGraph(float(a.x()), float(a.y()), float(b.x()), float(b.y()));
+    QTest::mouseClick(w, Qt::LeftButton, {}, a);
+    QTest::mouseDClick(w, Qt::LeftButton, {}, a + QPoint(40, 30));
+    QTest::mouseClick(w, Qt::LeftButton, {}, b);
+    view->OnZoomGraph();
+    EXPECT_EQ(zoomOf(*view->m_pRenderer), zoomOf(expected));
+    view->OnUnzoomGraph();
+
+    CInquireStatisticsDlg* d = view->m_pInquireStatisticsDlg;
+    QTest::mouseClick(w, Qt::LeftButton, {}, a);
+    QTest::mouseDClick(w, Qt::LeftButton, {}, a);
+    QTest::mouseClick(w, Qt::LeftButton, {}, b);
+    d->OnPickpoint();
+    EXPECT_EQ(d->m_strX2, "4.000000e+00");
+    EXPECT_EQ(d->m_strMean, "5.000000e+00");
 }
 
 // A right press ends every tool loop with every pixel as before, however many shapes it drew.
