@@ -22,14 +22,18 @@ struct Queue {
     std::deque<MSG> messages;
     bool quit = false;
     int exitCode = 0;
-    int pumping = 0; // inside PeekMessage/GetMessage letting Qt deliver its events
+    int pumping = 0;               // inside PeekMessage/GetMessage letting Qt deliver its events
+    unsigned pushed = 0, seen = 0; // messages queued so far, and as many when last looked at
     QTimer* drain = nullptr;
 };
 
 thread_local Queue queue;
 
 void dispatchPending() {
-    if (queue.pumping) return; // the program's own loop takes the messages
+    if (queue.pumping) { // the program's own loop takes the messages
+        if (queue.messages.empty()) queue.drain->stop(); // else it would never let Qt sleep
+        return;
+    }
     while (!queue.messages.empty()) {
         MSG m = queue.messages.front();
         queue.messages.pop_front();
@@ -55,6 +59,7 @@ void scheduleDrain() {
 void push(const MSG& m) {
     ensureQtApplication();
     queue.messages.push_back(m);
+    ++queue.pushed;
     scheduleDrain();
 }
 
@@ -112,6 +117,7 @@ void PostQuitMessage(int nExitCode) {
 
 BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg) {
     letQtDeliver(QEventLoop::AllEvents);
+    queue.seen = queue.pushed;
     auto& q = queue.messages;
     for (auto it = q.begin(); it != q.end();) {
         if (it->hwnd && !find(it->hwnd)) { // its window was destroyed meanwhile
@@ -135,10 +141,17 @@ BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
     return FALSE;
 }
 
+BOOL WaitMessage() {
+    // Returns after Qt has delivered what woke it: a Qt event may end a caller's wait without
+    // queuing any message (a window closed, a dialog cancelled).
+    if (queue.seen == queue.pushed && !queue.quit)
+        letQtDeliver(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    return TRUE;
+}
+
 BOOL GetMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax) {
     MSG m{};
-    while (!PeekMessage(&m, hWnd, wMsgFilterMin, wMsgFilterMax, PM_REMOVE))
-        letQtDeliver(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    while (!PeekMessage(&m, hWnd, wMsgFilterMin, wMsgFilterMax, PM_REMOVE)) WaitMessage();
     if (lpMsg) *lpMsg = m;
     return m.message != WM_QUIT;
 }

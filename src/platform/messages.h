@@ -158,6 +158,9 @@ constexpr UINT SB_ENDSCROLL = 8;
 AFX_EXT_API BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
                              UINT wRemoveMsg);
 AFX_EXT_API BOOL GetMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
+// Sleeps until Qt has events to deliver, and delivers them, unless a message has been queued
+// since PeekMessage or GetMessage last looked at the queue.
+AFX_EXT_API BOOL WaitMessage(void);
 AFX_EXT_API BOOL TranslateMessage(const MSG* lpMsg);
 AFX_EXT_API LRESULT DispatchMessage(const MSG* lpMsg);
 AFX_EXT_API BOOL PostMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);

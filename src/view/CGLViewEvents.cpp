@@ -13,8 +13,10 @@
 CGLView::EVENTTYPE CGLView::GetEvent(CPoint& point, CRect& rect) {
     m_event = EV_NONE;
     m_bWaiting = 1;
-    // Polls without blocking, one message at a time. A window destroyed meanwhile records a
-    // cancelling event from OnDestroy; without a window no event could ever come.
+    // One message at a time. When none is queued the loop sleeps until the next message or Qt
+    // event (WaitMessage) instead of polling again at once: a waiting tool must not keep a
+    // processor busy, and the events it sees are the same. A window destroyed meanwhile records
+    // a cancelling event from OnDestroy; without a window no event could ever come.
     if (!m_hWnd) m_event = EV_RBUTTONUP;
     // Marked as awaited, so that a frame closing meanwhile ends the wait by destroying the view.
     const HWND awaited = m_hWnd;
@@ -24,6 +26,8 @@ CGLView::EVENTTYPE CGLView::GetEvent(CPoint& point, CRect& rect) {
         if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessage(&msg);
+        } else {
+            WaitMessage();
         }
     }
     if (wnd::Window* w = wnd::find(awaited)) --w->awaited;

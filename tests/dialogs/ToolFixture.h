@@ -4,7 +4,6 @@
 
 #include <QImage>
 
-#include "platform/QtWidgetOf.h"
 #include "platform/wnd_p.h"
 #include "render/PlotLayout.h"
 #include "view/GLViewFixture.h"
