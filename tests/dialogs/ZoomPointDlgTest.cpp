@@ -1,7 +1,9 @@
 // The zoom and point inquiry loops, and what every tool loop does when cancelled or when its
 // view goes, driven by mouse messages through the view's queue.
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QTest>
+#include <QTimer>
 
 #include "ToolFixture.h"
 
@@ -77,6 +79,38 @@ TEST_F(ToolDlg, RightPressLeavesTheWholeImageAsItWas) {
     }
     EXPECT_EQ(zoomOf(*view->m_pRenderer), (Zoom{1, 1, 0, 0}));
     EXPECT_EQ(view->m_pRenderer->comments->head, nullptr);
+}
+
+// Escape in a waiting tool's dialog, or closing the dialog, ends the tool as a right press does
+// (every shape drawn is erased) and hides the dialog.
+TEST_F(ToolDlg, EscapeOrClosingTheDialogEndsItsTool) {
+    setLines({{{0, 2}, {1, 6}, {2, 3}}});
+    const QImage before = image();
+    CDialog* dialogs[] = {view->m_pViewing2dDlg, view->m_pInquirePointDlg,
+                          view->m_pInquireStatisticsDlg, view->m_pDrawCommentDlg};
+    for (int k = 0; k < 8; ++k) {
+        QWidget* w = qWidgetOf(dialogs[k % 4]->m_hWnd);
+        w->show();
+        post(WM_MOUSEMOVE, 60, 50);
+        post(WM_MOUSEMOVE, 80, 70);
+        QTimer::singleShot(20, [w, k] {
+            QCloseEvent close;
+            k < 4 ? QTest::keyClick(w, Qt::Key_Escape)
+                  : (void)QCoreApplication::sendEvent(w, &close);
+        });
+        bool rescued = false; // the tool did not end: end it, and fail
+        QTimer rescue;
+        QObject::connect(&rescue, &QTimer::timeout, [&] {
+            rescued = true;
+            post(WM_RBUTTONDOWN, 1, 1);
+        });
+        rescue.start(2000);
+        runTool(k % 4);
+        EXPECT_FALSE(rescued) << k;
+        EXPECT_TRUE(image() == before) << k;
+        EXPECT_FALSE(w->isVisible()) << k;
+        pump();
+    }
 }
 
 // The frame closed while a loop waits: the loop ends and the view is freed once, afterwards.
