@@ -1,10 +1,14 @@
 // The platform's window calls on real windows: state, text, capture, creation refused by
 // OnCreate, and the application's message loop.
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
+#include "platform/CDialog.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CWinApp.h"
+#include "platform/QtWidgetOf.h"
 #include "platform/controls.h"
 
 namespace {
@@ -109,8 +113,16 @@ TEST(Application, RunEndsWhenTheMainWindowIsDestroyed) {
     EXPECT_EQ(AfxGetApp(), &app);
     ASSERT_TRUE(app.InitInstance());
     EXPECT_EQ(AfxGetMainWnd(), app.m_pMainWnd);
-    // The close arrives while Run waits for messages.
     const HWND main = app.m_pMainWnd->m_hWnd;
+    // A dialog made without a parent belongs to the main window: a window manager keeps it
+    // above its owner (Qt's transient parent), and it goes with its owner.
+    CDialog owned;
+    ASSERT_TRUE(owned.Create(506, nullptr)); // a template of the language library
+    owned.ShowWindow(SW_SHOW);
+    app.m_pMainWnd->ShowWindow(SW_SHOW);
+    EXPECT_EQ(qWidgetOf(owned.m_hWnd)->windowHandle()->transientParent(),
+              qWidgetOf(main)->windowHandle());
+    // The close arrives while Run waits for messages.
     QTimer::singleShot(10, [main] { PostMessage(main, WM_CLOSE, 0, 0); });
     QTimer guard; // fails rather than hangs; gone with the test
     guard.setSingleShot(true);
@@ -119,4 +131,5 @@ TEST(Application, RunEndsWhenTheMainWindowIsDestroyed) {
     EXPECT_EQ(app.Run(), 0);
     EXPECT_FALSE(IsWindow(main));
     EXPECT_EQ(app.m_pMainWnd, nullptr);
+    EXPECT_EQ(owned.m_hWnd, nullptr);
 }
