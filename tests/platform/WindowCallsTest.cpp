@@ -58,6 +58,36 @@ TEST_F(Windows, TextOfEveryKindRoundTripsAndIsCutToTheBuffer) {
     EXPECT_FALSE(ok);
 }
 
+// MoveWindow and GetWindowRect both speak of the outer rectangle (the offscreen platform frames
+// a shown window too), in screen coordinates for a top-level window and in the parent's client
+// coordinates for a child: a round trip changes nothing.
+TEST_F(Windows, MoveWindowTakesWhatGetWindowRectGives) {
+    CDialog dialog;
+    ASSERT_TRUE(dialog.Create(506, frame));
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 10, 10), frame, 7));
+    for (CWnd* w : {static_cast<CWnd*>(frame), static_cast<CWnd*>(&dialog)}) {
+        w->ShowWindow(SW_SHOW);
+        CRect before, after;
+        w->GetWindowRect(&before);
+        for (int i = 0; i < 3; ++i) {
+            w->GetWindowRect(&after);
+            w->MoveWindow(&after);
+        }
+        w->GetWindowRect(&after);
+        EXPECT_EQ(after, before);
+        w->MoveWindow(30, 40, 300, 200);
+        w->GetWindowRect(&after);
+        EXPECT_EQ(after, CRect(30, 40, 330, 240));
+    }
+    child.MoveWindow(10, 20, 100, 50);
+    CRect r;
+    child.GetWindowRect(&r);
+    CPoint origin(10, 20);
+    frame->ClientToScreen(&origin);
+    EXPECT_EQ(r, CRect(origin.x, origin.y, origin.x + 100, origin.y + 50));
+}
+
 TEST_F(Windows, StateCallsReportWhatWasBefore) {
     CWnd child;
     ASSERT_TRUE(child.Create(nullptr, nullptr, 0, CRect(0, 0, 10, 10), frame, 7));
