@@ -78,7 +78,8 @@ TEST_F(Windows, MoveWindowTakesWhatGetWindowRectGives) {
         EXPECT_EQ(after, before);
         w->MoveWindow(30, 40, 300, 200);
         w->GetWindowRect(&after);
-        EXPECT_EQ(after, CRect(30, 40, 330, 240));
+        EXPECT_EQ(after, CRect(30, 40, 330, 240))
+            << after.left << "," << after.top << "," << after.right << "," << after.bottom;
     }
     child.MoveWindow(10, 20, 100, 50);
     CRect r;
