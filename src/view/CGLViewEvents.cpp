@@ -26,6 +26,11 @@ CGLView::EVENTTYPE CGLView::GetEvent(CPoint& point, CRect& rect) {
         if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessage(&msg);
+            // Escape in the view (which has the keyboard after a click in it) ends the tool as
+            // a right press does.
+            if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && msg.hwnd == awaited &&
+                m_event == EV_NONE)
+                record(EV_RBUTTONDOWN, m_eventPoint);
         } else {
             WaitMessage();
         }
