@@ -29,6 +29,14 @@ template <class View, CRuntimeClass* viewClass> struct FramedPane : testing::Tes
         delete view;
         pump();
     }
+    // Sizes the frame (outer rectangle) so that its client area, which the pane fills, is
+    // cx by cy.
+    void sizeClient(int cx, int cy) {
+        CRect w, c;
+        frame->GetWindowRect(&w);
+        frame->GetClientRect(&c);
+        frame->MoveWindow(w.left, w.top, cx + w.Width() - c.Width(), cy + w.Height() - c.Height());
+    }
     CFrameWnd* frame = nullptr;
     View* view = nullptr;
 };

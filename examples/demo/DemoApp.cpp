@@ -94,6 +94,7 @@ int runDemo(const QStringList& args) {
     }
     if (headless) return writeDemoFiles(QDir::currentPath(), stdout, stderr);
 
+    CWinApp app("ploxen-demo"); // the frame becomes its main window; closing it ends the loop
     DemoFrame* frame = DemoFrame::make(kTitle, kDemoWidth, kDemoHeight);
     if (!frame) {
         std::fprintf(stderr, "ploxen-demo: cannot create the graph view\n");

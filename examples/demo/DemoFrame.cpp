@@ -6,7 +6,6 @@
 IMPLEMENT_DYNCREATE(DemoFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(DemoFrame, CFrameWnd)
-ON_WM_CLOSE()
 ON_COMMAND(ID_FILE_EXIT, &DemoFrame::OnFileExit)
 END_MESSAGE_MAP()
 
@@ -24,6 +23,9 @@ DemoFrame* DemoFrame::make(LPCSTR title, int width, int height) {
         frame->DestroyWindow(); // deletes the frame
         return nullptr;
     }
+    // The first frame is the application's main window, and so owns the tool dialogs that the
+    // view's first update makes: they stay above it.
+    if (CWinApp* app = AfxGetApp(); app && !app->m_pMainWnd) app->m_pMainWnd = frame;
     view->OnInitialUpdate();
     return frame;
 }
@@ -37,19 +39,7 @@ BOOL DemoFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
     DemoView* pane = view();
     // While a tool has the mouse, its data and picture must stay as they are.
     if (pane && pane->isWaiting()) return TRUE;
-    ++m_commandDepth;
-    const BOOL handled = CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
-    if (--m_commandDepth == 0 && m_closePending) PostMessage(WM_CLOSE);
-    return handled;
-}
-
-void DemoFrame::OnClose() {
-    if (m_commandDepth == 0) {
-        CFrameWnd::OnClose();
-        return;
-    }
-    m_closePending = true;
-    if (DemoView* pane = view(); pane && pane->isWaiting()) pane->DestroyWindow();
+    return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 void DemoFrame::OnFileExit() {

@@ -1,7 +1,5 @@
 // The demo's frame window: holds the view as its pane and routes commands to it first, as
-// framework frames do. It closes only once no command is running: a tool that waits for the
-// mouse is ended by taking its view away, anything else (printing, a modal dialog) finishes
-// first.
+// framework frames do; while a tool waits for the mouse it drops other commands.
 #pragma once
 
 #include <ploxen/ploxen.h>
@@ -21,12 +19,7 @@ public:
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
-    afx_msg void OnClose();
     afx_msg void OnFileExit();
 
     DECLARE_MESSAGE_MAP()
-
-private:
-    int m_commandDepth = 0;
-    bool m_closePending = false;
 };

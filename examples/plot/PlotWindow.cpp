@@ -142,8 +142,7 @@ ON_COMMAND(ID_TOOLS_ERASE, &PlotView::OnToolsErase)
 ON_WM_SIZE()
 END_MESSAGE_MAP()
 
-// The frame routes commands to the view. It closes only once no command runs: a tool waiting
-// for the mouse is ended by taking its view away; a dialog or printing finishes first.
+// The frame routes commands to the view, and none while a tool waits for the mouse.
 class PlotFrame : public CFrameWnd {
     DECLARE_DYNCREATE(PlotFrame)
 public:
@@ -154,30 +153,11 @@ public:
     }
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pInfo) override {
         if (PlotView* pane = view(); pane && pane->isWaiting()) return TRUE; // one tool at a time
-        ++m_depth;
-        const BOOL handled = CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pInfo);
-        if (--m_depth == 0 && m_closePending) PostMessage(WM_CLOSE);
-        return handled;
+        return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pInfo);
     }
-
-protected:
-    afx_msg void OnClose() {
-        if (m_depth == 0) return CFrameWnd::OnClose();
-        m_closePending = true;
-        if (PlotView* pane = view(); pane && pane->isWaiting()) pane->DestroyWindow();
-    }
-    DECLARE_MESSAGE_MAP()
-
-private:
-    int m_depth = 0;
-    bool m_closePending = false;
 };
 
 IMPLEMENT_DYNCREATE(PlotFrame, CFrameWnd)
-
-BEGIN_MESSAGE_MAP(PlotFrame, CFrameWnd)
-ON_WM_CLOSE()
-END_MESSAGE_MAP()
 
 // The main window: the menus, and the frame as its central widget. The menus are greyed while a
 // tool waits for the mouse: a tool starts and stops waiting inside a command or a dialog's
@@ -247,6 +227,7 @@ int showWindow(GcGraphConfig& config, int width, int height, bool white, const s
         frame->DestroyWindow();
         throw OutputError("no display to open the window on");
     }
+    app.m_pMainWnd = frame; // before the tool dialogs' windows, which it then owns
     PlotView* view = frame->view();
     view->OnInitialUpdate(); // makes the tool dialogs' windows
     view->show(config, white, title);
@@ -255,6 +236,5 @@ int showWindow(GcGraphConfig& config, int width, int height, bool white, const s
     window.resize(width, height + window.menuBar()->sizeHint().height());
     frame->ShowWindow(SW_SHOW);
     window.show();
-    app.m_pMainWnd = frame;
     return app.Run();
 }

@@ -91,8 +91,8 @@ int main(int argc, char** argv) {
                        nullptr, nullptr, 0, &context))
         return 1;
     auto* view = static_cast<ToolsView*>(frame->GetDlgItem(int(AFX_IDW_PANE_FIRST)));
+    app.m_pMainWnd = frame; // before the dialogs, which it then owns: they stay above it
     frame->ShowWindow(SW_SHOW);
     view->openTools(argc, argv, 850);
-    app.m_pMainWnd = frame;
     return app.Run();
 }

@@ -48,7 +48,13 @@ void CDrawCommentDlg::Show() {
 }
 
 void CDrawCommentDlg::OnClose() {
+    cancelTool(this);
     ShowWindow(SW_HIDE);
+}
+
+void CDrawCommentDlg::OnCancel() {
+    cancelTool(this);
+    CDialog::OnCancel();
 }
 
 void CDrawCommentDlg::OnFont() {
@@ -59,7 +65,7 @@ void CDrawCommentDlg::OnFont() {
 
 void CDrawCommentDlg::OnApply() {
     if (!m_pView || !exchangeIfOpen(*this, TRUE)) return;
-    XorTrack track(m_pView);
+    XorTrack track(m_pView, this);
     CFont font;
     font.Attach(CreateFontIndirectA(&m_logFont));
     SIZE extent{0, 0};

@@ -17,7 +17,8 @@ public:
 
     void Update(); // creates the window, hidden, if it does not exist yet
     void Show();
-    afx_msg void OnClose(); // hides
+    afx_msg void OnClose();   // hides; ends the tool if it runs
+    void OnCancel() override; // Escape, the title bar's close: the same
     // The font dialog on m_logFont and m_color; both change only on OK.
     afx_msg void OnFont();
     // A box the size of m_strComment's text follows the pointer over the view; a left press

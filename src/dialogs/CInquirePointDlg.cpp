@@ -33,7 +33,13 @@ void CInquirePointDlg::Show() {
 }
 
 void CInquirePointDlg::OnClose() {
+    cancelTool(this);
     ShowWindow(SW_HIDE);
+}
+
+void CInquirePointDlg::OnCancel() {
+    cancelTool(this);
+    CDialog::OnCancel();
 }
 
 namespace {
@@ -52,7 +58,7 @@ void CInquirePointDlg::OnPickpoint() {
     const GcGraphConfig* cfg = renderer->getGcGraphConfig();
     if (!cfg) return;
     exchangeIfOpen(*this, TRUE);
-    XorTrack track(m_pView);
+    XorTrack track(m_pView, this);
     CPoint point;
     CRect rect;
     for (;;) {

@@ -17,7 +17,8 @@ public:
 
     void Update(); // creates the window, hidden, if it does not exist yet
     void Show();
-    afx_msg void OnClose(); // hides
+    afx_msg void OnClose();   // hides; ends the tool if it runs
+    void OnCancel() override; // Escape, the title bar's close: the same
     // A cross-hair follows the pointer over the view; each left press redraws the view, picks
     // the vertex under it (circling it) and shows its x and y; a right press ends. Does nothing
     // when the renderer has no configuration.

@@ -41,7 +41,13 @@ void CInquireStatisticsDlg::Show() {
 }
 
 void CInquireStatisticsDlg::OnClose() {
+    cancelTool(this);
     ShowWindow(SW_HIDE);
+}
+
+void CInquireStatisticsDlg::OnCancel() {
+    cancelTool(this);
+    CDialog::OnCancel();
 }
 
 namespace {
@@ -92,7 +98,7 @@ void CInquireStatisticsDlg::OnPickpoint() {
     const GcGraphConfig* cfg = renderer->getGcGraphConfig();
     if (!cfg) return;
     exchangeIfOpen(*this, TRUE);
-    XorTrack track(m_pView);
+    XorTrack track(m_pView, this);
     CPoint point;
     CRect rect;
     int g1 = 0, l1 = 0, i1 = 0, i2 = 0;

@@ -18,7 +18,8 @@ public:
 
     void Update(); // creates the window, hidden, if it does not exist yet
     void Show();
-    afx_msg void OnClose(); // hides
+    afx_msg void OnClose();   // hides; ends the tool if it runs
+    void OnCancel() override; // Escape, the title bar's close: the same
     // The user picks two vertices of one line on the view (a cross-hair follows the pointer;
     // a right press cancels); the dialog shows both x, the maximum, minimum, mean and standard
     // deviation of y over the vertices between them and the differential coefficient. Does

@@ -27,7 +27,13 @@ void CViewing2dDlg::Show() {
 }
 
 void CViewing2dDlg::OnClose() {
+    cancelTool(this);
     ShowWindow(SW_HIDE);
+}
+
+void CViewing2dDlg::OnCancel() {
+    cancelTool(this);
+    CDialog::OnCancel();
 }
 
 // Phase 1 follows the pointer with a cross-hair until the first left press (the anchor), phase
@@ -36,7 +42,7 @@ void CViewing2dDlg::OnClose() {
 void CViewing2dDlg::OnZoom() {
     if (!m_pView) return;
     exchangeIfOpen(*this, TRUE);
-    XorTrack track(m_pView);
+    XorTrack track(m_pView, this);
     CPoint anchor, point;
     CRect rect;
     bool anchored = false;

@@ -17,7 +17,8 @@ public:
 
     void Update(); // creates the window, hidden, if it does not exist yet
     void Show();
-    afx_msg void OnClose(); // hides
+    afx_msg void OnClose();   // hides; ends the tool if it runs
+    void OnCancel() override; // Escape, the title bar's close: the same
     // Lets the user click two corners on the view (a cross-hair, then a rubber band, follow
     // the pointer; a right click cancels) and zooms the renderer into them, in click order.
     afx_msg void OnZoom();

@@ -1,16 +1,34 @@
 #include <ploxen/dialogs/ToolSupport.h>
 
+#include <vector>
+
 #include <ploxen/model/GcGraphConfig.h>
 #include <ploxen/view/CGLView.h>
 
-XorTrack::XorTrack(CGLView* view) : m_dc(view), m_pen(PS_SOLID, 1, RGB(255, 255, 255)) {
+namespace {
+thread_local std::vector<const XorTrack*> running; // the tracks of the tools running now
+}
+
+XorTrack::XorTrack(CGLView* view, const CWnd* dialog)
+    : m_view(view), m_dialog(dialog), m_dc(view), m_pen(PS_SOLID, 1, RGB(255, 255, 255)) {
     m_oldRop = m_dc.SetROP2(R2_XORPEN);
     m_oldPen = m_dc.SelectObject(&m_pen);
     view->SetCapture();
+    running.push_back(this);
 }
 
 XorTrack::~XorTrack() {
+    std::erase(running, this);
     end();
+}
+
+void cancelTool(const CWnd* dialog) {
+    for (const XorTrack* t : running)
+        if (t->m_dialog == dialog && t->m_view->GetSafeHwnd()) {
+            // Nested runs of the same tool all end at this one press.
+            t->m_view->SendMessage(WM_RBUTTONDOWN, 0, 0);
+            return;
+        }
 }
 
 void XorTrack::end() {

@@ -2,17 +2,24 @@
 // rectangles and text boxes drawn in exclusive-or with a white 1-pixel pen on a client device
 // context of a graph view, while the view holds the mouse capture. Drawing a shape a second time
 // restores the pixels, so at most one shape is shown: each new one first erases the previous.
+// While a track lives its dialog's tool runs: cancelTool ends it.
 #pragma once
 
 #include <ploxen/platform/CClientDC.h>
 #include <ploxen/platform/CGdiObject.h>
 
 class CGLView;
+class CWnd;
+
+// Ends the tool that dialog runs, if one does, as a right press in the view does: for Escape
+// and for closing the dialog while its tool waits for the mouse.
+void cancelTool(const CWnd* dialog);
 
 class XorTrack {
 public:
-    // Client DC on the view, R2_XORPEN, the white pen, capture to the view.
-    explicit XorTrack(CGLView* view);
+    // Client DC on the view, R2_XORPEN, the white pen, capture to the view; for the tool that
+    // dialog runs.
+    XorTrack(CGLView* view, const CWnd* dialog);
     XorTrack(const XorTrack&) = delete;
     XorTrack& operator=(const XorTrack&) = delete;
     // Ends the tracking if end() was not called; the pen goes before the device context.
@@ -30,9 +37,12 @@ public:
     void erase();
 
 private:
+    friend void cancelTool(const CWnd* dialog);
     enum class Shape { None, Crosshair, Rectangle, Box };
     void draw();
 
+    CGLView* m_view;
+    const CWnd* m_dialog;
     CClientDC m_dc;
     CPen m_pen;
     CPen* m_oldPen = nullptr;
@@ -43,7 +53,6 @@ private:
     CRect m_client;  // the rectangle a crosshair spans
 };
 
-class CWnd;
 class GcGraphConfig;
 struct Vertex2D;
 

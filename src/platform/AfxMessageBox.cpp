@@ -1,6 +1,6 @@
 #include <ploxen/platform/AfxMessageBox.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMessageBox>
 #include <algorithm>
 #include <cstdio>
@@ -8,7 +8,10 @@
 #include <vector>
 
 #include <ploxen/platform/AnsiText_p.h>
+#include <ploxen/platform/CWinApp.h>
+#include <ploxen/platform/CWnd.h>
 #include <ploxen/platform/ModalResponder.h>
+#include <ploxen/platform/QtWidgetOf.h>
 
 namespace {
 
@@ -74,7 +77,12 @@ int showBox(LPCSTR text, UINT type) {
     const std::vector<int> buttons = buttonsOf(type);
     const int def = defaultButton(type);
     QString title = QCoreApplication::applicationName();
-    QMessageBox box(qtIcon(type), title.isEmpty() ? QStringLiteral("Ploxen") : title, qstr(text));
+    // Owned by the modal dialog it answers, else by the main window: it stays above its owner.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (CWnd* main = AfxGetMainWnd(); !owner && main) owner = qWidgetOf(main->m_hWnd);
+    QMessageBox box(qtIcon(type), title.isEmpty() ? QStringLiteral("Ploxen") : title,
+                    qstr(text), QMessageBox::NoButton,
+                    owner ? owner->window() : nullptr);
     for (int id : buttons) box.addButton(qtButton(id));
     box.setDefaultButton(qtButton(def));
     // Escape and the close button mean Cancel where there is one, else the only button.

@@ -2,6 +2,7 @@
 
 #include <ploxen/platform/CView.h>
 #include <ploxen/platform/CWinApp.h>
+#include <ploxen/platform/wnd_p.h>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -65,7 +66,25 @@ void CFrameWnd::OnParentNotify(UINT message, LPARAM lParam) {
 }
 
 void CFrameWnd::OnClose() {
-    DestroyWindow();
+    if (m_nCommandDepth == 0) {
+        DestroyWindow();
+        return;
+    }
+    // The running command still uses this object: close once it has returned. Printing or a
+    // dialog finishes first; a loop waiting for one of our windows' input only ends when that
+    // window goes, so it goes now.
+    m_bClosePending = true;
+    wnd::destroyAwaited(m_hWnd);
+}
+
+BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    ++m_nCommandDepth;
+    const BOOL handled = CWnd::OnCommand(wParam, lParam);
+    if (--m_nCommandDepth == 0 && m_bClosePending) {
+        m_bClosePending = false;
+        PostMessage(WM_CLOSE);
+    }
+    return handled;
 }
 
 void CFrameWnd::PostNcDestroy() {

@@ -1,5 +1,7 @@
 // The framework's top-level frame window. Its client area is filled by the child with the ID
-// AFX_IDW_PANE_FIRST (the view), which follows every resize of the frame.
+// AFX_IDW_PANE_FIRST (the view), which follows every resize of the frame. A frame closed while
+// one of its commands runs closes once that command has returned; a loop of the command that
+// waits for a window's input alone (a view's GetEvent) is ended by taking that window away.
 #pragma once
 
 #include <ploxen/platform/AfxExtClass.h>
@@ -34,6 +36,7 @@ public:
     // Commands go to the active view (and its document), then to the frame, then to the
     // application, as a menu's commands do in the framework.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 protected:
     // Frames are made with new and delete themselves when their window is gone.
@@ -50,4 +53,6 @@ protected:
 
 private:
     HWND m_hWndViewActive = nullptr; // a handle, so a destroyed view is never reached
+    int m_nCommandDepth = 0;         // commands running (nested through their message loops)
+    bool m_bClosePending = false;    // closed while a command ran
 };

@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 #include <chrono>
 #include <climits>
@@ -21,20 +22,29 @@ struct Queue {
     std::deque<MSG> messages;
     bool quit = false;
     int exitCode = 0;
-    int pumping = 0; // inside PeekMessage/GetMessage letting Qt deliver its events
+    int pumping = 0;               // inside PeekMessage/GetMessage letting Qt deliver its events
+    unsigned pushed = 0, seen = 0; // messages queued so far, and as many when last looked at
     QTimer* drain = nullptr;
 };
 
 thread_local Queue queue;
 
 void dispatchPending() {
-    if (queue.pumping) return; // the program's own loop takes the messages
+    if (queue.pumping) { // the program's own loop takes the messages
+        if (queue.messages.empty()) queue.drain->stop(); // else it would never let Qt sleep
+        return;
+    }
     while (!queue.messages.empty()) {
         MSG m = queue.messages.front();
         queue.messages.pop_front();
         DispatchMessage(&m);
     }
     if (queue.drain && queue.messages.empty()) queue.drain->stop();
+    // Qt's event loop is then the application's message loop: WM_QUIT ends it.
+    if (queue.quit && QThread::currentThread()->loopLevel() > 0) {
+        queue.quit = false;
+        QCoreApplication::exit(queue.exitCode);
+    }
 }
 
 void scheduleDrain() {
@@ -49,6 +59,7 @@ void scheduleDrain() {
 void push(const MSG& m) {
     ensureQtApplication();
     queue.messages.push_back(m);
+    ++queue.pushed;
     scheduleDrain();
 }
 
@@ -100,10 +111,13 @@ LRESULT SendMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 void PostQuitMessage(int nExitCode) {
     queue.quit = true;
     queue.exitCode = nExitCode;
+    ensureQtApplication();
+    scheduleDrain();
 }
 
 BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax, UINT wRemoveMsg) {
     letQtDeliver(QEventLoop::AllEvents);
+    queue.seen = queue.pushed;
     auto& q = queue.messages;
     for (auto it = q.begin(); it != q.end();) {
         if (it->hwnd && !find(it->hwnd)) { // its window was destroyed meanwhile
@@ -127,10 +141,17 @@ BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
     return FALSE;
 }
 
+BOOL WaitMessage() {
+    // Returns after Qt has delivered what woke it: a Qt event may end a caller's wait without
+    // queuing any message (a window closed, a dialog cancelled).
+    if (queue.seen == queue.pushed && !queue.quit)
+        letQtDeliver(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    return TRUE;
+}
+
 BOOL GetMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax) {
     MSG m{};
-    while (!PeekMessage(&m, hWnd, wMsgFilterMin, wMsgFilterMax, PM_REMOVE))
-        letQtDeliver(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    while (!PeekMessage(&m, hWnd, wMsgFilterMin, wMsgFilterMax, PM_REMOVE)) WaitMessage();
     if (lpMsg) *lpMsg = m;
     return m.message != WM_QUIT;
 }

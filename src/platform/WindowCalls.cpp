@@ -37,6 +37,18 @@ void endDialog(Window* w, int result) {
         w->widget->hide();
 }
 
+void destroyAwaited(HWND h) {
+    const Window* w = find(h);
+    if (!w) return;
+    const std::vector<HWND> children = w->children;
+    for (HWND c : children) {
+        if (const Window* child = find(c); child && child->awaited)
+            DestroyWindow(c);
+        else
+            destroyAwaited(c);
+    }
+}
+
 } // namespace wnd
 
 BOOL IsWindow(HWND hWnd) {
@@ -121,9 +133,22 @@ BOOL IsWindowEnabled(HWND hWnd) {
 BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL) {
     Window* w = find(hWnd);
     if (!w || !w->widget) return FALSE;
-    // No non-client area here: the rectangle is the client area's.
-    w->widget->setGeometry(x, y, std::max(nWidth, 0), std::max(nHeight, 0));
-    if ((w = find(hWnd))) clientSizeChanged(w, QSize(nWidth, nHeight));
+    QWidget* q = w->widget;
+    const QSize outer(std::max(nWidth, 0), std::max(nHeight, 0));
+    if (q->isWindow()) {
+        // The outer rectangle in screen coordinates, as GetWindowRect gives it: the client area
+        // is smaller by the frame (none before the window manager has framed the window).
+        const QSize client = (outer - (q->frameGeometry().size() - q->size())).expandedTo({0, 0});
+        if (q->minimumSize() == q->maximumSize())
+            q->setFixedSize(client); // a dialog the user may not size: the program may
+        else
+            q->resize(client);
+        q->move(x, y);
+    } else {
+        // A child has no non-client area here; the position is in its parent's client area.
+        q->setGeometry(QRect(QPoint(x, y), outer));
+    }
+    if ((w = find(hWnd)) && w->widget) clientSizeChanged(w, w->widget->size());
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 #include <ploxen/platform/WndWidget.h>
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -68,9 +69,9 @@ void WndWidget::mousePressEvent(QMouseEvent* e) {
     if (UINT m = downMessage(e->button())) post(m, e);
 }
 
-// A window class without double-click messages gets the second press as a plain press.
+// The double-click messages follow the down messages by two.
 void WndWidget::mouseDoubleClickEvent(QMouseEvent* e) {
-    mousePressEvent(e);
+    if (UINT m = downMessage(e->button())) post(m + 2, e);
 }
 
 void WndWidget::mouseReleaseEvent(QMouseEvent* e) {
@@ -80,6 +81,61 @@ void WndWidget::mouseReleaseEvent(QMouseEvent* e) {
 
 void WndWidget::mouseMoveEvent(QMouseEvent* e) {
     post(WM_MOUSEMOVE, e);
+}
+
+namespace {
+
+UINT virtualKey(int key) {
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return UINT(key); // Qt's codes are the upper-case ASCII ones too
+    switch (key) {
+    case Qt::Key_Backspace:
+        return VK_BACK;
+    case Qt::Key_Tab:
+        return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void WndWidget::postKey(UINT msg, QKeyEvent* e) {
+    const UINT vk = virtualKey(e->key());
+    if (!vk) { // Qt passes it on to the parent
+        e->ignore();
+        return;
+    }
+    // lParam: repeat count 1; bit 30 set on a repeat or a release, bit 31 on a release.
+    LPARAM flags = 1;
+    if (msg == WM_KEYUP || e->isAutoRepeat()) flags |= LPARAM(1) << 30;
+    if (msg == WM_KEYUP) flags |= LPARAM(1) << 31;
+    postInput(m_hwnd, msg, vk, flags);
+}
+
+void WndWidget::keyPressEvent(QKeyEvent* e) {
+    postKey(WM_KEYDOWN, e);
+}
+
+void WndWidget::keyReleaseEvent(QKeyEvent* e) {
+    postKey(WM_KEYUP, e);
 }
 
 void WndWidget::closeEvent(QCloseEvent* e) {

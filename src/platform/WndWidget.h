@@ -1,5 +1,6 @@
 // The Qt widget of a plain window: shows the window's backing image and turns Qt's mouse input
-// into queued mouse messages in client coordinates.
+// into queued mouse messages in client coordinates, and its key presses into WM_KEYDOWN and
+// WM_KEYUP (keys with a virtual-key code).
 #pragma once
 
 #include <QWidget>
@@ -20,9 +21,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
 
 private:
     void post(UINT msg, QMouseEvent* e);
+    void postKey(UINT msg, QKeyEvent* e);
     HWND m_hwnd;
 };
 

@@ -83,6 +83,17 @@ constexpr UINT WM_PARENTNOTIFY = 0x0210;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;
 constexpr UINT WM_CHAR = 0x0102;
+// Virtual-key codes (WM_KEYDOWN's wParam); letters and digits are their upper-case ASCII codes.
+constexpr UINT VK_BACK = 0x08;
+constexpr UINT VK_TAB = 0x09;
+constexpr UINT VK_RETURN = 0x0D;
+constexpr UINT VK_ESCAPE = 0x1B;
+constexpr UINT VK_SPACE = 0x20;
+constexpr UINT VK_LEFT = 0x25;
+constexpr UINT VK_UP = 0x26;
+constexpr UINT VK_RIGHT = 0x27;
+constexpr UINT VK_DOWN = 0x28;
+constexpr UINT VK_DELETE = 0x2E;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_TIMER = 0x0113;
@@ -158,6 +169,9 @@ constexpr UINT SB_ENDSCROLL = 8;
 AFX_EXT_API BOOL PeekMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax,
                              UINT wRemoveMsg);
 AFX_EXT_API BOOL GetMessage(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax);
+// Sleeps until Qt has events to deliver, and delivers them, unless a message has been queued
+// since PeekMessage or GetMessage last looked at the queue.
+AFX_EXT_API BOOL WaitMessage(void);
 AFX_EXT_API BOOL TranslateMessage(const MSG* lpMsg);
 AFX_EXT_API LRESULT DispatchMessage(const MSG* lpMsg);
 AFX_EXT_API BOOL PostMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -13,16 +13,29 @@
 CGLView::EVENTTYPE CGLView::GetEvent(CPoint& point, CRect& rect) {
     m_event = EV_NONE;
     m_bWaiting = 1;
-    // Polls without blocking, one message at a time. A window destroyed meanwhile records a
-    // cancelling event from OnDestroy; without a window no event could ever come.
+    // One message at a time. When none is queued the loop sleeps until the next message or Qt
+    // event (WaitMessage) instead of polling again at once: a waiting tool must not keep a
+    // processor busy, and the events it sees are the same. A window destroyed meanwhile records
+    // a cancelling event from OnDestroy; without a window no event could ever come.
     if (!m_hWnd) m_event = EV_RBUTTONUP;
+    // Marked as awaited, so that a frame closing meanwhile ends the wait by destroying the view.
+    const HWND awaited = m_hWnd;
+    if (wnd::Window* w = wnd::find(awaited)) ++w->awaited;
     MSG msg;
     while (m_event == EV_NONE) {
         if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
             DispatchMessage(&msg);
+            // Escape in the view (which has the keyboard after a click in it) ends the tool as
+            // a right press does.
+            if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && msg.hwnd == awaited &&
+                m_event == EV_NONE)
+                record(EV_RBUTTONDOWN, m_eventPoint);
+        } else {
+            WaitMessage();
         }
     }
+    if (wnd::Window* w = wnd::find(awaited)) --w->awaited;
     m_bWaiting = 0;
     if (m_deleteAfterWait) {
         m_deleteAfterWait = false;

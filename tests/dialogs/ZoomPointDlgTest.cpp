@@ -1,6 +1,9 @@
 // The zoom and point inquiry loops, and what every tool loop does when cancelled or when its
 // view goes, driven by mouse messages through the view's queue.
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QTest>
+#include <QTimer>
 
 #include "ToolFixture.h"
 
@@ -38,6 +41,30 @@ TEST_F(ToolDlg, ZoomTakesTheTwoLeftPressesAndUnzoomResets) {
     EXPECT_TRUE(image() == full);
 }
 
+// Qt's double click arrives as WM_LBUTTONDBLCLK, which records nothing: it neither ends a zoom
+// nor gives statistics one vertex as both points.
+TEST_F(ToolDlg, DoubleClicksRecordNothing) {
+    setLines({{{0, 1}, {2, 5}, {4, 9}}});
+    QWidget* w = qWidgetOf(view->m_hWnd);
+    const QPoint a(at(0, 0).x, at(0, 0).y), b(at(0, 2).x, at(0, 2).y);
+    Renderer expected(*view->m_pRenderer);
+    expected.zoomGraph(float(a.x()), float(a.y()), float(b.x()), float(b.y()));
+    QTest::mouseClick(w, Qt::LeftButton, {}, a);
+    QTest::mouseDClick(w, Qt::LeftButton, {}, a + QPoint(40, 30));
+    QTest::mouseClick(w, Qt::LeftButton, {}, b);
+    view->OnZoomGraph();
+    EXPECT_EQ(zoomOf(*view->m_pRenderer), zoomOf(expected));
+    view->OnUnzoomGraph();
+
+    CInquireStatisticsDlg* d = view->m_pInquireStatisticsDlg;
+    QTest::mouseClick(w, Qt::LeftButton, {}, a);
+    QTest::mouseDClick(w, Qt::LeftButton, {}, a);
+    QTest::mouseClick(w, Qt::LeftButton, {}, b);
+    d->OnPickpoint();
+    EXPECT_EQ(d->m_strX2, "4.000000e+00");
+    EXPECT_EQ(d->m_strMean, "5.000000e+00");
+}
+
 // A right press ends every tool loop with every pixel as before, however many shapes it drew.
 TEST_F(ToolDlg, RightPressLeavesTheWholeImageAsItWas) {
     setLines({{{0, 2}, {1, 6}, {2, 3}}});
@@ -52,6 +79,42 @@ TEST_F(ToolDlg, RightPressLeavesTheWholeImageAsItWas) {
     }
     EXPECT_EQ(zoomOf(*view->m_pRenderer), (Zoom{1, 1, 0, 0}));
     EXPECT_EQ(view->m_pRenderer->comments->head, nullptr);
+}
+
+// Escape in a waiting tool's dialog, or closing the dialog, ends the tool as a right press does
+// (every shape drawn is erased) and hides the dialog; so does Escape in the view.
+TEST_F(ToolDlg, EscapeOrClosingTheDialogEndsItsTool) {
+    setLines({{{0, 2}, {1, 6}, {2, 3}}});
+    const QImage before = image();
+    CDialog* dialogs[] = {view->m_pViewing2dDlg, view->m_pInquirePointDlg,
+                          view->m_pInquireStatisticsDlg, view->m_pDrawCommentDlg};
+    for (int k = 0; k < 12; ++k) {
+        QWidget* w = qWidgetOf(dialogs[k % 4]->m_hWnd);
+        w->show();
+        post(WM_MOUSEMOVE, 60, 50);
+        post(WM_MOUSEMOVE, 80, 70);
+        QTimer::singleShot(20, [w, k, this] {
+            QCloseEvent close;
+            if (k < 4)
+                QTest::keyClick(w, Qt::Key_Escape);
+            else if (k < 8)
+                QCoreApplication::sendEvent(w, &close);
+            else
+                QTest::keyClick(qWidgetOf(view->m_hWnd), Qt::Key_Escape);
+        });
+        bool rescued = false; // the tool did not end: end it, and fail
+        QTimer rescue;
+        QObject::connect(&rescue, &QTimer::timeout, [&] {
+            rescued = true;
+            post(WM_RBUTTONDOWN, 1, 1);
+        });
+        rescue.start(2000);
+        runTool(k % 4);
+        EXPECT_FALSE(rescued) << k;
+        EXPECT_TRUE(image() == before) << k;
+        EXPECT_EQ(w->isVisible(), k >= 8) << k;
+        pump();
+    }
 }
 
 // The frame closed while a loop waits: the loop ends and the view is freed once, afterwards.

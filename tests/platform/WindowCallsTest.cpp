@@ -1,10 +1,14 @@
 // The platform's window calls on real windows: state, text, capture, creation refused by
 // OnCreate, and the application's message loop.
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
+#include "platform/CDialog.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CWinApp.h"
+#include "platform/QtWidgetOf.h"
 #include "platform/controls.h"
 
 namespace {
@@ -52,6 +56,37 @@ TEST_F(Windows, TextOfEveryKindRoundTripsAndIsCutToTheBuffer) {
     EXPECT_TRUE(ok);
     frame->GetDlgItemInt(1, &ok, FALSE);
     EXPECT_FALSE(ok);
+}
+
+// MoveWindow and GetWindowRect both speak of the outer rectangle (the offscreen platform frames
+// a shown window too), in screen coordinates for a top-level window and in the parent's client
+// coordinates for a child: a round trip changes nothing.
+TEST_F(Windows, MoveWindowTakesWhatGetWindowRectGives) {
+    CDialog dialog;
+    ASSERT_TRUE(dialog.Create(506, frame));
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 10, 10), frame, 7));
+    for (CWnd* w : {static_cast<CWnd*>(frame), static_cast<CWnd*>(&dialog)}) {
+        w->ShowWindow(SW_SHOW);
+        CRect before, after;
+        w->GetWindowRect(&before);
+        for (int i = 0; i < 3; ++i) {
+            w->GetWindowRect(&after);
+            w->MoveWindow(&after);
+        }
+        w->GetWindowRect(&after);
+        EXPECT_EQ(after, before);
+        w->MoveWindow(30, 40, 300, 200);
+        w->GetWindowRect(&after);
+        EXPECT_EQ(after, CRect(30, 40, 330, 240))
+            << after.left << "," << after.top << "," << after.right << "," << after.bottom;
+    }
+    child.MoveWindow(10, 20, 100, 50);
+    CRect r;
+    child.GetWindowRect(&r);
+    CPoint origin(10, 20);
+    frame->ClientToScreen(&origin);
+    EXPECT_EQ(r, CRect(origin.x, origin.y, origin.x + 100, origin.y + 50));
 }
 
 TEST_F(Windows, StateCallsReportWhatWasBefore) {
@@ -109,8 +144,16 @@ TEST(Application, RunEndsWhenTheMainWindowIsDestroyed) {
     EXPECT_EQ(AfxGetApp(), &app);
     ASSERT_TRUE(app.InitInstance());
     EXPECT_EQ(AfxGetMainWnd(), app.m_pMainWnd);
-    // The close arrives while Run waits for messages.
     const HWND main = app.m_pMainWnd->m_hWnd;
+    // A dialog made without a parent belongs to the main window: a window manager keeps it
+    // above its owner (Qt's transient parent), and it goes with its owner.
+    CDialog owned;
+    ASSERT_TRUE(owned.Create(506, nullptr)); // a template of the language library
+    owned.ShowWindow(SW_SHOW);
+    app.m_pMainWnd->ShowWindow(SW_SHOW);
+    EXPECT_EQ(qWidgetOf(owned.m_hWnd)->windowHandle()->transientParent(),
+              qWidgetOf(main)->windowHandle());
+    // The close arrives while Run waits for messages.
     QTimer::singleShot(10, [main] { PostMessage(main, WM_CLOSE, 0, 0); });
     QTimer guard; // fails rather than hangs; gone with the test
     guard.setSingleShot(true);
@@ -119,4 +162,5 @@ TEST(Application, RunEndsWhenTheMainWindowIsDestroyed) {
     EXPECT_EQ(app.Run(), 0);
     EXPECT_FALSE(IsWindow(main));
     EXPECT_EQ(app.m_pMainWnd, nullptr);
+    EXPECT_EQ(owned.m_hWnd, nullptr);
 }

@@ -50,7 +50,7 @@ TEST_F(BitmapView, NamesGetTheExtensionUnlessTheyEndWithIt) {
 }
 
 TEST_F(BitmapView, HeadersAndRowsOfA301PixelWideView) {
-    frame->MoveWindow(0, 0, 301, 157);
+    sizeClient(301, 157);
     pump();
     const CRect r = client();
     ASSERT_EQ(r.Width(), 301);

@@ -1,5 +1,9 @@
 // Event capture: GetEvent's wait, the press that repaints and picks outside it, OnUpdate.
 #include <QCoreApplication>
+#include <QTest>
+#include <QTimer>
+#include <chrono>
+#include <ctime>
 
 #include "GLViewFixture.h"
 
@@ -82,6 +86,20 @@ TEST_F(FramedView, PressRepaintsAndPicksOnlyWhenIdle) {
         EXPECT_EQ(view->m_pickedGraph, -1);
         EXPECT_EQ(view->m_pickedLine, -1);
     }
+}
+
+// A wait that finds nothing to do sleeps: a second of it costs little processor time.
+TEST_F(FramedView, AWaitOfASecondSleeps) {
+    QTimer::singleShot(1000,
+                       [this] { QTest::mousePress(qWidgetOf(view->m_hWnd), Qt::LeftButton); });
+    const auto start = std::chrono::steady_clock::now();
+    const std::clock_t cpu = std::clock();
+    CPoint p;
+    CRect r;
+    EXPECT_EQ(view->GetEvent(p, r), CGLView::EV_LBUTTONDOWN);
+    EXPECT_LT(double(std::clock() - cpu) / CLOCKS_PER_SEC, 0.2);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
+    QTest::mouseRelease(qWidgetOf(view->m_hWnd), Qt::LeftButton);
 }
 
 TEST_F(FramedView, WindowClosedDuringAWaitEndsItWithRightButtonUpAtTheLastPoint) {

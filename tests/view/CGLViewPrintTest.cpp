@@ -26,7 +26,7 @@ struct Page : Canvas {
 struct PrintView : FramedView {
     // Sizes the view and captures it, the print dialog answered as given.
     void prepare(CPrintInfo& info, CSize viewSize, int answer = IDOK) {
-        frame->MoveWindow(0, 0, viewSize.cx, viewSize.cy);
+        sizeClient(viewSize.cx, viewSize.cy);
         pump();
         EXPECT_EQ(client().Size(), viewSize);
         ModalResponder previous = AfxSetModalResponder([answer](ModalRequest& q) {
@@ -73,7 +73,7 @@ TEST_F(PrintView, StretchKeepsProportionsAndCentresOnTheAxisWithRoom) {
 }
 
 TEST_F(PrintView, PrintsThePictureOfPreparationEvenAfterARepaint) {
-    frame->MoveWindow(0, 0, 240, 160);
+    sizeClient(240, 160);
     pump();
     view->addSeries();
     view->OnBackColorWhite();

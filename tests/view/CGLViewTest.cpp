@@ -44,8 +44,7 @@ TEST_F(FramedView, CreateMakesTheSurfaceAndSizeSetsTheViewport) {
     const CRect r = client();
     EXPECT_GT(r.Width(), 100);
     for (auto size : {CSize(r.Width(), r.Height()), CSize(333, 177)}) {
-        if (size.cx != r.Width())
-            frame->MoveWindow(0, 0, 333 + 400 - r.Width(), 177 + 300 - r.Height());
+        if (size.cx != r.Width()) sizeClient(333, 177);
         pump();
         const CRect now = client();
         EXPECT_EQ(view->m_cx, now.Width());

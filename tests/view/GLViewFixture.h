@@ -14,6 +14,7 @@
 #include "dialogs/CViewing2dDlg.h"
 #include "platform/CClientDC.h"
 #include "platform/CFrameWnd.h"
+#include "platform/QtWidgetOf.h"
 #include "render/Renderer.h"
 #include "view/CGLView.h"
 
