@@ -80,6 +80,7 @@ private:
     void drawExponent(const DrawState& st, int n, int x, int y);
     void drawSeries(const DrawState& st);
     struct StripMap;
+    class PolylineRun;
     void drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m);
     void drawBars(const DrawState& st, const GcGLine& line, const StripMap& m);
     void drawLegend(const DrawState& st);

@@ -2,11 +2,11 @@
 
 #include <ploxen/platform/BigBuffer.h>
 #include <ploxen/platform/ColumnReducer.h>
+#include <ploxen/render/BlockExtremes.h>
+#include <ploxen/render/ColumnCutter.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <limits>
 #include <memory>
 
 namespace {
@@ -31,96 +31,6 @@ bool finite(const Vertex2D& v) {
     return std::isfinite(v.x) && std::isfinite(v.y);
 }
 
-// The lowest and highest raw x and y of n >= 1 vertices, and whether all are finite. One read
-// of the vertices in vectors of one (x, y) pair, or of two where the processor has AVX2, two
-// accumulators against latency; the extremes mean nothing when finite is false.
-struct Extremes {
-    double xlo, ylo, xhi, yhi;
-    bool finite;
-};
-constexpr uintptr_t prefetchDistance = 8192; // bytes read ahead
-using Pair = double __attribute__((vector_size(16)));
-using Quad = double __attribute__((vector_size(32)));
-template <class Vec> [[gnu::always_inline]] inline Extremes extremesOf(const Vertex2D* v, int n) {
-    constexpr int W = sizeof(Vec) / sizeof(double);
-    constexpr int pairs = W / 2, lanes = 2;
-    // bad: zero times every p, NaN once a p is not finite. Each selection has the form of one
-    // minimum or maximum instruction.
-    Vec lo[lanes], hi[lanes], bad[lanes];
-    Vec first;
-    for (int k = 0; k < W; k += 2) first[k] = v[0].x, first[k + 1] = v[0].y;
-    for (int k = 0; k < lanes; ++k) lo[k] = hi[k] = first, bad[k] = Vec{} * 0;
-    int i = 0;
-    for (; i + lanes * pairs <= n; i += lanes * pairs) {
-        // The hardware's own prefetch stops at page boundaries; a long series is read faster
-        // when the reads ahead cross them. Prefetches never fault, so the address may lie
-        // past the vertices.
-        __builtin_prefetch(reinterpret_cast<const void*>(uintptr_t(v + i) + prefetchDistance));
-        for (int k = 0; k < lanes; ++k) {
-            Vec p;
-            __builtin_memcpy(&p, v + i + k * pairs, sizeof p);
-            lo[k] = lo[k] < p ? lo[k] : p, hi[k] = hi[k] > p ? hi[k] : p, bad[k] *= p;
-        }
-    }
-    Pair l = {lo[0][0], lo[0][1]}, h = {hi[0][0], hi[0][1]}, b = {0, 0};
-    const auto fold = [&](Pair p, Pair q, Pair c) { l = l < p ? l : p, h = h > q ? h : q, b *= c; };
-    for (int k = 0; k < lanes; ++k)
-        for (int j = 0; j < W; j += 2)
-            fold(Pair{lo[k][j], lo[k][j + 1]}, Pair{hi[k][j], hi[k][j + 1]},
-                 Pair{bad[k][j], bad[k][j + 1]});
-    for (; i < n; ++i) {
-        const Pair p = {v[i].x, v[i].y};
-        fold(p, p, p);
-    }
-    return {l[0], l[1], h[0], h[1], b[0] == 0 && b[1] == 0};
-}
-#if defined(__x86_64__) || defined(__i386__)
-[[gnu::target("avx2")]] Extremes extremesAvx2(const Vertex2D* v, int n) {
-    return extremesOf<Quad>(v, n);
-}
-// Four doubles a vector where the processor has them: twice the pairs per instruction.
-const bool hasAvx2 = [] {
-    __builtin_cpu_init(); // this may run before the runtime's own start-up
-    return __builtin_cpu_supports("avx2") != 0;
-}();
-#endif
-Extremes extremes(const Vertex2D* v, int n) {
-#if defined(__x86_64__) || defined(__i386__)
-    if (hasAvx2) return extremesAvx2(v, n);
-#endif
-    return extremesOf<Pair>(v, n);
-}
-
-Extremes merged(const Extremes& a, const Extremes& b) {
-    return {std::min(a.xlo, b.xlo), std::min(a.ylo, b.ylo), std::max(a.xhi, b.xhi),
-            std::max(a.yhi, b.yhi), a.finite && b.finite};
-}
-
-// Extremes of n >= 1 vertices read once, kept also for each chunk of them, so that those of a
-// leading part need only its last chunk read again.
-class ChunkedExtremes {
-public:
-    static constexpr int chunk = 1024, maxChunks = 16;
-    // n at most chunk * maxChunks.
-    ChunkedExtremes(const Vertex2D* v, int n) : m_v(v) {
-        for (int i = 0, c = 0; i < n; i += chunk, ++c) {
-            m_chunks[c] = extremes(v + i, std::min(chunk, n - i));
-            m_all = c == 0 ? m_chunks[0] : merged(m_all, m_chunks[c]);
-        }
-    }
-    const Extremes& all() const { return m_all; }
-    // Those of the first n vertices.
-    Extremes first(int n) const {
-        const int whole = (n - 1) / chunk; // chunks wholly taken, the part of the next read
-        Extremes e = extremes(m_v + whole * chunk, n - whole * chunk);
-        for (int c = 0; c < whole; ++c) e = merged(e, m_chunks[c]);
-        return e;
-    }
-
-private:
-    const Vertex2D* m_v;
-    Extremes m_chunks[maxChunks], m_all{};
-};
 static_assert(std::max(culledBlockSize, columnBlockSize) + 1 <=
               ChunkedExtremes::chunk * ChunkedExtremes::maxChunks);
 
@@ -396,41 +306,50 @@ void Renderer::drawBars(const DrawState& st, const GcGLine& line, const StripMap
     }
 }
 
-// Runs of consecutive visible segments, one PolylineB each. A culled segment, or a vertex that
-// is not finite, ends a run; the next visible segment starts another. Segments with an end far
-// outside the strip are cut to the box around it, so the visible part keeps its slope.
-void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m) {
-    const int n = line.nvertex;
-    const Vertex2D* v = line.vertex;
-    const bool plain = line.lineStyle == PS_SOLID && line.markType < 0;
-    RunPoints run(n, plain);
-    const auto flush = [&] {
-        run.end([&](const POINT* points, int count) {
-            PolylineB(st.dc, points, count, line.color[0], line.color[1], line.color[2],
-                      line.lineStyle, line.markType, line.lineWidth);
+// The open run of one series' polyline, one PolylineB call when it ends, and the ways vertices
+// join it: a segment cut to the box, a block mapped in vectorised loops, or the span of a pixel
+// column. A culled segment, or a vertex that is not finite, ends the run.
+class Renderer::PolylineRun {
+public:
+    PolylineRun(Renderer& r, const DrawState& st, const GcGLine& line, const StripMap& m)
+        : plain(line.lineStyle == PS_SOLID && line.markType < 0), m_r(r), m_st(st), m_line(line),
+          m_m(m), m_v(line.vertex), m_run(line.nvertex, plain) {}
+
+    const bool plain; // a solid line without marks, whose points are reduced column by column
+
+    bool open() const { return m_run.count() > 0; }
+    void end() {
+        m_run.end([&](const POINT* points, int count) {
+            m_r.PolylineB(m_st.dc, points, count, m_line.color[0], m_line.color[1], m_line.color[2],
+                          m_line.lineStyle, m_line.markType, m_line.lineWidth);
         });
-    };
-    const auto push = [&](double x, double y) { run.add(PlotLayout::rnd(x), PlotLayout::rnd(y)); };
+    }
+    bool addSpan(int x, int lo, int hi, int last, bool loLeft, bool hiLeft, int n) {
+        return m_run.addSpan(x, lo, hi, last, loLeft, hiLeft, n);
+    }
+    int rowOf(double y) const { return PlotLayout::rndInRange(m_m.y(y)); }
+    int row(int i) const { return rowOf(m_v[i].y); }
 
     // The segment from vertex i - 1 to vertex i when one of its ends lies outside the box. Cut
     // points are measured from the end inside the box (or the nearer one), so that a far end
     // does not cost the visible part its precision.
-    const auto farSegment = [&](int i, double x0, double y0, bool in0, double x1, double y1,
-                                bool in1) {
-        if (!finite(v[i - 1]) || !finite(v[i])) return flush();
+    void farSegment(int i, double x0, double y0, bool in0, double x1, double y1, bool in1) {
+        const StripMap& m = m_m;
+        const Vertex2D* v = m_v;
+        if (!finite(v[i - 1]) || !finite(v[i])) return end();
         const long double ax = in0 ? x0 : m.xWide(v[i - 1].x), ay = in0 ? y0 : m.yWide(v[i - 1].y);
         const long double bx = in1 ? x1 : m.xWide(v[i].x), by = in1 ? y1 : m.yWide(v[i].y);
-        if (!std::isfinite(ax + ay + bx + by) || m.culled(ax, ay, bx, by)) return flush();
+        if (!std::isfinite(ax + ay + bx + by) || m.culled(ax, ay, bx, by)) return end();
         const bool fromB = !in0 && (in1 || m.farness(bx, by) < m.farness(ax, ay));
         const long double ox = fromB ? bx : ax, oy = fromB ? by : ay;
         const long double dx = (fromB ? ax : bx) - ox, dy = (fromB ? ay : by) - oy;
         long double t0, t1;
-        if (!m.clip(ox, oy, dx, dy, t0, t1)) return flush();
+        if (!m.clip(ox, oy, dx, dy, t0, t1)) return end();
         const long double tStart = fromB ? t1 : t0, tEnd = fromB ? t0 : t1;
         const bool startCut = fromB ? t1 < 1 : t0 > 0, endCut = fromB ? t0 > 0 : t1 < 1;
         // An end that is not cut lies inside the box, where its double image is exact.
-        if (startCut || run.count() == 0) {
-            flush();
+        if (startCut || !open()) {
+            end();
             if (startCut)
                 push(double(ox + tStart * dx), double(oy + tStart * dy));
             else
@@ -438,60 +357,53 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         }
         if (endCut) {
             push(double(ox + tEnd * dx), double(oy + tEnd * dy));
-            flush();
+            end();
         } else {
             push(x1, y1);
         }
-    };
+    }
 
     // Vertices s - 1 .. s + len - 2 mapped in loops the compiler vectorises. A block whose
     // vertices all lie on one side of the strip is one culled stretch; one whose vertices all
     // lie inside the strip's rectangle is one stretch of the run, rounded in a single pass.
     // Other blocks go segment by segment. Both tests are made first on the mapping without
     // division, and again on the exact mapping only where that one cannot be sure.
-    double X[blockSize + 1], Y[blockSize + 1];
-    int xi[blockSize + 1], yi[blockSize + 1];
-    const auto mapBlock = [&](int s, int len) {
-        const StripMap::Block near = m.nearBlock(v + s - 1, len, X, Y, xi, yi);
-        if (near == StripMap::Block::culled) return flush();
+    void mapBlock(int s, int len) {
+        const StripMap& m = m_m;
+        double X[blockSize + 1], Y[blockSize + 1];
+        int xi[blockSize + 1], yi[blockSize + 1];
+        const StripMap::Block near = m.nearBlock(m_v + s - 1, len, X, Y, xi, yi);
+        if (near == StripMap::Block::culled) return end();
         if (near == StripMap::Block::inside) {
-            if (run.count() == 0) run.add(xi[0], yi[0]);
-            return run.add(xi + 1, yi + 1, len - 1);
+            if (!open()) m_run.add(xi[0], yi[0]);
+            return m_run.add(xi + 1, yi + 1, len - 1);
         }
-        m.mapX(v + s - 1, len, X);
-        if (m.allLeftOrRight(X, len)) return flush();
-        m.mapY(v + s - 1, len, Y);
+        m.mapX(m_v + s - 1, len, X);
+        if (m.allLeftOrRight(X, len)) return end();
+        m.mapY(m_v + s - 1, len, Y);
         if (m.allInside(X, Y, len)) {
-            if (run.count() == 0) push(X[0], Y[0]);
+            if (!open()) push(X[0], Y[0]);
             for (int j = 1; j < len; ++j) xi[j] = PlotLayout::rndInRange(X[j]);
             for (int j = 1; j < len; ++j) yi[j] = PlotLayout::rndInRange(Y[j]);
-            return run.add(xi + 1, yi + 1, len - 1);
+            return m_run.add(xi + 1, yi + 1, len - 1);
         }
         for (int j = 1; j < len; ++j) {
             const double x0 = X[j - 1], y0 = Y[j - 1], x1 = X[j], y1 = Y[j];
             if ((x0 < m.L && x1 < m.L) || (x0 > m.R1 && x1 > m.R1)) {
-                flush();
+                end();
                 continue;
             }
             const bool in0 = m.inBox(x0, y0), in1 = m.inBox(x1, y1);
             if (!in0 || !in1)
                 farSegment(s + j - 1, x0, y0, in0, x1, y1, in1);
             else if (m.culled(x0, y0, x1, y1))
-                flush();
+                end();
             else {
-                if (run.count() == 0) push(x0, y0);
+                if (!open()) push(x0, y0);
                 push(x1, y1);
             }
         }
-    };
-
-    // Each block is first judged by its raw extremes alone (one read of its vertices): culled,
-    // or, for a reduced line whose run is open, lying in one pixel column, where the column's
-    // span takes it as a whole. Other blocks that cannot be settled so are halved while the
-    // halves may be (a block across a column boundary that the cut below did not foresee),
-    // then mapped.
-    const auto rowOf = [&](double y) { return PlotLayout::rndInRange(m.y(y)); };
-    const auto row = [&](int i) { return rowOf(v[i].y); };
+    }
 
     // For a block v[s-1..last] inside the strip whose last vertex lies in row r, one of its two
     // extreme rows, ex being its extreme value there (its highest value where exIsMax): whether
@@ -501,14 +413,15 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
     // against a value of row r found next to the boundary toward the block's other rows (rows
     // numbered below r where below), and only values beyond it are mapped; whether the rest
     // reaches row r is decided by its extreme on that side.
-    const auto leftLastRow = [&](int s, int last, int r, double ex, bool exIsMax, bool below,
-                                 const ChunkedExtremes& block) {
+    bool leftLastRow(int s, int last, int r, double ex, bool exIsMax, bool below,
+                     const ChunkedExtremes& block) const {
+        const Vertex2D* v = m_v;
         const double edge = below ? (r > 0 ? r - 0.5 : r - 1.0) : (r >= 0 ? r + 0.5 : double(r));
-        const double b = m.ymap.toValue(edge), near = b + (ex - b) * 0x1p-20;
+        const double b = m_m.ymap.toValue(edge), near = b + (ex - b) * 0x1p-20;
         // A rough inverse may land anywhere: only a row inside the strip counts.
-        const double p = m.y(near);
+        const double p = m_m.y(near);
         double in = v[last].y;
-        if (std::fabs(near - ex) > std::fabs(in - ex) && p >= m.sT && p <= m.sB1 &&
+        if (std::fabs(near - ex) > std::fabs(in - ex) && p >= m_m.sT && p <= m_m.sB1 &&
             PlotLayout::rndInRange(p) == r)
             in = near;
         const double lo = std::min(in, ex), hi = std::max(in, ex);
@@ -520,106 +433,77 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         while (k >= s && ((v[k].y >= lo && v[k].y <= hi) || row(k) == r)) --k;
         const Extremes rest = block.first(k - s + 2);
         return rowOf(exIsMax ? rest.yhi : rest.ylo) == r;
-    };
-
-    // Where x is sorted, a block that would leave the open run's column is cut where it leaves:
-    // found on the raw x against the column's edge values, so that the block does not have to
-    // fail its check and be halved first. The search starts where the last column's count of
-    // vertices says the edge lies (exact for evenly spaced x, two reads) and gallops from there.
-    // Only a guess, made while the blocks keep to columns (a scrambled series would pay for it
-    // at every vertex): the block's own check still decides.
-    int edgeColumn = 0, columnStart = 0, columnLength = 0;
-    double edgeLo = std::numeric_limits<double>::quiet_NaN(), edgeHi = edgeLo;
-    const auto outside = [&](int i) { return !(v[i].x >= edgeLo && v[i].x < edgeHi); };
-    const auto nextToEdgeColumn = [&](double u) {
-        const double p = m.x(u);
-        return m.roundable && p >= m.L && p <= m.R1 &&
-               std::abs(PlotLayout::rndInRange(p) - edgeColumn) == 1;
-    };
-    const auto cutAtColumnEdge = [&](int s, int len) {
-        const double p = m.x(v[s - 1].x);
-        if (!m.roundable || !(p >= m.L && p <= m.R1)) return len;
-        if (const int c = PlotLayout::rndInRange(p); c != edgeColumn || std::isnan(edgeLo)) {
-            const double a = m.xmap.toValue(c - 0.5), b = m.xmap.toValue(c + 0.5);
-            edgeColumn = c, edgeLo = std::min(a, b), edgeHi = std::max(a, b);
-            columnLength = s - 1 - columnStart, columnStart = s - 1;
-        }
-        // The first vertex outside, in lo..hi, where hi == end + 1 stands for none.
-        const int end = s + len - 2;
-        int lo = s, hi = end + 1;
-        const int guess = std::clamp(columnStart + columnLength, s, end);
-        if (outside(guess)) {
-            hi = guess;
-            for (int step = 1; hi - step >= lo; step *= 2) {
-                if (!outside(hi - step)) {
-                    lo = hi - step + 1;
-                    break;
-                }
-                hi -= step;
-            }
-        } else {
-            lo = guess + 1;
-            for (int step = 1; lo + step - 1 <= end; step *= 2) {
-                if (outside(lo + step - 1)) {
-                    hi = lo + step - 1;
-                    break;
-                }
-                lo += step;
-            }
-        }
-        while (lo < hi) {
-            const int mid = lo + (hi - lo) / 2;
-            if (outside(mid))
-                hi = mid;
-            else
-                lo = mid + 1;
-        }
-        return lo > end ? len : std::max(lo - s + 1, 2); // at least the segment that leaves
-    };
+    }
 
     // After a block cut where its column ends, the segment to vertex i, the first outside it:
     // taken here, when it lands inside the strip in the column next door (both ends then lie
     // inside, and the exact rounding is the block's own).
-    const auto enterNextColumn = [&](int i) {
-        const double x = m.x(v[i].x), y = m.y(v[i].y);
-        if (!m.allInside(&x, &y, 1)) return false;
+    bool enterNextColumn(int i, const ColumnCutter& cutter) {
+        const double x = m_m.x(m_v[i].x), y = m_m.y(m_v[i].y);
+        if (!m_m.allInside(&x, &y, 1)) return false;
         const int c = PlotLayout::rndInRange(x);
-        if (std::abs(c - edgeColumn) != 1) return false;
-        run.add(c, PlotLayout::rndInRange(y));
+        if (!cutter.isNextColumn(c)) return false;
+        m_run.add(c, PlotLayout::rndInRange(y));
         return true;
-    };
+    }
 
+private:
+    void push(double x, double y) { m_run.add(PlotLayout::rnd(x), PlotLayout::rnd(y)); }
+
+    Renderer& m_r;
+    const DrawState& m_st;
+    const GcGLine& m_line;
+    const StripMap& m_m;
+    const Vertex2D* m_v;
+    RunPoints m_run;
+};
+
+// Runs of consecutive visible segments, one PolylineB each. Segments with an end far outside
+// the strip are cut to the box around it, so the visible part keeps its slope. Each block is
+// first judged by its raw extremes alone (one read of its vertices): culled, or, for a reduced
+// line whose run is open, lying in one pixel column, where the column's span takes it as a
+// whole. Other blocks that cannot be settled so are halved while the halves may be (a block
+// across a column boundary that the cutter did not foresee), then mapped.
+void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m) {
+    const int n = line.nvertex;
+    const Vertex2D* v = line.vertex;
+    PolylineRun run(*this, st, line, m);
+    // Where x is sorted, a block that would leave the open run's column is cut where it
+    // leaves. Tried only while the blocks keep to columns (a scrambled series would pay for it
+    // at every vertex).
+    ColumnCutter cutter(v, m.xmap, m.L, m.R1, m.roundable);
     int size = blockSize;
     bool sorted = false; // the last block was one column's span, or the segment leaving it
     for (int s = 1; s < n;) {
         const int whole = std::min(n - s, size) + 1;
-        const int len = plain && sorted && run.count() > 0 ? cutAtColumnEdge(s, whole) : whole;
+        const int len = run.plain && sorted && run.open() ? cutter.cut(s, whole) : whole;
         const int last = s + len - 2;
         const ChunkedExtremes chunks(v + s - 1, len);
         const Extremes& e = chunks.all();
         int column = 0, yLo = 0, yHi = 0;
         const StripMap::Span span = e.finite ? m.span(e, column, yLo, yHi) : StripMap::Span::unsure;
         if (span == StripMap::Span::culled) {
-            flush();
+            run.end();
             sorted = false;
             s += len - 1;
             size = std::min(2 * size, culledBlockSize);
             continue;
         }
-        if (span == StripMap::Span::column && plain && run.count() > 0) {
+        if (span == StripMap::Span::column && run.plain && run.open()) {
             // Which of the block's extreme rows it leaves again: both, unless it ends on one.
-            const int r = row(last);
+            const int r = run.row(last);
             bool loLeft = r != yLo, hiLeft = r != yHi;
             if (yLo != yHi && !(loLeft && hiLeft)) {
-                const bool exIsMax = rowOf(e.yhi) == r;
+                const bool exIsMax = run.rowOf(e.yhi) == r;
                 bool& left = r == yLo ? loLeft : hiLeft;
-                left = leftLastRow(s, last, r, exIsMax ? e.yhi : e.ylo, exIsMax, r == yHi, chunks);
+                left =
+                    run.leftLastRow(s, last, r, exIsMax ? e.yhi : e.ylo, exIsMax, r == yHi, chunks);
             }
             if (run.addSpan(column, yLo, yHi, r, loLeft, hiLeft, len - 1)) {
                 sorted = true;
                 s += len - 1;
                 size = std::min(2 * size, columnBlockSize);
-                if (len < whole && s < n && enterNextColumn(s)) ++s;
+                if (len < whole && s < n && run.enterNextColumn(s, cutter)) ++s;
                 continue;
             }
         }
@@ -627,15 +511,15 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
             size = blockSize;
             continue;
         }
-        if (plain && len - 1 > minBlockSize) {
+        if (run.plain && len - 1 > minBlockSize) {
             size = (len - 1) / 2;
             continue;
         }
-        mapBlock(s, len);
+        run.mapBlock(s, len);
         // A segment cut off where it leaves its column: a sorted series goes on next door.
-        sorted = len == 2 && len < whole && nextToEdgeColumn(v[s].x);
+        sorted = len == 2 && len < whole && cutter.nextToColumn(v[s].x);
         s += len - 1;
         size = std::min(2 * size, sorted ? columnBlockSize : blockSize);
     }
-    flush();
+    run.end();
 }
