@@ -109,59 +109,6 @@ TEST(RenderDraw, NothingWithoutGraphsOrSeriesAndDefaultFontWhenTiny) {
     EXPECT_EQ(small.polylines(10).at(0), "2,9 31;48 17");
 }
 
-TEST(RenderDraw, StackedGraphsGetStripsTitlesAndLegends) {
-    Scene scene({GraphSpec{{{{0, .5}, {1, .5}}, {{0, .2}, {1, .2}}}, 0, 1, 0, 1, "A"},
-                 GraphSpec{{{{0, .5}, {1, .5}}}, 0, 1, 0, 1, "B"},
-                 GraphSpec{{{{0, .5}, {1, .5}}}, 0, 1, 0, 1, "C"}});
-    Surface s;
-    s.draw(scene.r);
-    EXPECT_EQ(s.sink.lines({"SelectClipRgn"}),
-              (Lines{"SelectClipRgn(rgn(60,165,321,241))", "SelectClipRgn(rgn(60,90,321,166))",
-                     "SelectClipRgn(rgn(60,15,321,91))", "SelectClipRgn(rgn(320,165,400,240))",
-                     "SelectClipRgn(rgn(320,90,400,165))", "SelectClipRgn(rgn(320,15,400,90))",
-                     "SelectClipRgn(rgn(0,0,400,300))"}));
-    const int centres[3] = {203, 128, 53}; // B - (g + 0.5) * 75
-    for (int g = 0; g < 3; ++g) {
-        EXPECT_EQ(s.polylines(10 * g + 10).at(0),
-                  "2,60 " + std::to_string(centres[g]) + ";320 " + std::to_string(centres[g]));
-        const DrawnText t = s.texts(std::string(1, char('A' + g))).at(0);
-        EXPECT_EQ(t.at(), At(18 - t.h / 2, centres[g] + t.w / 2));
-        EXPECT_EQ(s.texts("g" + std::to_string(g) + "s0").at(0).y, 240 - 75 * (g + 1));
-    }
-    EXPECT_EQ(s.texts("g0s1").at(0).y, 165 + s.texts("g0s0").at(0).h);
-}
-
-TEST(RenderDraw, SuperposedGraphsWithOneOrTwoVerticalAxes) {
-    Scene scene({GraphSpec{{{{0, .5}, {1, .5}}}, 0, 1, 0, 1, "A"},
-                 GraphSpec{{{{0, 1}, {1, 1}}}, 0, 3, 0, 1, "B"}});
-    scene.cfg.superpose = 1;
-    scene.graphs[0].vlargeGradStep = 0.25; // marks at 184, 128, 71
-    scene.graphs[1].vlargeGradStep = 1;    // marks at 165, 90
-    Surface s;
-    s.draw(scene.r);
-    // One axis: graph 1 mapped with graph 0's range, one title, one legend list from T.
-    EXPECT_EQ(s.polylines(20).at(0), "2,60 15;320 15");
-    EXPECT_TRUE(s.texts("B").empty());
-    EXPECT_EQ(s.texts("g1s0").at(0).y, 15 + s.texts("g0s0").at(0).h);
-    EXPECT_TRUE(hasMark(s, 320, 184, 311, 184));
-
-    scene.cfg.singleVaxis = 0;
-    s.draw(scene.r);
-    EXPECT_EQ(s.polylines(20).at(0), "2,60 165;320 165");
-    const DrawnText a = s.texts("A").at(0), b = s.texts("B").at(0), two = s.texts("2").at(0);
-    EXPECT_EQ(a.x, 18 - a.h / 2);
-    EXPECT_EQ(b.at(), At(362 - b.h / 2, 128 + b.w / 2));
-    EXPECT_EQ(two.at(), At(324, 90 - two.h / 2));
-    EXPECT_TRUE(hasMark(s, 60, 184, 69, 184) && hasMark(s, 320, 165, 311, 165));
-    EXPECT_FALSE(hasMark(s, 320, 184, 311, 184) || hasMark(s, 60, 165, 69, 165));
-
-    // Two-axis mode with one graph (an array of one): one axis, one graph title.
-    scene.cfg.ngraph = 1;
-    s.draw(scene.r);
-    EXPECT_EQ(s.texts("A").size(), 1u);
-    EXPECT_TRUE(s.texts("B").empty());
-}
-
 TEST(RenderDraw, HistogramClassesAndBars) {
     Scene scene({GraphSpec{{{{0, 3}, {1, 5}, {2, 4}}}, 0, 5, 0, 5}});
     scene.cfg.changeHistOn();

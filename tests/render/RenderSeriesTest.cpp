@@ -44,18 +44,6 @@ TEST(RenderSeries, CulledSegmentsEndRunsAndNothingJoinsThem) {
     EXPECT_EQ(s.polylines(13).at(0), "2,17 128;363 128");
 }
 
-TEST(RenderSeries, StripZoomedOutOfThePlotDrawsNothing) {
-    Scene scene({flat, flat, flat});
-    scene.r.zoomGraph(60, 240, 320, 165); // strip 0 fills the plot
-    Surface s;
-    s.draw(scene.r);
-    EXPECT_EQ(s.polylines(10).at(0), "2,60 128;320 128");
-    EXPECT_EQ(s.polylines(20).size(), 1u); // the legend sample: the series lies above T
-    EXPECT_TRUE(s.polylines(30).empty());
-    EXPECT_TRUE(s.texts("g2s0").empty());
-    EXPECT_TRUE(s.drawn(RGB(20, 0, 0)).empty()); // its legend is clipped away
-}
-
 TEST(RenderSeries, NonFiniteVerticesBreakTheLineAndFarOnesKeepTheVisibleSlope) {
     const std::vector<Vertex2D> broken = {{0, .2},  {.25, .4}, {notNumber, .5},
                                           {.5, .4}, {.75, .4}, {.8, infinity},
@@ -148,23 +136,4 @@ TEST(RenderSeries, UnusableRangesZoomsAndStepsLeaveOutOnlyWhatNeedsThem) {
     one.line(0, 0).vertex = one.vertices[0].data();
     s.draw(one.r);
     EXPECT_EQ(s.textsOnRow(242), (Lines{"1", "1"}));
-}
-
-TEST(RenderSeries, FrameSeparatorsAndBarsLandOnTheirPixels) {
-    // Graduation values only on strip edges (no marks inside); graph 0's series lies right of R.
-    Scene stacked({GraphSpec{{{{2, .5}, {3, .5}}}}, GraphSpec{}, GraphSpec{}});
-    for (GcGraph& g : stacked.graphs) g.vlargeGradStep = g.hlargeGradStep = 1;
-    Surface s;
-    s.draw(stacked.r);
-    Pixels expected = outline(60, 15, 320, 240);
-    for (int x = 60; x <= 320; ++x) expected.insert({x, 165}), expected.insert({x, 90});
-    EXPECT_EQ(within(s.drawn(RGB(255, 255, 255)), 59, 14, 321, 241), expected);
-
-    Scene bars({GraphSpec{{{{0, 3}, {1, 5}, {2, 4}}}, 2, 6, 0, 2}});
-    bars.cfg.changeHistFromTo();
-    Surface b;
-    b.draw(bars.r);
-    Pixels both = outline(60, 184, 190, 240);
-    both.merge(outline(190, 71, 320, 240));
-    EXPECT_EQ(within(b.drawn(RGB(10, 0, 0)), 0, 0, 321, 300), both);
 }
