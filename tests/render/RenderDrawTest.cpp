@@ -48,24 +48,6 @@ TEST(RenderDraw, WorkedExampleCallsPositionsAndExponentMark) {
     const size_t v = size_t(std::find(all.begin(), all.end(), verticalFont) - all.begin());
     EXPECT_EQ(Lines(all.begin() + long(v), all.begin() + long(v) + 8).back(), textFont);
 
-    const std::string sampleY = std::to_string(15 + name.h / 2);
-    EXPECT_EQ(s.polylines(10),
-              (Lines{"3,60 240;190 60;320 195", "2,344 " + sampleY + ";362 " + sampleY}));
-    EXPECT_EQ(s.sink.lines({"GetClipBox", "SelectClipRgn"}),
-              (Lines{"GetClipBox(0,0,400,300)", "SelectClipRgn(rgn(60,15,321,241))",
-                     "SelectClipRgn(rgn(320,15,400,240))", "SelectClipRgn(rgn(0,0,400,300))"}));
-
-    // Labels 0, 0.5, 1 under the plot (0 once per pass), marks strictly inside only; vertical 0.5
-    // right-aligned 2 pixels left of the plot at 127.5 -> 128 with marks on both edges.
-    EXPECT_EQ(s.textsOnRow(242), (Lines{"0", "0.5", "1", "0"}));
-    EXPECT_EQ(s.texts("0.5").at(0).x, 190 - s.texts("0.5").at(0).w / 2);
-    EXPECT_TRUE(hasMark(s, 190, 240, 190, 231) && hasMark(s, 190, 15, 190, 24));
-    EXPECT_FALSE(hasMark(s, 60, 240, 60, 231));
-    const DrawnText vhalf = s.texts("0.5").at(1);
-    EXPECT_EQ(vhalf.at(), At(58 - vhalf.w, 128 - vhalf.h / 2));
-    EXPECT_TRUE(hasMark(s, 60, 128, 69, 128) && hasMark(s, 320, 128, 311, 128));
-    EXPECT_TRUE(s.texts("x10").empty());
-
     // An exponent mark when the labels are scaled.
     GcGraph& g = scene.graphs[0];
     g.hmax = 0.5, g.hlargeGradStep = 0.1;
@@ -109,28 +91,16 @@ TEST(RenderDraw, NothingWithoutGraphsOrSeriesAndDefaultFontWhenTiny) {
     EXPECT_EQ(small.polylines(10).at(0), "2,9 31;48 17");
 }
 
-TEST(RenderDraw, HistogramClassesAndBars) {
+// Class labels and bars are in the random-drawing hash, whose graduations have no small marks.
+TEST(RenderDraw, HistogramClassesHaveNoSmallMarks) {
     Scene scene({GraphSpec{{{{0, 3}, {1, 5}, {2, 4}}}, 0, 5, 0, 5}});
     scene.cfg.changeHistOn();
     scene.graphs[0].hlargeGradStep = 1, scene.graphs[0].hsmallGrad = 5;
     Surface s;
     s.draw(scene.r);
-    // Classes 0..4 centred on x(v) + 26, nothing at 5, no small marks.
-    EXPECT_EQ(s.textsOnRow(242), (Lines{"0", "1", "2", "3", "4", "0"}));
-    for (int v = 0; v < 5; ++v) {
-        const DrawnText t = s.texts(std::to_string(v)).at(0);
-        EXPECT_EQ(t.x, 86 + 52 * v - t.w / 2);
-    }
     EXPECT_TRUE(hasMark(s, 112, 240, 112, 231));
     EXPECT_FALSE(hasMark(s, 70, 240, 70, 236));
-    // Bars from 0 in range 0..5: 3 -> 105, 5 -> 15; the last vertex only closes the last bar.
-    const Lines bars = s.polylines(10);
-    EXPECT_EQ(Lines(bars.begin(), bars.begin() + 2),
-              (Lines{"5,60 105;60 240;112 240;112 105;60 105",
-                     "5,112 15;112 240;164 240;164 15;112 15"}));
-
     scene.cfg.changeHistType(); // graduated like an ordinary graph
     s.draw(scene.r);
-    EXPECT_EQ(s.textsOnRow(242), (Lines{"0", "1", "2", "3", "4", "5", "0"}));
     EXPECT_TRUE(hasMark(s, 70, 240, 70, 236)); // 52 / 5 = 10.4 right of 60
 }
