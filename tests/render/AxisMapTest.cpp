@@ -10,7 +10,6 @@
 
 #include "render/AxisMap.h"
 #include "render/PlotLayout.h"
-#include "render/RenderScene.h"
 
 TEST(AxisMap, FastMappingIsWithinItsErrorNextToEveryRoundingBoundary) {
     const AxisMap maps[] = {
@@ -55,42 +54,4 @@ TEST(AxisMap, FastMappingIsWithinItsErrorNextToEveryRoundingBoundary) {
         EXPECT_GT(ordinarySure, 9990);
         EXPECT_NEAR(m.toPixel(m.toValue(321.25)), 321.25, 1e-6);
     }
-}
-
-// A series whose vertices lie next to rounding boundaries, where the mapping without division
-// rounds the other way, draws the pixels of its exactly rounded points.
-TEST(AxisMap, SeriesOnRoundingBoundariesDrawTheExactlyRoundedPoints) {
-    using namespace render_test;
-    Scene scene({GraphSpec{{{}}, 0, 0.7, 0, 3}}); // ranges whose inverses are inexact
-    const PlotLayout p(scene.r.viewport, scene.r.zoomScale, scene.r.zoomOffset, scene.cfg);
-    const AxisMap xmap = p.hmap(), ymap = p.vmap(VerticalRange::of(scene.graphs[0], false), 0);
-    std::vector<Vertex2D>& v = scene.vertices[0];
-    std::vector<POINT> exact;
-    // Near each boundary, the value (if any within 2,048 units in the last place) whose mapping
-    // without division rounds the other way.
-    const auto across = [](const AxisMap& m, double boundary) {
-        double v = m.toValue(boundary);
-        for (int i = 0; i < 2048; ++i) v = std::nextafter(v, -INFINITY);
-        for (int i = 0; i < 4096; ++i, v = std::nextafter(v, INFINITY))
-            if (PlotLayout::rnd(m.nearPixel(v)) != PlotLayout::rnd(m.toPixel(v))) return v;
-        return m.toValue(boundary);
-    };
-    int crossing = 0;
-    for (int i = 0; i < 600; ++i) {
-        v.push_back({across(xmap, 61.5 + i / 3), across(ymap, 30.5 + i % 170)});
-        exact.push_back(
-            {PlotLayout::rnd(xmap.toPixel(v.back().x)), PlotLayout::rnd(ymap.toPixel(v.back().y))});
-        crossing += PlotLayout::rnd(xmap.nearPixel(v.back().x)) != exact.back().x ||
-                    PlotLayout::rnd(ymap.nearPixel(v.back().y)) != exact.back().y;
-    }
-    ASSERT_GT(crossing, 10);
-    scene.line(0, 0).vertex = v.data(), scene.line(0, 0).nvertex = int(v.size());
-    Surface drawn, expected;
-    drawn.draw(scene.r);
-    CPen pen(PS_SOLID, 1, RGB(10, 0, 0));
-    expected.dc.SelectObject(&pen);
-    expected.dc.Polyline(exact.data(), int(exact.size()));
-    Pixels plot = drawn.drawn(RGB(10, 0, 0));
-    std::erase_if(plot, [](std::pair<int, int> px) { return px.first > 320; }); // not the legend
-    EXPECT_EQ(plot, expected.drawn(RGB(10, 0, 0)));
 }

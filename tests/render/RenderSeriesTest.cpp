@@ -1,4 +1,4 @@
-// Series culling, runs and clipping, and what drawGraph does with input it cannot map.
+// Far vertices, and what drawGraph does with input it cannot map.
 // Viewport 400 x 300, default margins: L = 60, R = 320, T = 15, B = 240.
 #include <gtest/gtest.h>
 
@@ -27,56 +27,13 @@ double offLine(const Pixels& pixels, double x0, double y0, double slope) {
 
 } // namespace
 
-TEST(RenderSeries, CulledSegmentsEndRunsAndNothingJoinsThem) {
-    // P2..P4 lie above the strip: P2-P3 and P3-P4 are culled, P0..P2 and P4..P6 drawn. Series of
-    // one vertex or none draw nothing, not even their mark; a segment across the strip stays.
-    const std::vector<Vertex2D> above = {{0, .5}, {1, .5}, {2, 2}, {3, 3},
-                                         {4, 2},  {5, .5}, {6, .5}};
-    Scene scene({GraphSpec{{above, {{.5, .5}}, {}, {{-1, .5}, {7, .5}}}, 0, 1, 0, 6}});
-    scene.line(0, 1).markType = scene.line(0, 2).markType = 1;
-    Surface s;
-    s.draw(scene.r);
-    const Lines runs = s.polylines(10);
-    EXPECT_EQ(Lines(runs.begin(), runs.end() - 1),
-              (Lines{"3,60 128;103 128;147 -210", "3,233 -210;277 128;320 128"}));
-    EXPECT_EQ(s.polylines(11).size() + s.polylines(12).size(), 2u); // legend samples only
-    EXPECT_TRUE(s.sink.lines({"Ellipse"}).empty());
-    EXPECT_EQ(s.polylines(13).at(0), "2,17 128;363 128");
-}
-
-TEST(RenderSeries, StripZoomedOutOfThePlotDrawsNothing) {
-    Scene scene({flat, flat, flat});
-    scene.r.zoomGraph(60, 240, 320, 165); // strip 0 fills the plot
-    Surface s;
-    s.draw(scene.r);
-    EXPECT_EQ(s.polylines(10).at(0), "2,60 128;320 128");
-    EXPECT_EQ(s.polylines(20).size(), 1u); // the legend sample: the series lies above T
-    EXPECT_TRUE(s.polylines(30).empty());
-    EXPECT_TRUE(s.texts("g2s0").empty());
-    EXPECT_TRUE(s.drawn(RGB(20, 0, 0)).empty()); // its legend is clipped away
-}
-
-TEST(RenderSeries, NonFiniteVerticesBreakTheLineAndFarOnesKeepTheVisibleSlope) {
-    const std::vector<Vertex2D> broken = {{0, .2},  {.25, .4}, {notNumber, .5},
-                                          {.5, .4}, {.75, .4}, {.8, infinity},
-                                          {.9, .3}, {1, .2},   {-infinity, .3}};
-    Scene scene({GraphSpec{{broken}}});
-    Surface s;
-    s.draw(scene.r);
-    EXPECT_EQ(s.polylines(10), (Lines{"2,60 195;125 150", "2,190 150;255 150", "2,294 173;320 195",
-                                      "2,344 19;362 19"}));
-
-    Scene bars({GraphSpec{{{{0, .3}, {notNumber, .5}, {.5, .4}, {1, infinity}, {infinity, .2}}}}});
-    bars.cfg.changeHistFromTo();
-    s.draw(bars.r);
-    EXPECT_EQ(s.polylines(10).front(), "5,190 150;190 240;320 240;320 150;190 150");
-    EXPECT_EQ(s.polylines(10).size(), 2u);
-
+// Runs broken by NaN and infinite vertices are in the random-drawing hash.
+TEST(RenderSeries, FarVerticesKeepTheVisibleSlope) {
     // From (60, 150) with 225 / 260 pixels up per pixel right, whatever the far end.
     Scene farEnd({GraphSpec{{{{0, .4}, {1e300, 1e300}}}}});
-    Surface f;
-    f.draw(farEnd.r);
-    const Pixels cut = within(f.drawn(RGB(10, 0, 0)), 60, 15, 320, 240);
+    Surface s;
+    s.draw(farEnd.r);
+    const Pixels cut = within(s.drawn(RGB(10, 0, 0)), 60, 15, 320, 240);
     ASSERT_FALSE(cut.empty());
     EXPECT_LE(offLine(cut, 60, 150, -225.0 / 260), 1.0);
     EXPECT_EQ(cut.begin()->first, 60);
@@ -148,23 +105,4 @@ TEST(RenderSeries, UnusableRangesZoomsAndStepsLeaveOutOnlyWhatNeedsThem) {
     one.line(0, 0).vertex = one.vertices[0].data();
     s.draw(one.r);
     EXPECT_EQ(s.textsOnRow(242), (Lines{"1", "1"}));
-}
-
-TEST(RenderSeries, FrameSeparatorsAndBarsLandOnTheirPixels) {
-    // Graduation values only on strip edges (no marks inside); graph 0's series lies right of R.
-    Scene stacked({GraphSpec{{{{2, .5}, {3, .5}}}}, GraphSpec{}, GraphSpec{}});
-    for (GcGraph& g : stacked.graphs) g.vlargeGradStep = g.hlargeGradStep = 1;
-    Surface s;
-    s.draw(stacked.r);
-    Pixels expected = outline(60, 15, 320, 240);
-    for (int x = 60; x <= 320; ++x) expected.insert({x, 165}), expected.insert({x, 90});
-    EXPECT_EQ(within(s.drawn(RGB(255, 255, 255)), 59, 14, 321, 241), expected);
-
-    Scene bars({GraphSpec{{{{0, 3}, {1, 5}, {2, 4}}}, 2, 6, 0, 2}});
-    bars.cfg.changeHistFromTo();
-    Surface b;
-    b.draw(bars.r);
-    Pixels both = outline(60, 184, 190, 240);
-    both.merge(outline(190, 71, 320, 240));
-    EXPECT_EQ(within(b.drawn(RGB(10, 0, 0)), 0, 0, 321, 300), both);
 }
