@@ -2,8 +2,8 @@
 // brush are selected: the vertex marks of both families; and the points of their polylines.
 #pragma once
 
-#include <ploxen/platform/BigBuffer.h>
 #include <ploxen/platform/CDC.h>
+#include <ploxen/raster/BigBuffer.h>
 
 // The points (x[i], y[i]) in the device's form, for one Polyline call.
 BigBuffer<POINT> pointsOf(const int* x, const int* y, int n);

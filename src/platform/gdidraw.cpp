@@ -1,13 +1,13 @@
 // Lines, shapes and pixels.
 #include <cmath>
 
-#include <ploxen/platform/ColumnReducer.h>
-#include <ploxen/platform/ImageRows.h>
-#include <ploxen/platform/LinePixels.h>
-#include <ploxen/platform/ShapeStamp.h>
 #include <ploxen/platform/TraceSink.h>
-#include <ploxen/platform/WideLine.h>
 #include <ploxen/platform/gdi_p.h>
+#include <ploxen/raster/ColumnReducer.h>
+#include <ploxen/raster/ImageRows.h>
+#include <ploxen/raster/LinePixels.h>
+#include <ploxen/raster/ShapeStamp.h>
+#include <ploxen/raster/WideLine.h>
 
 namespace gdi {
 

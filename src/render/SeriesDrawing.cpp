@@ -1,7 +1,7 @@
 #include <ploxen/render/DrawState.h>
 
-#include <ploxen/platform/BigBuffer.h>
-#include <ploxen/platform/ColumnReducer.h>
+#include <ploxen/raster/BigBuffer.h>
+#include <ploxen/raster/ColumnReducer.h>
 #include <ploxen/render/BlockExtremes.h>
 #include <ploxen/render/ColumnCutter.h>
 

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <string>
 
-#include "platform/ColumnReducer.h"
+#include "raster/ColumnReducer.h"
 #include "render/PlotLayout.h"
 #include "render/RenderScene.h"
 

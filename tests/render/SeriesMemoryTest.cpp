@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "platform/BigBuffer.h"
+#include "raster/BigBuffer.h"
 #include "render/RenderScene.h"
 
 using namespace render_test;

@@ -1,4 +1,4 @@
-#include <ploxen/platform/BigBuffer.h>
+#include <ploxen/raster/BigBuffer.h>
 
 #include <sys/mman.h>
 

@@ -1,6 +1,6 @@
-#include <ploxen/platform/ShapeStamp.h>
+#include <ploxen/raster/ShapeStamp.h>
 
-#include <ploxen/platform/ImageRows.h>
+#include <ploxen/raster/ImageRows.h>
 
 #include <QImage>
 #include <QPainter>

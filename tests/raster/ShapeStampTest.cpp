@@ -7,7 +7,7 @@
 #include <random>
 
 #include "../draw/Canvas.h"
-#include "platform/ShapeStamp.h"
+#include "raster/ShapeStamp.h"
 
 namespace {
 

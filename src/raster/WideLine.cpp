@@ -1,6 +1,6 @@
-#include <ploxen/platform/ImageRows.h>
-#include <ploxen/platform/LinePixels.h>
-#include <ploxen/platform/WideLine.h>
+#include <ploxen/raster/ImageRows.h>
+#include <ploxen/raster/LinePixels.h>
+#include <ploxen/raster/WideLine.h>
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include <ploxen/platform/LinePixels.h>
+#include <ploxen/raster/LinePixels.h>
 
 namespace gdi {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "draw/Canvas.h"
-#include "platform/ColumnReducer.h"
+#include "raster/ColumnReducer.h"
 
 namespace {
 
