@@ -25,7 +25,6 @@ ON_WM_RBUTTONUP()
 END_MESSAGE_MAP()
 
 namespace {
-constexpr int kSurfaceSize = 1200; // the off-screen surface, whatever the window size
 template <class T, class... A> T* tryNew(A&&... args) {
     return new (std::nothrow) T(std::forward<A>(args)...);
 }

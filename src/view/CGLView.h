@@ -118,6 +118,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    static constexpr int kSurfaceSize = 1200; // the off-screen surface, whatever the window size
+
     // Set when the window went while GetEvent waited: the object is deleted once the loop that
     // waited has unwound (m_alive tells the deferred deletion whether the host deleted it first).
     bool m_deleteAfterWait = false;

@@ -6,10 +6,6 @@
 #include <ploxen/platform/CPrintInfo.h>
 #include <ploxen/view/CGLView.h>
 
-namespace {
-constexpr int kSurfaceSize = 1200;
-}
-
 BOOL CGLView::OnPreparePrinting(CPrintInfo* pInfo) {
     {
         CClientDC dc(this);
