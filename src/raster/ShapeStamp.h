@@ -12,7 +12,7 @@
 #include <functional>
 #include <vector>
 
-#include <ploxen/platform/gdi.h>
+#include <ploxen/platform/types.h>
 
 class QImage;
 class QPainter;
