@@ -1,7 +1,5 @@
 #include <ploxen/raster/LinePixels.h>
 
-namespace gdi {
-
 LinePixels::LinePixels(QPainter& painter, QRect bounds, std::vector<int> pattern)
     : m_painter(painter), m_bounds(bounds), m_pattern(std::move(pattern)) {
     startPattern();
@@ -70,5 +68,3 @@ void LinePixels::segment(QPoint a, QPoint b) {
         a, b, m_bounds, [this](long long steps) { skip(steps); },
         [this](long long x, long long y) { plot(x, y); });
 }
-
-} // namespace gdi

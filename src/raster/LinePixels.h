@@ -11,8 +11,6 @@
 #include <cstdlib>
 #include <vector>
 
-namespace gdi {
-
 // Steps the one-pixel line from a (included) toward b (excluded): the major coordinate moves
 // one pixel a step, the minor one is the exact value rounded, halves away from a. plot(x, y)
 // receives the steps whose major coordinate lies within bounds; skip(k) is told how many steps
@@ -103,5 +101,3 @@ private:
     bool m_span = false; // copy mode: rows m_spanLo..m_spanHi of column m_spanX to be written
     long long m_spanX = 0, m_spanLo = 0, m_spanHi = 0;
 };
-
-} // namespace gdi

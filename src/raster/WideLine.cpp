@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace gdi {
-
 WideLine::WideLine(QRect bounds, int width, const POINT* pts, int n) {
     // The disc: offsets (a, b) from the line's pixel with (2a + e)^2 + (2b + e)^2 <= width^2,
     // centred on the pixel for an odd width (e = 0) and on its top-left corner for an even one
@@ -87,5 +85,3 @@ void WideLine::copyInto(QImage& image, QRgb color) const {
 void WideLine::paint(QPainter& painter, const QColor& color) const {
     spans([&](int x, int y, int n) { painter.fillRect(QRect(x, y, n, 1), color); });
 }
-
-} // namespace gdi

@@ -13,8 +13,6 @@
 
 #include <ploxen/platform/types.h>
 
-namespace gdi {
-
 class WideLine {
 public:
     // Wider pens are drawn this wide: the cost of a pixel of line grows with the square of the
@@ -40,5 +38,3 @@ private:
     QRect m_reach;                    // line pixels whose disc can touch the mask
     std::vector<unsigned char> m_mask;
 };
-
-} // namespace gdi
