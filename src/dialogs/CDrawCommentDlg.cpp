@@ -9,17 +9,16 @@
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 
-BEGIN_MESSAGE_MAP(CDrawCommentDlg, CDialog)
+BEGIN_MESSAGE_MAP(CDrawCommentDlg, CToolDlg)
 ON_BN_CLICKED(IDC_FONT, &CDrawCommentDlg::OnFont)
 ON_BN_CLICKED(IDC_APPLY, &CDrawCommentDlg::OnApply)
-ON_BN_CLICKED(IDC_CLOSE, &CDrawCommentDlg::OnClose)
 END_MESSAGE_MAP()
 
-CDrawCommentDlg::CDrawCommentDlg(CWnd* pParent) : CDialog(IDD, pParent), m_logFont{}, m_color(0) {}
+CDrawCommentDlg::CDrawCommentDlg(CWnd* pParent) : CToolDlg(IDD, pParent), m_logFont{}, m_color(0) {}
 
 // The view's dialog starts with green 8-point "MS Sans Serif" text.
 CDrawCommentDlg::CDrawCommentDlg(CGLView* pView, CEraseCommentDlg* pEraseDlg)
-    : m_pView(pView), m_pEraseDlg(pEraseDlg), m_logFont{}, m_color(RGB(0, 255, 0)) {
+    : CToolDlg(IDD), m_pView(pView), m_pEraseDlg(pEraseDlg), m_logFont{}, m_color(RGB(0, 255, 0)) {
     m_logFont.lfHeight = -11;
     m_logFont.lfWeight = 400;
     m_logFont.lfOutPrecision = 1;
@@ -33,28 +32,6 @@ void CDrawCommentDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_COMMENT, m_strComment);
     DDV_MaxChars(pDX, m_strComment, 60);
-}
-
-void CDrawCommentDlg::Update() {
-    if (m_hWnd) return;
-    Create(IDD, nullptr);
-    UpdateData(FALSE);
-}
-
-void CDrawCommentDlg::Show() {
-    Update();
-    ShowWindow(SW_SHOW);
-    UpdateWindow();
-}
-
-void CDrawCommentDlg::OnClose() {
-    cancelTool(this);
-    ShowWindow(SW_HIDE);
-}
-
-void CDrawCommentDlg::OnCancel() {
-    cancelTool(this);
-    CDialog::OnCancel();
 }
 
 void CDrawCommentDlg::OnFont() {

@@ -5,41 +5,18 @@
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 
-BEGIN_MESSAGE_MAP(CInquirePointDlg, CDialog)
+BEGIN_MESSAGE_MAP(CInquirePointDlg, CToolDlg)
 ON_BN_CLICKED(IDC_PICKPOINT, &CInquirePointDlg::OnPickpoint)
-ON_BN_CLICKED(IDC_CLOSE, &CInquirePointDlg::OnClose)
 END_MESSAGE_MAP()
 
-CInquirePointDlg::CInquirePointDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+CInquirePointDlg::CInquirePointDlg(CWnd* pParent) : CToolDlg(IDD, pParent) {}
 
-CInquirePointDlg::CInquirePointDlg(CGLView* pView) : m_pView(pView) {}
+CInquirePointDlg::CInquirePointDlg(CGLView* pView) : CToolDlg(IDD), m_pView(pView) {}
 
 void CInquirePointDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_POINTX, m_strX);
     DDX_Text(pDX, IDC_POINTY, m_strY);
-}
-
-void CInquirePointDlg::Update() {
-    if (m_hWnd) return;
-    Create(IDD, nullptr);
-    UpdateData(FALSE);
-}
-
-void CInquirePointDlg::Show() {
-    Update();
-    ShowWindow(SW_SHOW);
-    UpdateWindow();
-}
-
-void CInquirePointDlg::OnClose() {
-    cancelTool(this);
-    ShowWindow(SW_HIDE);
-}
-
-void CInquirePointDlg::OnCancel() {
-    cancelTool(this);
-    CDialog::OnCancel();
 }
 
 namespace {

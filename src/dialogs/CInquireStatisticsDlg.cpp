@@ -8,14 +8,13 @@
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 
-BEGIN_MESSAGE_MAP(CInquireStatisticsDlg, CDialog)
+BEGIN_MESSAGE_MAP(CInquireStatisticsDlg, CToolDlg)
 ON_BN_CLICKED(IDC_PICKPOINT, &CInquireStatisticsDlg::OnPickpoint)
-ON_BN_CLICKED(IDC_CLOSE, &CInquireStatisticsDlg::OnClose)
 END_MESSAGE_MAP()
 
-CInquireStatisticsDlg::CInquireStatisticsDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+CInquireStatisticsDlg::CInquireStatisticsDlg(CWnd* pParent) : CToolDlg(IDD, pParent) {}
 
-CInquireStatisticsDlg::CInquireStatisticsDlg(CGLView* pView) : m_pView(pView) {}
+CInquireStatisticsDlg::CInquireStatisticsDlg(CGLView* pView) : CToolDlg(IDD), m_pView(pView) {}
 
 void CInquireStatisticsDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -26,28 +25,6 @@ void CInquireStatisticsDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_MIN, m_strMin);
     DDX_Text(pDX, IDC_SIGMA, m_strSigma);
     DDX_Text(pDX, IDC_DIFFCOEF, m_strDiffCoef);
-}
-
-void CInquireStatisticsDlg::Update() {
-    if (m_hWnd) return;
-    Create(IDD, nullptr);
-    UpdateData(FALSE);
-}
-
-void CInquireStatisticsDlg::Show() {
-    Update();
-    ShowWindow(SW_SHOW);
-    UpdateWindow();
-}
-
-void CInquireStatisticsDlg::OnClose() {
-    cancelTool(this);
-    ShowWindow(SW_HIDE);
-}
-
-void CInquireStatisticsDlg::OnCancel() {
-    cancelTool(this);
-    CDialog::OnCancel();
 }
 
 namespace {

@@ -4,37 +4,14 @@
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 
-BEGIN_MESSAGE_MAP(CViewing2dDlg, CDialog)
-ON_BN_CLICKED(IDC_CLOSE, &CViewing2dDlg::OnClose)
+BEGIN_MESSAGE_MAP(CViewing2dDlg, CToolDlg)
 ON_BN_CLICKED(IDC_ZOOM, &CViewing2dDlg::OnZoom)
 ON_BN_CLICKED(IDC_UNZOOM, &CViewing2dDlg::OnUnzoom)
 END_MESSAGE_MAP()
 
-CViewing2dDlg::CViewing2dDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+CViewing2dDlg::CViewing2dDlg(CWnd* pParent) : CToolDlg(IDD, pParent) {}
 
-CViewing2dDlg::CViewing2dDlg(CGLView* pView) : m_pView(pView) {}
-
-void CViewing2dDlg::Update() {
-    if (m_hWnd) return;
-    Create(IDD, nullptr);
-    UpdateData(FALSE);
-}
-
-void CViewing2dDlg::Show() {
-    Update();
-    ShowWindow(SW_SHOW);
-    UpdateWindow();
-}
-
-void CViewing2dDlg::OnClose() {
-    cancelTool(this);
-    ShowWindow(SW_HIDE);
-}
-
-void CViewing2dDlg::OnCancel() {
-    cancelTool(this);
-    CDialog::OnCancel();
-}
+CViewing2dDlg::CViewing2dDlg(CGLView* pView) : CToolDlg(IDD), m_pView(pView) {}
 
 // Phase 1 follows the pointer with a cross-hair until the first left press (the anchor), phase
 // 2 with the rectangle from the anchor until the second. Button releases are ignored; a right
