@@ -40,6 +40,23 @@ void CDrawCommentDlg::OnFont() {
     if (dialog.DoModal() == IDOK) m_color = dialog.m_cf.rgbColors;
 }
 
+namespace {
+
+// The text's box follows the pointer, its top-left corner at it; a left press places the text.
+struct PlaceGesture final : ToolGesture {
+    explicit PlaceGesture(CSize extent) : extent(extent) {}
+    void move(XorTrack& track, CPoint point, const CRect&) override { track.box(point, extent); }
+    bool press(XorTrack& track, CPoint point, const CRect&) override {
+        track.erase();
+        at = point;
+        return true;
+    }
+    CSize extent;
+    CPoint at;
+};
+
+} // namespace
+
 void CDrawCommentDlg::OnApply() {
     if (!m_pView || !exchangeIfOpen(*this, TRUE)) return;
     XorTrack track(m_pView, this);
@@ -52,21 +69,11 @@ void CDrawCommentDlg::OnApply() {
                               &extent);
         track.dc()->SelectObject(old);
     }
-    CPoint point;
-    CRect rect;
-    for (;;) {
-        const CGLView::EVENTTYPE event = m_pView->GetEvent(point, rect);
-        if (!m_pView->GetSafeHwnd() || event == CGLView::EV_RBUTTONDOWN) {
-            track.erase();
-            return;
-        }
-        if (event == CGLView::EV_MOUSEMOVE) track.box(point, CSize(extent));
-        if (event == CGLView::EV_LBUTTONDOWN) break;
-    }
-    track.erase();
+    PlaceGesture place{CSize(extent)};
+    if (!runTool(m_pView, track, place)) return;
     track.end();
     const CString name =
-        m_pView->GetRenderer()->drawComment(track.dc(), m_strComment, m_logFont, m_color, point);
+        m_pView->GetRenderer()->drawComment(track.dc(), m_strComment, m_logFont, m_color, place.at);
     if (!m_pEraseDlg) return;
     m_pEraseDlg->Update(); // its list holds the names, shown or not
     m_pEraseDlg->m_listComments.SendMessage(LB_INSERTSTRING, WPARAM(-1), LPARAM(LPCSTR(name)));

@@ -29,34 +29,38 @@ const char* numberFormat(const GcGraphConfig& cfg) {
 
 } // namespace
 
+namespace {
+
+// A cross-hair follows the pointer; each left press redraws the view and shows the vertex picked
+// there, if any. Only a cancel ends it.
+struct PickGesture final : ToolGesture {
+    PickGesture(CInquirePointDlg& dialog, const GcGraphConfig& cfg) : dialog(dialog), cfg(cfg) {}
+    bool press(XorTrack& track, CPoint point, const CRect& client) override {
+        track.erase();
+        dialog.m_pView->Init();
+        dialog.m_pView->Draw();
+        int g = 0, l = 0, i = 0;
+        const Vertex2D* v = nullptr;
+        if (dialog.m_pView->GetRenderer()->pickGraph(track.dc(), point.x, point.y, g, l, i) &&
+            (v = vertexAt(cfg, g, l, i))) {
+            dialog.m_strX.Format(numberFormat(cfg), v->x);
+            dialog.m_strY.Format(numberFormat(cfg), v->y);
+            exchangeIfOpen(dialog, FALSE);
+        }
+        track.crosshair(point, client);
+        return false;
+    }
+    CInquirePointDlg& dialog;
+    const GcGraphConfig& cfg;
+};
+
+} // namespace
+
 void CInquirePointDlg::OnPickpoint() {
-    if (!m_pView) return;
-    Renderer* renderer = m_pView->GetRenderer();
-    const GcGraphConfig* cfg = renderer->getGcGraphConfig();
+    const GcGraphConfig* cfg = configOf(m_pView);
     if (!cfg) return;
     exchangeIfOpen(*this, TRUE);
     XorTrack track(m_pView, this);
-    CPoint point;
-    CRect rect;
-    for (;;) {
-        const CGLView::EVENTTYPE event = m_pView->GetEvent(point, rect);
-        if (!m_pView->GetSafeHwnd() || event == CGLView::EV_RBUTTONDOWN) break;
-        if (event == CGLView::EV_MOUSEMOVE) {
-            track.crosshair(point, rect);
-        } else if (event == CGLView::EV_LBUTTONDOWN) {
-            track.erase();
-            m_pView->Init();
-            m_pView->Draw();
-            int g = 0, l = 0, i = 0;
-            const Vertex2D* v = nullptr;
-            if (renderer->pickGraph(track.dc(), point.x, point.y, g, l, i) &&
-                (v = vertexAt(*cfg, g, l, i))) {
-                m_strX.Format(numberFormat(*cfg), v->x);
-                m_strY.Format(numberFormat(*cfg), v->y);
-                exchangeIfOpen(*this, FALSE);
-            }
-            track.crosshair(point, rect);
-        }
-    }
-    track.erase();
+    PickGesture pick(*this, *cfg);
+    runTool(m_pView, track, pick);
 }

@@ -13,38 +13,43 @@ CViewing2dDlg::CViewing2dDlg(CWnd* pParent) : CToolDlg(IDD, pParent) {}
 
 CViewing2dDlg::CViewing2dDlg(CGLView* pView) : CToolDlg(IDD), m_pView(pView) {}
 
-// Phase 1 follows the pointer with a cross-hair until the first left press (the anchor), phase
-// 2 with the rectangle from the anchor until the second. Button releases are ignored; a right
-// press, or the view's window going, cancels with every drawn shape erased.
+namespace {
+
+// A cross-hair follows the pointer until the first left press (the anchor), then the rectangle
+// from the anchor until the second (the corner).
+struct ZoomGesture final : ToolGesture {
+    void move(XorTrack& track, CPoint point, const CRect& client) override {
+        if (anchored)
+            track.rectangle(anchor, point);
+        else
+            ToolGesture::move(track, point, client);
+    }
+    bool press(XorTrack& track, CPoint point, const CRect&) override {
+        track.erase();
+        if (anchored) {
+            corner = point;
+            return true;
+        }
+        anchor = point;
+        anchored = true;
+        return false;
+    }
+    CPoint anchor, corner;
+    bool anchored = false;
+};
+
+} // namespace
+
 void CViewing2dDlg::OnZoom() {
     if (!m_pView) return;
     exchangeIfOpen(*this, TRUE);
     XorTrack track(m_pView, this);
-    CPoint anchor, point;
-    CRect rect;
-    bool anchored = false;
-    for (;;) {
-        const CGLView::EVENTTYPE event = m_pView->GetEvent(point, rect);
-        if (!m_pView->GetSafeHwnd() || event == CGLView::EV_RBUTTONDOWN) {
-            track.erase();
-            return;
-        }
-        if (event == CGLView::EV_MOUSEMOVE) {
-            if (anchored)
-                track.rectangle(anchor, point);
-            else
-                track.crosshair(point, rect);
-        } else if (event == CGLView::EV_LBUTTONDOWN) {
-            track.erase();
-            if (anchored) break;
-            anchor = point;
-            anchored = true;
-        }
-    }
+    ZoomGesture zoom;
+    if (!runTool(m_pView, track, zoom)) return;
     track.end();
     m_pView->Init();
-    m_pView->GetRenderer()->zoomGraph(float(anchor.x), float(anchor.y), float(point.x),
-                                      float(point.y));
+    m_pView->GetRenderer()->zoomGraph(float(zoom.anchor.x), float(zoom.anchor.y),
+                                      float(zoom.corner.x), float(zoom.corner.y));
     m_pView->Draw();
 }
 

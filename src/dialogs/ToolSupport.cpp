@@ -3,6 +3,7 @@
 #include <vector>
 
 #include <ploxen/model/GcGraphConfig.h>
+#include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 
 namespace {
@@ -95,8 +96,26 @@ void XorTrack::box(CPoint topLeft, CSize size) {
     draw();
 }
 
+bool runTool(CGLView* view, XorTrack& track, ToolGesture& gesture) {
+    CPoint point;
+    CRect rect;
+    for (;;) {
+        const CGLView::EVENTTYPE event = view->GetEvent(point, rect);
+        if (!view->GetSafeHwnd() || event == CGLView::EV_RBUTTONDOWN) {
+            track.erase();
+            return false;
+        }
+        if (event == CGLView::EV_MOUSEMOVE) gesture.move(track, point, rect);
+        if (event == CGLView::EV_LBUTTONDOWN && gesture.press(track, point, rect)) return true;
+    }
+}
+
 BOOL exchangeIfOpen(CWnd& dialog, BOOL save) {
     return dialog.GetSafeHwnd() ? dialog.UpdateData(save) : TRUE;
+}
+
+const GcGraphConfig* configOf(const CGLView* view) {
+    return view ? view->GetRenderer()->getGcGraphConfig() : nullptr;
 }
 
 const Vertex2D* vertexAt(const GcGraphConfig& cfg, int g, int l, int i) {
