@@ -42,39 +42,42 @@ void CDrawCommentDlg::OnFont() {
 
 namespace {
 
-// The text's box follows the pointer, its top-left corner at it; a left press places the text.
+// A box the size of the text follows the pointer, its top-left corner at it; a left press places
+// the comment there.
 struct PlaceGesture final : ToolGesture {
-    explicit PlaceGesture(CSize extent) : extent(extent) {}
+    explicit PlaceGesture(CDrawCommentDlg& dialog) : dialog(dialog) {}
+    void begin(CDC& dc) override {
+        font.Attach(CreateFontIndirectA(&dialog.m_logFont));
+        CFont* old = dc.SelectObject(&font);
+        SIZE size{0, 0};
+        GetTextExtentPoint32A(dc.m_hAttribDC, dialog.m_strComment, dialog.m_strComment.GetLength(),
+                              &size);
+        extent = size;
+        dc.SelectObject(old);
+    }
     void move(XorTrack& track, CPoint point, const CRect&) override { track.box(point, extent); }
-    bool press(XorTrack& track, CPoint point, const CRect&) override {
-        track.erase();
+    bool press(XorTrack&, CPoint point, const CRect&) override {
         at = point;
         return true;
     }
+    void complete(CDC& dc) override {
+        name = dialog.m_pView->GetRenderer()->drawComment(&dc, dialog.m_strComment,
+                                                          dialog.m_logFont, dialog.m_color, at);
+    }
+    CDrawCommentDlg& dialog;
+    CFont font; // kept until the comment is placed
     CSize extent;
     CPoint at;
+    CString name;
 };
 
 } // namespace
 
 void CDrawCommentDlg::OnApply() {
-    if (!m_pView || !exchangeIfOpen(*this, TRUE)) return;
-    XorTrack track(m_pView, this);
-    CFont font;
-    font.Attach(CreateFontIndirectA(&m_logFont));
-    SIZE extent{0, 0};
-    {
-        CFont* old = track.dc()->SelectObject(&font);
-        GetTextExtentPoint32A(track.dc()->m_hAttribDC, m_strComment, m_strComment.GetLength(),
-                              &extent);
-        track.dc()->SelectObject(old);
-    }
-    PlaceGesture place{CSize(extent)};
-    if (!runTool(m_pView, track, place)) return;
-    track.end();
-    const CString name =
-        m_pView->GetRenderer()->drawComment(track.dc(), m_strComment, m_logFont, m_color, place.at);
-    if (!m_pEraseDlg) return;
+    if (!m_pView) return;
+    PlaceGesture place(*this);
+    if (!runTool(*this, m_pView, place) || !m_pEraseDlg) return;
     m_pEraseDlg->Update(); // its list holds the names, shown or not
-    m_pEraseDlg->m_listComments.SendMessage(LB_INSERTSTRING, WPARAM(-1), LPARAM(LPCSTR(name)));
+    m_pEraseDlg->m_listComments.SendMessage(LB_INSERTSTRING, WPARAM(-1),
+                                            LPARAM(LPCSTR(place.name)));
 }

@@ -36,7 +36,6 @@ namespace {
 struct PickGesture final : ToolGesture {
     PickGesture(CInquirePointDlg& dialog, const GcGraphConfig& cfg) : dialog(dialog), cfg(cfg) {}
     bool press(XorTrack& track, CPoint point, const CRect& client) override {
-        track.erase();
         dialog.m_pView->Init();
         dialog.m_pView->Draw();
         int g = 0, l = 0, i = 0;
@@ -59,8 +58,6 @@ struct PickGesture final : ToolGesture {
 void CInquirePointDlg::OnPickpoint() {
     const GcGraphConfig* cfg = configOf(m_pView);
     if (!cfg) return;
-    exchangeIfOpen(*this, TRUE);
-    XorTrack track(m_pView, this);
     PickGesture pick(*this, *cfg);
-    runTool(m_pView, track, pick);
+    runTool(*this, m_pView, pick);
 }

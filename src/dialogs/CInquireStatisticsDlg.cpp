@@ -76,7 +76,6 @@ struct TwoPicksGesture final : ToolGesture {
     TwoPicksGesture(CInquireStatisticsDlg& dialog, const GcGraphConfig& cfg)
         : dialog(dialog), cfg(cfg) {}
     bool press(XorTrack& track, CPoint point, const CRect& client) override {
-        track.erase();
         Renderer* renderer = dialog.m_pView->GetRenderer();
         if (!first) {
             dialog.m_pView->Init();
@@ -109,10 +108,8 @@ struct TwoPicksGesture final : ToolGesture {
 void CInquireStatisticsDlg::OnPickpoint() {
     const GcGraphConfig* cfg = configOf(m_pView);
     if (!cfg) return;
-    exchangeIfOpen(*this, TRUE);
-    XorTrack track(m_pView, this);
     TwoPicksGesture picks(*this, *cfg);
-    if (!runTool(m_pView, track, picks)) {
+    if (!runTool(*this, m_pView, picks)) {
         if (picks.first) {
             m_strX1 = "";
             exchangeIfOpen(*this, FALSE);

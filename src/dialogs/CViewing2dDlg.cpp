@@ -16,16 +16,17 @@ CViewing2dDlg::CViewing2dDlg(CGLView* pView) : CToolDlg(IDD), m_pView(pView) {}
 namespace {
 
 // A cross-hair follows the pointer until the first left press (the anchor), then the rectangle
-// from the anchor until the second (the corner).
+// from the anchor until the second (the corner); the renderer then zooms into them, in that
+// order.
 struct ZoomGesture final : ToolGesture {
+    explicit ZoomGesture(CGLView* view) : view(view) {}
     void move(XorTrack& track, CPoint point, const CRect& client) override {
         if (anchored)
             track.rectangle(anchor, point);
         else
             ToolGesture::move(track, point, client);
     }
-    bool press(XorTrack& track, CPoint point, const CRect&) override {
-        track.erase();
+    bool press(XorTrack&, CPoint point, const CRect&) override {
         if (anchored) {
             corner = point;
             return true;
@@ -34,6 +35,13 @@ struct ZoomGesture final : ToolGesture {
         anchored = true;
         return false;
     }
+    void complete(CDC&) override {
+        view->Init();
+        view->GetRenderer()->zoomGraph(float(anchor.x), float(anchor.y), float(corner.x),
+                                       float(corner.y));
+        view->Draw();
+    }
+    CGLView* view;
     CPoint anchor, corner;
     bool anchored = false;
 };
@@ -42,15 +50,8 @@ struct ZoomGesture final : ToolGesture {
 
 void CViewing2dDlg::OnZoom() {
     if (!m_pView) return;
-    exchangeIfOpen(*this, TRUE);
-    XorTrack track(m_pView, this);
-    ZoomGesture zoom;
-    if (!runTool(m_pView, track, zoom)) return;
-    track.end();
-    m_pView->Init();
-    m_pView->GetRenderer()->zoomGraph(float(zoom.anchor.x), float(zoom.anchor.y),
-                                      float(zoom.corner.x), float(zoom.corner.y));
-    m_pView->Draw();
+    ZoomGesture zoom(m_pView);
+    runTool(*this, m_pView, zoom);
 }
 
 void CViewing2dDlg::OnUnzoom() {

@@ -96,7 +96,10 @@ void XorTrack::box(CPoint topLeft, CSize size) {
     draw();
 }
 
-bool runTool(CGLView* view, XorTrack& track, ToolGesture& gesture) {
+bool runTool(CWnd& dialog, CGLView* view, ToolGesture& gesture) {
+    if (!exchangeIfOpen(dialog, TRUE)) return false;
+    XorTrack track(view, &dialog);
+    gesture.begin(*track.dc());
     CPoint point;
     CRect rect;
     for (;;) {
@@ -106,7 +109,13 @@ bool runTool(CGLView* view, XorTrack& track, ToolGesture& gesture) {
             return false;
         }
         if (event == CGLView::EV_MOUSEMOVE) gesture.move(track, point, rect);
-        if (event == CGLView::EV_LBUTTONDOWN && gesture.press(track, point, rect)) return true;
+        if (event != CGLView::EV_LBUTTONDOWN) continue;
+        track.erase();
+        if (gesture.press(track, point, rect)) {
+            track.end();
+            gesture.complete(*track.dc());
+            return true;
+        }
     }
 }
 

@@ -59,18 +59,23 @@ private:
 class ToolGesture {
 public:
     virtual ~ToolGesture() = default;
+    // Before the first event, on the track's device context.
+    virtual void begin(CDC&) {}
     // A cross-hair follows the pointer, unless the gesture shows another shape.
     virtual void move(XorTrack& track, CPoint point, const CRect& client) {
         track.crosshair(point, client);
     }
-    // True when the press completes the gesture.
+    // A left press, the shape shown erased; true when it completes the gesture.
     virtual bool press(XorTrack& track, CPoint point, const CRect& client) = 0;
+    // After the completing press, on the track's device context, the track ended.
+    virtual void complete(CDC&) {}
 };
 
-// Feeds the view's mouse events to gesture until a left press completes it (true). A right
-// press, also the one cancelTool sends, or the view's window going cancels it with the shape
-// shown erased (false). Button releases are ignored.
-bool runTool(CGLView* view, XorTrack& track, ToolGesture& gesture);
+// Runs dialog's tool on view: takes the dialog's fields from its controls (nothing runs when
+// they do not validate), then feeds the view's mouse events to gesture on a track until a left
+// press completes it (true). A right press, also the one cancelTool sends, or the view's window
+// going cancels it with the shape shown erased (false). Button releases are ignored.
+bool runTool(CWnd& dialog, CGLView* view, ToolGesture& gesture);
 
 class GcGraphConfig;
 struct Vertex2D;
