@@ -27,10 +27,6 @@ const char* numberFormat(const GcGraphConfig& cfg) {
     return "%2.6e";
 }
 
-} // namespace
-
-namespace {
-
 // A cross-hair follows the pointer; each left press redraws the view and shows the vertex picked
 // there, if any. Only a cancel ends it.
 struct PickGesture final : ToolGesture {
