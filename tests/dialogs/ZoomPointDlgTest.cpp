@@ -103,12 +103,7 @@ TEST_F(ToolDlg, EscapeOrClosingTheDialogEndsItsTool) {
                 QTest::keyClick(qWidgetOf(view->m_hWnd), Qt::Key_Escape);
         });
         bool rescued = false; // the tool did not end: end it, and fail
-        QTimer rescue;
-        QObject::connect(&rescue, &QTimer::timeout, [&] {
-            rescued = true;
-            post(WM_RBUTTONDOWN, 1, 1);
-        });
-        rescue.start(2000);
+        const auto rescue = rescueAfterTwoSeconds(rescued);
         runTool(k % 4);
         EXPECT_FALSE(rescued) << k;
         EXPECT_TRUE(image() == before) << k;
@@ -131,12 +126,7 @@ TEST_F(ToolDlg, CloseButtonEndsTheToolAndHidesTheDialog) {
         post(WM_MOUSEMOVE, 60, 50);
         QTimer::singleShot(20, [close] { QTest::mouseClick(close, Qt::LeftButton); });
         bool rescued = false; // the tool did not end: end it, and fail
-        QTimer rescue;
-        QObject::connect(&rescue, &QTimer::timeout, [&] {
-            rescued = true;
-            post(WM_RBUTTONDOWN, 1, 1);
-        });
-        rescue.start(2000);
+        const auto rescue = rescueAfterTwoSeconds(rescued);
         k < 4 ? runTool(k) : QTest::qWait(100);
         EXPECT_FALSE(rescued) << k;
         EXPECT_TRUE(image() == before) << k;
