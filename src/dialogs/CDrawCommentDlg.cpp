@@ -9,17 +9,16 @@
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 
-BEGIN_MESSAGE_MAP(CDrawCommentDlg, CDialog)
+BEGIN_MESSAGE_MAP(CDrawCommentDlg, CToolDlg)
 ON_BN_CLICKED(IDC_FONT, &CDrawCommentDlg::OnFont)
 ON_BN_CLICKED(IDC_APPLY, &CDrawCommentDlg::OnApply)
-ON_BN_CLICKED(IDC_CLOSE, &CDrawCommentDlg::OnClose)
 END_MESSAGE_MAP()
 
-CDrawCommentDlg::CDrawCommentDlg(CWnd* pParent) : CDialog(IDD, pParent), m_logFont{}, m_color(0) {}
+CDrawCommentDlg::CDrawCommentDlg(CWnd* pParent) : CToolDlg(IDD, pParent), m_logFont{}, m_color(0) {}
 
 // The view's dialog starts with green 8-point "MS Sans Serif" text.
 CDrawCommentDlg::CDrawCommentDlg(CGLView* pView, CEraseCommentDlg* pEraseDlg)
-    : m_pView(pView), m_pEraseDlg(pEraseDlg), m_logFont{}, m_color(RGB(0, 255, 0)) {
+    : CToolDlg(IDD), m_pView(pView), m_pEraseDlg(pEraseDlg), m_logFont{}, m_color(RGB(0, 255, 0)) {
     m_logFont.lfHeight = -11;
     m_logFont.lfWeight = 400;
     m_logFont.lfOutPrecision = 1;
@@ -35,62 +34,50 @@ void CDrawCommentDlg::DoDataExchange(CDataExchange* pDX) {
     DDV_MaxChars(pDX, m_strComment, 60);
 }
 
-void CDrawCommentDlg::Update() {
-    if (m_hWnd) return;
-    Create(IDD, nullptr);
-    UpdateData(FALSE);
-}
-
-void CDrawCommentDlg::Show() {
-    Update();
-    ShowWindow(SW_SHOW);
-    UpdateWindow();
-}
-
-void CDrawCommentDlg::OnClose() {
-    cancelTool(this);
-    ShowWindow(SW_HIDE);
-}
-
-void CDrawCommentDlg::OnCancel() {
-    cancelTool(this);
-    CDialog::OnCancel();
-}
-
 void CDrawCommentDlg::OnFont() {
     CFontDialog dialog(&m_logFont, CF_EFFECTS | CF_SCREENFONTS, nullptr, nullptr);
     dialog.m_cf.rgbColors = m_color;
     if (dialog.DoModal() == IDOK) m_color = dialog.m_cf.rgbColors;
 }
 
+namespace {
+
+// A box the size of the text follows the pointer, its top-left corner at it; a left press places
+// the comment there.
+struct PlaceGesture final : ToolGesture {
+    explicit PlaceGesture(CDrawCommentDlg& dialog) : dialog(dialog) {}
+    void begin(CDC& dc) override {
+        font.Attach(CreateFontIndirectA(&dialog.m_logFont));
+        CFont* old = dc.SelectObject(&font);
+        SIZE size{0, 0};
+        GetTextExtentPoint32A(dc.m_hAttribDC, dialog.m_strComment, dialog.m_strComment.GetLength(),
+                              &size);
+        extent = size;
+        dc.SelectObject(old);
+    }
+    void move(XorTrack& track, CPoint point, const CRect&) override { track.box(point, extent); }
+    bool press(XorTrack&, CPoint point, const CRect&) override {
+        at = point;
+        return true;
+    }
+    void complete(CDC& dc) override {
+        name = dialog.m_pView->GetRenderer()->drawComment(&dc, dialog.m_strComment,
+                                                          dialog.m_logFont, dialog.m_color, at);
+    }
+    CDrawCommentDlg& dialog;
+    CFont font; // kept until the comment is placed
+    CSize extent;
+    CPoint at;
+    CString name;
+};
+
+} // namespace
+
 void CDrawCommentDlg::OnApply() {
-    if (!m_pView || !exchangeIfOpen(*this, TRUE)) return;
-    XorTrack track(m_pView, this);
-    CFont font;
-    font.Attach(CreateFontIndirectA(&m_logFont));
-    SIZE extent{0, 0};
-    {
-        CFont* old = track.dc()->SelectObject(&font);
-        GetTextExtentPoint32A(track.dc()->m_hAttribDC, m_strComment, m_strComment.GetLength(),
-                              &extent);
-        track.dc()->SelectObject(old);
-    }
-    CPoint point;
-    CRect rect;
-    for (;;) {
-        const CGLView::EVENTTYPE event = m_pView->GetEvent(point, rect);
-        if (!m_pView->GetSafeHwnd() || event == CGLView::EV_RBUTTONDOWN) {
-            track.erase();
-            return;
-        }
-        if (event == CGLView::EV_MOUSEMOVE) track.box(point, CSize(extent));
-        if (event == CGLView::EV_LBUTTONDOWN) break;
-    }
-    track.erase();
-    track.end();
-    const CString name =
-        m_pView->GetRenderer()->drawComment(track.dc(), m_strComment, m_logFont, m_color, point);
-    if (!m_pEraseDlg) return;
+    if (!m_pView) return;
+    PlaceGesture place(*this);
+    if (!runTool(*this, m_pView, place) || !m_pEraseDlg) return;
     m_pEraseDlg->Update(); // its list holds the names, shown or not
-    m_pEraseDlg->m_listComments.SendMessage(LB_INSERTSTRING, WPARAM(-1), LPARAM(LPCSTR(name)));
+    m_pEraseDlg->m_listComments.SendMessage(LB_INSERTSTRING, WPARAM(-1),
+                                            LPARAM(LPCSTR(place.name)));
 }

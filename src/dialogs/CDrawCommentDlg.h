@@ -1,13 +1,12 @@
 #pragma once
 
+#include <ploxen/dialogs/CToolDlg.h>
 #include <ploxen/module/ResourceIds.h>
 #include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/CDialog.h>
 class CGLView;
 class CEraseCommentDlg;
-// Modeless tool dialog of a graph view: created hidden at the view's first update, shown on
-// demand, hidden (not destroyed) by Close.
-class AFX_EXT_CLASS CDrawCommentDlg : public CDialog {
+// Text, font and colour of the next comment, placed on the graph view with the mouse.
+class AFX_EXT_CLASS CDrawCommentDlg : public CToolDlg {
 public:
     enum { IDD = IDD_DRAWCOMMENT };
 
@@ -15,10 +14,6 @@ public:
     CDrawCommentDlg(CGLView* pView, CEraseCommentDlg* pEraseDlg);
     ~CDrawCommentDlg() override = default;
 
-    void Update(); // creates the window, hidden, if it does not exist yet
-    void Show();
-    afx_msg void OnClose();   // hides; ends the tool if it runs
-    void OnCancel() override; // Escape, the title bar's close: the same
     // The font dialog on m_logFont and m_color; both change only on OK.
     afx_msg void OnFont();
     // A box the size of m_strComment's text follows the pointer over the view; a left press

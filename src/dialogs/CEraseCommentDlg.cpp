@@ -7,34 +7,17 @@
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 
-BEGIN_MESSAGE_MAP(CEraseCommentDlg, CDialog)
+BEGIN_MESSAGE_MAP(CEraseCommentDlg, CToolDlg)
 ON_BN_CLICKED(IDC_APPLY, &CEraseCommentDlg::OnApply)
-ON_BN_CLICKED(IDC_CLOSE, &CEraseCommentDlg::OnClose)
 END_MESSAGE_MAP()
 
-CEraseCommentDlg::CEraseCommentDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+CEraseCommentDlg::CEraseCommentDlg(CWnd* pParent) : CToolDlg(IDD, pParent) {}
 
-CEraseCommentDlg::CEraseCommentDlg(CGLView* pView) : m_pView(pView) {}
+CEraseCommentDlg::CEraseCommentDlg(CGLView* pView) : CToolDlg(IDD), m_pView(pView) {}
 
 void CEraseCommentDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_COMMENTLIST, m_listComments);
-}
-
-void CEraseCommentDlg::Update() {
-    if (m_hWnd) return;
-    Create(IDD, nullptr);
-    UpdateData(FALSE);
-}
-
-void CEraseCommentDlg::Show() {
-    Update();
-    ShowWindow(SW_SHOW);
-    UpdateWindow();
-}
-
-void CEraseCommentDlg::OnClose() {
-    ShowWindow(SW_HIDE);
 }
 
 // The names are read first and the items then found by name, since each deletion moves the

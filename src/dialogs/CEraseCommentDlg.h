@@ -1,14 +1,13 @@
 #pragma once
 
+#include <ploxen/dialogs/CToolDlg.h>
 #include <ploxen/module/ResourceIds.h>
 #include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/CDialog.h>
 #include <ploxen/platform/controls.h>
 class CGLView;
 
-// Modeless tool dialog of a graph view: created hidden at the view's first update, shown on
-// demand, hidden (not destroyed) by Close.
-class AFX_EXT_CLASS CEraseCommentDlg : public CDialog {
+// Lists the comments placed on the graph view; erases the selected ones.
+class AFX_EXT_CLASS CEraseCommentDlg : public CToolDlg {
 public:
     enum { IDD = IDD_ERASECOMMENT };
 
@@ -16,9 +15,6 @@ public:
     explicit CEraseCommentDlg(CGLView* pView);
     ~CEraseCommentDlg() override = default;
 
-    void Update(); // creates the window, hidden, if it does not exist yet
-    void Show();
-    afx_msg void OnClose(); // hides
     // Erases the comments whose names are selected, from the renderer and from the list, and
     // repaints the view.
     afx_msg void OnApply();

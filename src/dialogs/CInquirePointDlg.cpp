@@ -5,41 +5,18 @@
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 
-BEGIN_MESSAGE_MAP(CInquirePointDlg, CDialog)
+BEGIN_MESSAGE_MAP(CInquirePointDlg, CToolDlg)
 ON_BN_CLICKED(IDC_PICKPOINT, &CInquirePointDlg::OnPickpoint)
-ON_BN_CLICKED(IDC_CLOSE, &CInquirePointDlg::OnClose)
 END_MESSAGE_MAP()
 
-CInquirePointDlg::CInquirePointDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+CInquirePointDlg::CInquirePointDlg(CWnd* pParent) : CToolDlg(IDD, pParent) {}
 
-CInquirePointDlg::CInquirePointDlg(CGLView* pView) : m_pView(pView) {}
+CInquirePointDlg::CInquirePointDlg(CGLView* pView) : CToolDlg(IDD), m_pView(pView) {}
 
 void CInquirePointDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_POINTX, m_strX);
     DDX_Text(pDX, IDC_POINTY, m_strY);
-}
-
-void CInquirePointDlg::Update() {
-    if (m_hWnd) return;
-    Create(IDD, nullptr);
-    UpdateData(FALSE);
-}
-
-void CInquirePointDlg::Show() {
-    Update();
-    ShowWindow(SW_SHOW);
-    UpdateWindow();
-}
-
-void CInquirePointDlg::OnClose() {
-    cancelTool(this);
-    ShowWindow(SW_HIDE);
-}
-
-void CInquirePointDlg::OnCancel() {
-    cancelTool(this);
-    CDialog::OnCancel();
 }
 
 namespace {
@@ -50,36 +27,33 @@ const char* numberFormat(const GcGraphConfig& cfg) {
     return "%2.6e";
 }
 
+// A cross-hair follows the pointer; each left press redraws the view and shows the vertex picked
+// there, if any. Only a cancel ends it.
+struct PickGesture final : ToolGesture {
+    PickGesture(CInquirePointDlg& dialog, const GcGraphConfig& cfg) : dialog(dialog), cfg(cfg) {}
+    bool press(XorTrack& track, CPoint point, const CRect& client) override {
+        dialog.m_pView->Init();
+        dialog.m_pView->Draw();
+        int g = 0, l = 0, i = 0;
+        const Vertex2D* v = nullptr;
+        if (dialog.m_pView->GetRenderer()->pickGraph(track.dc(), point.x, point.y, g, l, i) &&
+            (v = vertexAt(cfg, g, l, i))) {
+            dialog.m_strX.Format(numberFormat(cfg), v->x);
+            dialog.m_strY.Format(numberFormat(cfg), v->y);
+            exchangeIfOpen(dialog, FALSE);
+        }
+        track.crosshair(point, client);
+        return false;
+    }
+    CInquirePointDlg& dialog;
+    const GcGraphConfig& cfg;
+};
+
 } // namespace
 
 void CInquirePointDlg::OnPickpoint() {
-    if (!m_pView) return;
-    Renderer* renderer = m_pView->GetRenderer();
-    const GcGraphConfig* cfg = renderer->getGcGraphConfig();
+    const GcGraphConfig* cfg = configOf(m_pView);
     if (!cfg) return;
-    exchangeIfOpen(*this, TRUE);
-    XorTrack track(m_pView, this);
-    CPoint point;
-    CRect rect;
-    for (;;) {
-        const CGLView::EVENTTYPE event = m_pView->GetEvent(point, rect);
-        if (!m_pView->GetSafeHwnd() || event == CGLView::EV_RBUTTONDOWN) break;
-        if (event == CGLView::EV_MOUSEMOVE) {
-            track.crosshair(point, rect);
-        } else if (event == CGLView::EV_LBUTTONDOWN) {
-            track.erase();
-            m_pView->Init();
-            m_pView->Draw();
-            int g = 0, l = 0, i = 0;
-            const Vertex2D* v = nullptr;
-            if (renderer->pickGraph(track.dc(), point.x, point.y, g, l, i) &&
-                (v = vertexAt(*cfg, g, l, i))) {
-                m_strX.Format(numberFormat(*cfg), v->x);
-                m_strY.Format(numberFormat(*cfg), v->y);
-                exchangeIfOpen(*this, FALSE);
-            }
-            track.crosshair(point, rect);
-        }
-    }
-    track.erase();
+    PickGesture pick(*this, *cfg);
+    runTool(*this, m_pView, pick);
 }

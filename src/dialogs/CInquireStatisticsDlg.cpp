@@ -8,14 +8,13 @@
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 
-BEGIN_MESSAGE_MAP(CInquireStatisticsDlg, CDialog)
+BEGIN_MESSAGE_MAP(CInquireStatisticsDlg, CToolDlg)
 ON_BN_CLICKED(IDC_PICKPOINT, &CInquireStatisticsDlg::OnPickpoint)
-ON_BN_CLICKED(IDC_CLOSE, &CInquireStatisticsDlg::OnClose)
 END_MESSAGE_MAP()
 
-CInquireStatisticsDlg::CInquireStatisticsDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+CInquireStatisticsDlg::CInquireStatisticsDlg(CWnd* pParent) : CToolDlg(IDD, pParent) {}
 
-CInquireStatisticsDlg::CInquireStatisticsDlg(CGLView* pView) : m_pView(pView) {}
+CInquireStatisticsDlg::CInquireStatisticsDlg(CGLView* pView) : CToolDlg(IDD), m_pView(pView) {}
 
 void CInquireStatisticsDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -26,28 +25,6 @@ void CInquireStatisticsDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_MIN, m_strMin);
     DDX_Text(pDX, IDC_SIGMA, m_strSigma);
     DDX_Text(pDX, IDC_DIFFCOEF, m_strDiffCoef);
-}
-
-void CInquireStatisticsDlg::Update() {
-    if (m_hWnd) return;
-    Create(IDD, nullptr);
-    UpdateData(FALSE);
-}
-
-void CInquireStatisticsDlg::Show() {
-    Update();
-    ShowWindow(SW_SHOW);
-    UpdateWindow();
-}
-
-void CInquireStatisticsDlg::OnClose() {
-    cancelTool(this);
-    ShowWindow(SW_HIDE);
-}
-
-void CInquireStatisticsDlg::OnCancel() {
-    cancelTool(this);
-    CDialog::OnCancel();
 }
 
 namespace {
@@ -89,57 +66,60 @@ CString CInquireStatisticsDlg::UGetDiffCoef(const int& a, const int& b, const Ve
     return formatted(coef);
 }
 
-// First a vertex of any line, then one of the same line; a left press that finds none of these
-// leaves the cross-hair there and waits on. The view is redrawn before the first pick only, so
-// both end vertices stay circled.
-void CInquireStatisticsDlg::OnPickpoint() {
-    if (!m_pView) return;
-    Renderer* renderer = m_pView->GetRenderer();
-    const GcGraphConfig* cfg = renderer->getGcGraphConfig();
-    if (!cfg) return;
-    exchangeIfOpen(*this, TRUE);
-    XorTrack track(m_pView, this);
-    CPoint point;
-    CRect rect;
-    int g1 = 0, l1 = 0, i1 = 0, i2 = 0;
-    bool first = false, second = false;
-    while (!second) {
-        const CGLView::EVENTTYPE event = m_pView->GetEvent(point, rect);
-        if (!m_pView->GetSafeHwnd() || event == CGLView::EV_RBUTTONDOWN) {
-            track.erase();
-            if (first) {
-                m_strX1 = "";
-                exchangeIfOpen(*this, FALSE);
-            }
-            return;
-        }
-        if (event == CGLView::EV_MOUSEMOVE) {
-            track.crosshair(point, rect);
-            continue;
-        }
-        if (event != CGLView::EV_LBUTTONDOWN) continue;
-        track.erase();
+namespace {
+
+// A cross-hair follows the pointer. The first left press that picks a vertex of any line takes
+// it, the next that picks one of the same line completes; a press that finds neither leaves the
+// cross-hair there. The view is redrawn before the first pick only, so both end vertices stay
+// circled.
+struct TwoPicksGesture final : ToolGesture {
+    TwoPicksGesture(CInquireStatisticsDlg& dialog, const GcGraphConfig& cfg)
+        : dialog(dialog), cfg(cfg) {}
+    bool press(XorTrack& track, CPoint point, const CRect& client) override {
+        Renderer* renderer = dialog.m_pView->GetRenderer();
         if (!first) {
-            m_pView->Init();
-            m_pView->Draw();
+            dialog.m_pView->Init();
+            dialog.m_pView->Draw();
             if (renderer->pickGraph(track.dc(), point.x, point.y, g1, l1, i1) &&
-                vertexAt(*cfg, g1, l1, i1)) {
+                vertexAt(cfg, g1, l1, i1)) {
                 first = true;
-                m_strX1 = formatted(cfg->graph[g1].line[l1].vertex[i1].x);
-                m_strX2 = m_strMax = m_strMin = m_strMean = m_strSigma = "";
-                exchangeIfOpen(*this, FALSE);
+                dialog.m_strX1 = formatted(cfg.graph[g1].line[l1].vertex[i1].x);
+                dialog.m_strX2 = dialog.m_strMax = dialog.m_strMin = dialog.m_strMean =
+                    dialog.m_strSigma = "";
+                exchangeIfOpen(dialog, FALSE);
             }
         } else {
             int g2 = -1, l2 = -1;
-            second = renderer->pickGraph(track.dc(), point.x, point.y, g2, l2, i2) && g2 == g1 &&
-                     l2 == l1 && vertexAt(*cfg, g2, l2, i2);
+            if (renderer->pickGraph(track.dc(), point.x, point.y, g2, l2, i2) && g2 == g1 &&
+                l2 == l1 && vertexAt(cfg, g2, l2, i2))
+                return true;
         }
-        if (!second) track.crosshair(point, rect);
+        track.crosshair(point, client);
+        return false;
     }
-    const Vertex2D* v = cfg->graph[g1].line[l1].vertex;
-    const int lo = std::min(i1, i2), hi = std::max(i1, i2);
+    CInquireStatisticsDlg& dialog;
+    const GcGraphConfig& cfg;
+    int g1 = 0, l1 = 0, i1 = 0, i2 = 0;
+    bool first = false;
+};
+
+} // namespace
+
+void CInquireStatisticsDlg::OnPickpoint() {
+    const GcGraphConfig* cfg = configOf(m_pView);
+    if (!cfg) return;
+    TwoPicksGesture picks(*this, *cfg);
+    if (!runTool(*this, m_pView, picks)) {
+        if (picks.first) {
+            m_strX1 = "";
+            exchangeIfOpen(*this, FALSE);
+        }
+        return;
+    }
+    const Vertex2D* v = cfg->graph[picks.g1].line[picks.l1].vertex;
+    const int lo = std::min(picks.i1, picks.i2), hi = std::max(picks.i1, picks.i2);
     const Statistics s = statisticsOf(v, lo, hi);
-    m_strX2 = formatted(v[i2].x);
+    m_strX2 = formatted(v[picks.i2].x);
     m_strMax = formatted(s.max);
     m_strMin = formatted(s.min);
     m_strMean = formatted(s.mean);

@@ -1,14 +1,13 @@
 #pragma once
 
+#include <ploxen/dialogs/CToolDlg.h>
 #include <ploxen/model/Vertex2D.h>
 #include <ploxen/module/ResourceIds.h>
 #include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/CDialog.h>
 class CGLView;
 
-// Modeless tool dialog of a graph view: created hidden at the view's first update, shown on
-// demand, hidden (not destroyed) by Close.
-class AFX_EXT_CLASS CInquireStatisticsDlg : public CDialog {
+// Statistics of y over the vertices between two picked on one line of the graph view.
+class AFX_EXT_CLASS CInquireStatisticsDlg : public CToolDlg {
 public:
     enum { IDD = IDD_INQUIRESTATISTICS };
 
@@ -16,10 +15,6 @@ public:
     explicit CInquireStatisticsDlg(CGLView* pView);
     ~CInquireStatisticsDlg() override = default;
 
-    void Update(); // creates the window, hidden, if it does not exist yet
-    void Show();
-    afx_msg void OnClose();   // hides; ends the tool if it runs
-    void OnCancel() override; // Escape, the title bar's close: the same
     // The user picks two vertices of one line on the view (a cross-hair follows the pointer;
     // a right press cancels); the dialog shows both x, the maximum, minimum, mean and standard
     // deviation of y over the vertices between them and the differential coefficient. Does

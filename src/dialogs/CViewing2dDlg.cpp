@@ -4,71 +4,54 @@
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 
-BEGIN_MESSAGE_MAP(CViewing2dDlg, CDialog)
-ON_BN_CLICKED(IDC_CLOSE, &CViewing2dDlg::OnClose)
+BEGIN_MESSAGE_MAP(CViewing2dDlg, CToolDlg)
 ON_BN_CLICKED(IDC_ZOOM, &CViewing2dDlg::OnZoom)
 ON_BN_CLICKED(IDC_UNZOOM, &CViewing2dDlg::OnUnzoom)
 END_MESSAGE_MAP()
 
-CViewing2dDlg::CViewing2dDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
+CViewing2dDlg::CViewing2dDlg(CWnd* pParent) : CToolDlg(IDD, pParent) {}
 
-CViewing2dDlg::CViewing2dDlg(CGLView* pView) : m_pView(pView) {}
+CViewing2dDlg::CViewing2dDlg(CGLView* pView) : CToolDlg(IDD), m_pView(pView) {}
 
-void CViewing2dDlg::Update() {
-    if (m_hWnd) return;
-    Create(IDD, nullptr);
-    UpdateData(FALSE);
-}
+namespace {
 
-void CViewing2dDlg::Show() {
-    Update();
-    ShowWindow(SW_SHOW);
-    UpdateWindow();
-}
+// A cross-hair follows the pointer until the first left press (the anchor), then the rectangle
+// from the anchor until the second (the corner); the renderer then zooms into them, in that
+// order.
+struct ZoomGesture final : ToolGesture {
+    explicit ZoomGesture(CGLView* view) : view(view) {}
+    void move(XorTrack& track, CPoint point, const CRect& client) override {
+        if (anchored)
+            track.rectangle(anchor, point);
+        else
+            ToolGesture::move(track, point, client);
+    }
+    bool press(XorTrack&, CPoint point, const CRect&) override {
+        if (anchored) {
+            corner = point;
+            return true;
+        }
+        anchor = point;
+        anchored = true;
+        return false;
+    }
+    void complete(CDC&) override {
+        view->Init();
+        view->GetRenderer()->zoomGraph(float(anchor.x), float(anchor.y), float(corner.x),
+                                       float(corner.y));
+        view->Draw();
+    }
+    CGLView* view;
+    CPoint anchor, corner;
+    bool anchored = false;
+};
 
-void CViewing2dDlg::OnClose() {
-    cancelTool(this);
-    ShowWindow(SW_HIDE);
-}
+} // namespace
 
-void CViewing2dDlg::OnCancel() {
-    cancelTool(this);
-    CDialog::OnCancel();
-}
-
-// Phase 1 follows the pointer with a cross-hair until the first left press (the anchor), phase
-// 2 with the rectangle from the anchor until the second. Button releases are ignored; a right
-// press, or the view's window going, cancels with every drawn shape erased.
 void CViewing2dDlg::OnZoom() {
     if (!m_pView) return;
-    exchangeIfOpen(*this, TRUE);
-    XorTrack track(m_pView, this);
-    CPoint anchor, point;
-    CRect rect;
-    bool anchored = false;
-    for (;;) {
-        const CGLView::EVENTTYPE event = m_pView->GetEvent(point, rect);
-        if (!m_pView->GetSafeHwnd() || event == CGLView::EV_RBUTTONDOWN) {
-            track.erase();
-            return;
-        }
-        if (event == CGLView::EV_MOUSEMOVE) {
-            if (anchored)
-                track.rectangle(anchor, point);
-            else
-                track.crosshair(point, rect);
-        } else if (event == CGLView::EV_LBUTTONDOWN) {
-            track.erase();
-            if (anchored) break;
-            anchor = point;
-            anchored = true;
-        }
-    }
-    track.end();
-    m_pView->Init();
-    m_pView->GetRenderer()->zoomGraph(float(anchor.x), float(anchor.y), float(point.x),
-                                      float(point.y));
-    m_pView->Draw();
+    ZoomGesture zoom(m_pView);
+    runTool(*this, m_pView, zoom);
 }
 
 void CViewing2dDlg::OnUnzoom() {

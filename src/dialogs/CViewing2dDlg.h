@@ -1,13 +1,12 @@
 #pragma once
 
+#include <ploxen/dialogs/CToolDlg.h>
 #include <ploxen/module/ResourceIds.h>
 #include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/CDialog.h>
 class CGLView;
 
-// Modeless tool dialog of a graph view: created hidden at the view's first update, shown on
-// demand, hidden (not destroyed) by Close.
-class AFX_EXT_CLASS CViewing2dDlg : public CDialog {
+// Zooms the graph view into a rectangle drawn with the mouse, and back.
+class AFX_EXT_CLASS CViewing2dDlg : public CToolDlg {
 public:
     enum { IDD = IDD_VIEWING2D };
 
@@ -15,10 +14,6 @@ public:
     explicit CViewing2dDlg(CGLView* pView);
     ~CViewing2dDlg() override = default;
 
-    void Update(); // creates the window, hidden, if it does not exist yet
-    void Show();
-    afx_msg void OnClose();   // hides; ends the tool if it runs
-    void OnCancel() override; // Escape, the title bar's close: the same
     // Lets the user click two corners on the view (a cross-hair, then a rubber band, follow
     // the pointer; a right click cancels) and zooms the renderer into them, in click order.
     afx_msg void OnZoom();

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include <ploxen/model/GcGraphConfig.h>
+#include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 
 namespace {
@@ -95,8 +96,35 @@ void XorTrack::box(CPoint topLeft, CSize size) {
     draw();
 }
 
+bool runTool(CWnd& dialog, CGLView* view, ToolGesture& gesture) {
+    if (!exchangeIfOpen(dialog, TRUE)) return false;
+    XorTrack track(view, &dialog);
+    gesture.begin(*track.dc());
+    CPoint point;
+    CRect rect;
+    for (;;) {
+        const CGLView::EVENTTYPE event = view->GetEvent(point, rect);
+        if (!view->GetSafeHwnd() || event == CGLView::EV_RBUTTONDOWN) {
+            track.erase();
+            return false;
+        }
+        if (event == CGLView::EV_MOUSEMOVE) gesture.move(track, point, rect);
+        if (event != CGLView::EV_LBUTTONDOWN) continue;
+        track.erase();
+        if (gesture.press(track, point, rect)) {
+            track.end();
+            gesture.complete(*track.dc());
+            return true;
+        }
+    }
+}
+
 BOOL exchangeIfOpen(CWnd& dialog, BOOL save) {
     return dialog.GetSafeHwnd() ? dialog.UpdateData(save) : TRUE;
+}
+
+const GcGraphConfig* configOf(const CGLView* view) {
+    return view ? view->GetRenderer()->getGcGraphConfig() : nullptr;
 }
 
 const Vertex2D* vertexAt(const GcGraphConfig& cfg, int g, int l, int i) {

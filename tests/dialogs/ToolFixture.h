@@ -2,7 +2,10 @@
 // readers of the whole backing image and of where vertices are drawn.
 #pragma once
 
+#include <memory>
+
 #include <QImage>
+#include <QTimer>
 
 #include "platform/wnd_p.h"
 #include "render/PlotLayout.h"
@@ -55,6 +58,17 @@ struct ToolView : FramedView {
         post(down + 1, p.x, p.y);
     }
     void rightClick(CPoint p = {150, 100}) { click(p, WM_RBUTTONDOWN); }
+    // A right press after two seconds, for a tool loop that should have ended by then; rescued
+    // tells that it came.
+    std::unique_ptr<QTimer> rescueAfterTwoSeconds(bool& rescued) {
+        auto timer = std::make_unique<QTimer>();
+        QObject::connect(timer.get(), &QTimer::timeout, [this, &rescued] {
+            rescued = true;
+            post(WM_RBUTTONDOWN, 1, 1);
+        });
+        timer->start(2000);
+        return timer;
+    }
     // Runs a tool loop: zoom, point inquiry, statistics or comment placing.
     void runTool(int k) {
         if (k == 0) view->OnZoomGraph();

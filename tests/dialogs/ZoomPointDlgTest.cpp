@@ -103,16 +103,34 @@ TEST_F(ToolDlg, EscapeOrClosingTheDialogEndsItsTool) {
                 QTest::keyClick(qWidgetOf(view->m_hWnd), Qt::Key_Escape);
         });
         bool rescued = false; // the tool did not end: end it, and fail
-        QTimer rescue;
-        QObject::connect(&rescue, &QTimer::timeout, [&] {
-            rescued = true;
-            post(WM_RBUTTONDOWN, 1, 1);
-        });
-        rescue.start(2000);
+        const auto rescue = rescueAfterTwoSeconds(rescued);
         runTool(k % 4);
         EXPECT_FALSE(rescued) << k;
         EXPECT_TRUE(image() == before) << k;
         EXPECT_EQ(w->isVisible(), k >= 8) << k;
+        pump();
+    }
+}
+
+// The Close button of every tool dialog hides it; pressed while the dialog's tool waits for the
+// mouse, it ends the tool first, as a right press does.
+TEST_F(ToolDlg, CloseButtonEndsTheToolAndHidesTheDialog) {
+    setLines({{{0, 2}, {1, 6}, {2, 3}}});
+    const QImage before = image();
+    CToolDlg* dialogs[] = {view->m_pViewing2dDlg, view->m_pInquirePointDlg,
+                           view->m_pInquireStatisticsDlg, view->m_pDrawCommentDlg,
+                           view->m_pEraseCommentDlg};
+    for (int k = 0; k < 5; ++k) {
+        dialogs[k]->Show();
+        QWidget* close = qWidgetOf(dialogs[k]->GetDlgItem(IDC_CLOSE)->m_hWnd);
+        post(WM_MOUSEMOVE, 60, 50);
+        QTimer::singleShot(20, [close] { QTest::mouseClick(close, Qt::LeftButton); });
+        bool rescued = false; // the tool did not end: end it, and fail
+        const auto rescue = rescueAfterTwoSeconds(rescued);
+        k < 4 ? runTool(k) : QTest::qWait(100);
+        EXPECT_FALSE(rescued) << k;
+        EXPECT_TRUE(image() == before) << k;
+        EXPECT_FALSE(qWidgetOf(dialogs[k]->m_hWnd)->isVisible()) << k;
         pump();
     }
 }
