@@ -10,8 +10,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "platform/CClientDC.h"
-#include "platform/CFrameWnd.h"
+#include "platform/wnd/CClientDC.h"
+#include "platform/wnd/CFrameWnd.h"
 #include "render/Renderer.h"
 #include "view/CGLView.h"
 

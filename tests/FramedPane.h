@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/CFrameWnd.h"
+#include "platform/wnd/CFrameWnd.h"
 
 inline void pump() {
     MSG msg;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include <ploxen/platform/CGdiObject.h>
+#include <ploxen/platform/gdi/CGdiObject.h>
 #include <ploxen/render/TextFit.h>
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include <ploxen/model/GcGraph.h>
 #include <ploxen/model/GcGraphConfig.h>
-#include <ploxen/platform/CDC.h>
+#include <ploxen/platform/gdi/CDC.h>
 #include <ploxen/render/Renderer.h>
 
 #include "CsvReader.h"

@@ -10,8 +10,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include <ploxen/platform/CDC.h>
-#include <ploxen/platform/gdi.h>
+#include <ploxen/platform/gdi/CDC.h>
+#include <ploxen/platform/gdi/gdi.h>
 #include <ploxen/render/Renderer.h>
 
 #include "PlotFigure.h"

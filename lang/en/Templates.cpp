@@ -2,7 +2,7 @@
 // listed in tab order, and every radio pair is closed by a following control that starts a new
 // group.
 #include "module/ResourceIds.h"
-#include "platform/DialogTemplate.h"
+#include "platform/wnd/DialogTemplate.h"
 
 namespace {
 

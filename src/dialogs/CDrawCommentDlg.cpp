@@ -4,8 +4,8 @@
 
 #include <ploxen/dialogs/CEraseCommentDlg.h>
 #include <ploxen/dialogs/ToolSupport.h>
-#include <ploxen/platform/CDataExchange.h>
-#include <ploxen/platform/CFontDialog.h>
+#include <ploxen/platform/dlg/CDataExchange.h>
+#include <ploxen/platform/dlg/CFontDialog.h>
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 

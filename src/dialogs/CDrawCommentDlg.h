@@ -2,7 +2,7 @@
 
 #include <ploxen/dialogs/CToolDlg.h>
 #include <ploxen/module/ResourceIds.h>
-#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
 class CGLView;
 class CEraseCommentDlg;
 // Text, font and colour of the next comment, placed on the graph view with the mouse.

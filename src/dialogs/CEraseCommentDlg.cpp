@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include <ploxen/platform/CDataExchange.h>
+#include <ploxen/platform/dlg/CDataExchange.h>
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 

@@ -2,8 +2,8 @@
 
 #include <ploxen/dialogs/CToolDlg.h>
 #include <ploxen/module/ResourceIds.h>
-#include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/controls.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
+#include <ploxen/platform/wnd/controls.h>
 class CGLView;
 
 // Lists the comments placed on the graph view; erases the selected ones.

@@ -3,8 +3,8 @@
 // public fields, runs DoModal and reads them back on IDOK.
 #pragma once
 
-#include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/afxwin.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
+#include <ploxen/platform/wnd/afxwin.h>
 
 class AFX_EXT_CLASS CGraduateDlg : public CDialog {
 public:

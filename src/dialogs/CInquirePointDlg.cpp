@@ -1,7 +1,7 @@
 #include <ploxen/dialogs/CInquirePointDlg.h>
 
 #include <ploxen/dialogs/ToolSupport.h>
-#include <ploxen/platform/CDataExchange.h>
+#include <ploxen/platform/dlg/CDataExchange.h>
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 

@@ -2,7 +2,7 @@
 
 #include <ploxen/dialogs/CToolDlg.h>
 #include <ploxen/module/ResourceIds.h>
-#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
 class CGLView;
 
 // Shows the coordinates of the vertices picked with the mouse on the graph view.

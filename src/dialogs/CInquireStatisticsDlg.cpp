@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include <ploxen/dialogs/ToolSupport.h>
-#include <ploxen/platform/CDataExchange.h>
+#include <ploxen/platform/dlg/CDataExchange.h>
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 

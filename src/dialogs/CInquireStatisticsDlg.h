@@ -3,7 +3,7 @@
 #include <ploxen/dialogs/CToolDlg.h>
 #include <ploxen/model/Vertex2D.h>
 #include <ploxen/module/ResourceIds.h>
-#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
 class CGLView;
 
 // Statistics of y over the vertices between two picked on one line of the graph view.

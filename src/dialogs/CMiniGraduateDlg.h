@@ -1,8 +1,8 @@
 // Modal dialog for an axis range only: automatic or manual, with maximum and minimum.
 #pragma once
 
-#include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/afxwin.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
+#include <ploxen/platform/wnd/afxwin.h>
 
 class AFX_EXT_CLASS CMiniGraduateDlg : public CDialog {
 public:

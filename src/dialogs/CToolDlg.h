@@ -3,8 +3,8 @@
 // if one is running.
 #pragma once
 
-#include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/CDialog.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
+#include <ploxen/platform/dlg/CDialog.h>
 
 class AFX_EXT_CLASS CToolDlg : public CDialog {
 public:

@@ -2,7 +2,7 @@
 
 #include <ploxen/dialogs/CToolDlg.h>
 #include <ploxen/module/ResourceIds.h>
-#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
 class CGLView;
 
 // Zooms the graph view into a rectangle drawn with the mouse, and back.

@@ -3,7 +3,7 @@
 // objects again, deletes its own and restores the raster mode the context had.
 #pragma once
 
-#include <ploxen/platform/CDC.h>
+#include <ploxen/platform/gdi/CDC.h>
 
 class DrawScope {
 public:

@@ -3,8 +3,8 @@
 // it found them; TextOutA leaves its text colour and BkColor its background colour set.
 #pragma once
 
-#include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/CDC.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
+#include <ploxen/platform/gdi/CDC.h>
 
 class AFX_EXT_CLASS GlDraw {
 public:

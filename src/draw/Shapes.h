@@ -2,7 +2,7 @@
 // brush are selected: the vertex marks of both families; and the points of their polylines.
 #pragma once
 
-#include <ploxen/platform/CDC.h>
+#include <ploxen/platform/gdi/CDC.h>
 #include <ploxen/raster/BigBuffer.h>
 
 // The points (x[i], y[i]) in the device's form, for one Polyline call.

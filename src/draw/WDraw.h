@@ -4,8 +4,8 @@
 // Line styles 1-4 are the dashed pen styles; every other value draws solid.
 #pragma once
 
-#include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/CDC.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
+#include <ploxen/platform/gdi/CDC.h>
 
 extern "C" {
 AFX_EXT_API void com_WBkColor(CDC* dc, float red, float green, float blue);

@@ -2,7 +2,7 @@
 // its own table; getColor hands rows out through one buffer shared by all objects.
 #pragma once
 
-#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
 
 class AFX_EXT_CLASS WinColor {
 public:

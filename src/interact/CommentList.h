@@ -1,10 +1,10 @@
 // Text comments placed on a graph view, in the order they were added, each with a unique name.
 #pragma once
 
-#include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/CString.h>
-#include <ploxen/platform/geometry.h>
-#include <ploxen/platform/types.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
+#include <ploxen/platform/afx/CString.h>
+#include <ploxen/platform/afx/geometry.h>
+#include <ploxen/platform/afx/types.h>
 
 // One comment; owned by its list.
 struct Comment {

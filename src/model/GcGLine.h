@@ -2,7 +2,7 @@
 
 #include <ploxen/model/TextField.h>
 #include <ploxen/model/Vertex2D.h>
-#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
 
 // One data series: a polyline of vertices drawn with a colour, pen and marker, and its name.
 // The vertex array belongs to the host; copies are shallow and share it.

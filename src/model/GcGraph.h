@@ -2,7 +2,7 @@
 
 #include <ploxen/model/GcGLine.h>
 #include <ploxen/model/TextField.h>
-#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
 
 #include <cstdio>
 

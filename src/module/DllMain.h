@@ -4,8 +4,8 @@
 // Exported, as an entry point is, under its C name.
 #pragma once
 
-#include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/AfxLoadLibrary.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
+#include <ploxen/platform/afx/AfxLoadLibrary.h>
 
 extern "C" AFX_EXT_API BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved);
 // TRUE when the entry point refused to attach while the module was being loaded at run time

@@ -12,7 +12,7 @@
 #include <functional>
 #include <vector>
 
-#include <ploxen/platform/types.h>
+#include <ploxen/platform/afx/types.h>
 
 class QImage;
 class QPainter;

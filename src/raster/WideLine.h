@@ -11,7 +11,7 @@
 #include <QPoint>
 #include <vector>
 
-#include <ploxen/platform/types.h>
+#include <ploxen/platform/afx/types.h>
 
 class WideLine {
 public:

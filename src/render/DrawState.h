@@ -1,7 +1,7 @@
 // Per-call state of Renderer::drawGraph, shared by its drawing steps.
 #pragma once
 
-#include <ploxen/platform/CGdiObject.h>
+#include <ploxen/platform/gdi/CGdiObject.h>
 #include <ploxen/render/PlotLayout.h>
 #include <ploxen/render/Renderer.h>
 

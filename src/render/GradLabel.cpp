@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include <ploxen/platform/NumbersInC.h>
+#include <ploxen/platform/afx/NumbersInC.h>
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <ploxen/draw/GlDraw.h>
 #include <ploxen/interact/CommentList.h>
 #include <ploxen/model/GcGraphConfig.h>
-#include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/CDC.h>
-#include <ploxen/platform/CString.h>
-#include <ploxen/platform/geometry.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
+#include <ploxen/platform/gdi/CDC.h>
+#include <ploxen/platform/afx/CString.h>
+#include <ploxen/platform/afx/geometry.h>
 
 class AFX_EXT_CLASS Renderer : public GlDraw {
 public:

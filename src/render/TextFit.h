@@ -3,8 +3,8 @@
 #pragma once
 
 #include <ploxen/model/GcGraphConfig.h>
-#include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/CDC.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
+#include <ploxen/platform/gdi/CDC.h>
 
 extern "C" {
 // The text font of drawGraph for a viewport of width x height pixels; the caller deletes it.

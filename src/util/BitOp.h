@@ -3,7 +3,7 @@
 // is left alone.
 #pragma once
 
-#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
 
 class AFX_EXT_CLASS BitOp {
 public:

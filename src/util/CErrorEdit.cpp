@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include <ploxen/platform/NumbersInC.h>
+#include <ploxen/platform/afx/NumbersInC.h>
 
 CString CErrorEdit::text() const {
     CString s;

@@ -3,8 +3,8 @@
 // the control with its text selected.
 #pragma once
 
-#include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/afxwin.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
+#include <ploxen/platform/wnd/afxwin.h>
 
 class AFX_EXT_CLASS CErrorEdit {
 public:

@@ -7,12 +7,12 @@
 // counts as failure.
 #pragma once
 
-#include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/CFile.h>
-#include <ploxen/platform/CFileException.h>
-#include <ploxen/platform/CObject.h>
-#include <ploxen/platform/CString.h>
-#include <ploxen/platform/kernel.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
+#include <ploxen/platform/afx/CFile.h>
+#include <ploxen/platform/afx/CFileException.h>
+#include <ploxen/platform/afx/CObject.h>
+#include <ploxen/platform/afx/CString.h>
+#include <ploxen/platform/kernel/kernel.h>
 
 class AFX_EXT_CLASS CFile64 : public CObject {
     DECLARE_DYNAMIC(CFile64)

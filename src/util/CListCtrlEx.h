@@ -1,8 +1,8 @@
 // A list-view control used as a single-selection list, with list-box-style selection calls.
 #pragma once
 
-#include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/afxwin.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
+#include <ploxen/platform/wnd/afxwin.h>
 
 class AFX_EXT_CLASS CListCtrlEx : public CListCtrl {
 public:

@@ -28,7 +28,7 @@
 #include <cstddef>
 #include <string>
 
-#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
 
 class AFX_EXT_CLASS FileReplacement {
 public:

@@ -7,8 +7,8 @@
 #include <ploxen/dialogs/CInquirePointDlg.h>
 #include <ploxen/dialogs/CInquireStatisticsDlg.h>
 #include <ploxen/dialogs/CViewing2dDlg.h>
-#include <ploxen/platform/AfxMessageBox.h>
-#include <ploxen/platform/CClientDC.h>
+#include <ploxen/platform/dlg/AfxMessageBox.h>
+#include <ploxen/platform/wnd/CClientDC.h>
 #include <ploxen/render/Renderer.h>
 
 IMPLEMENT_DYNCREATE(CGLView, CView)

@@ -4,9 +4,9 @@
 
 #include <ploxen/model/GcGraph.h>
 #include <ploxen/model/GcGraphConfig.h>
-#include <ploxen/platform/AfxExtClass.h>
-#include <ploxen/platform/CView.h>
-#include <ploxen/platform/gdi.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
+#include <ploxen/platform/wnd/CView.h>
+#include <ploxen/platform/gdi/gdi.h>
 
 class CClientDC;
 class CDrawCommentDlg;

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <vector>
 
-#include <ploxen/platform/CClientDC.h>
-#include <ploxen/platform/kernel.h>
-#include <ploxen/platform/kernel_p.h>
+#include <ploxen/platform/wnd/CClientDC.h>
+#include <ploxen/platform/kernel/kernel.h>
+#include <ploxen/platform/kernel/kernel_p.h>
 #include <ploxen/util/FileReplacement.h>
 #include <ploxen/view/CGLView.h>
 

@@ -5,8 +5,8 @@
 #include <ploxen/dialogs/CInquirePointDlg.h>
 #include <ploxen/dialogs/CInquireStatisticsDlg.h>
 #include <ploxen/dialogs/CViewing2dDlg.h>
-#include <ploxen/platform/CClientDC.h>
-#include <ploxen/platform/wnd_p.h>
+#include <ploxen/platform/wnd/CClientDC.h>
+#include <ploxen/platform/wnd/wnd_p.h>
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 

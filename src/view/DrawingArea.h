@@ -3,7 +3,7 @@
 // drawing goes straight to the device context.
 #pragma once
 
-#include <ploxen/platform/AfxExtClass.h>
+#include <ploxen/platform/afx/AfxExtClass.h>
 
 extern "C" {
 

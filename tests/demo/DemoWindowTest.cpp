@@ -16,8 +16,8 @@
 #include "DemoView.h"
 #include "DemoWindow.h"
 #include "TempDir.h"
-#include "platform/CPrintDialog.h"
-#include "platform/ModalResponder.h"
+#include "platform/dlg/CPrintDialog.h"
+#include "platform/dlg/ModalResponder.h"
 #include "render/RenderScene.h"
 
 namespace {

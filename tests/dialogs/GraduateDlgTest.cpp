@@ -8,8 +8,8 @@
 #include "dialogs/CGraduateDlg.h"
 #include "dialogs/CMiniGraduateDlg.h"
 #include "module/ResourceIds.h"
-#include "platform/ModalResponder.h"
-#include "platform/wnd_p.h"
+#include "platform/dlg/ModalResponder.h"
+#include "platform/wnd/wnd_p.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <cstring>
 
 #include "ToolFixture.h"
-#include "platform/CFontDialog.h"
-#include "platform/ModalResponder.h"
+#include "platform/dlg/CFontDialog.h"
+#include "platform/dlg/ModalResponder.h"
 
 using namespace view_test;
 

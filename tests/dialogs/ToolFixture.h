@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QTimer>
 
-#include "platform/wnd_p.h"
+#include "platform/wnd/wnd_p.h"
 #include "render/PlotLayout.h"
 #include "view/GLViewFixture.h"
 

@@ -5,10 +5,10 @@
 
 // Only the public headers are installed, and only under ploxen/: the library's folder names do
 // not compete with the host's own headers.
-#if __has_include(<ploxen/render/DrawState.h>) || __has_include(<ploxen/platform/wnd_p.h>)
+#if __has_include(<ploxen/render/DrawState.h>) || __has_include(<ploxen/platform/wnd/wnd_p.h>)
 #error a private header is installed
 #endif
-#if __has_include(<platform/types.h>)
+#if __has_include(<platform/afx/types.h>)
 #error the folder of the installed headers is on the include path
 #endif
 

@@ -7,8 +7,8 @@
 #include <map>
 
 #include "module/ResourceIds.h"
-#include "platform/ResourceChain.h"
-#include "platform/afxwin.h"
+#include "platform/afx/ResourceChain.h"
+#include "platform/wnd/afxwin.h"
 
 namespace {
 

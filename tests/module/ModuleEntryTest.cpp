@@ -11,10 +11,10 @@
 #include "TempDir.h"
 #include "module/DllMain.h"
 #include "module/ResourceIds.h"
-#include "platform/AfxLoadLibrary_p.h"
-#include "platform/AfxMessageBox.h"
-#include "platform/ModalResponder.h"
-#include "platform/ResourceChain.h"
+#include "platform/afx/AfxLoadLibrary_p.h"
+#include "platform/dlg/AfxMessageBox.h"
+#include "platform/dlg/ModalResponder.h"
+#include "platform/afx/ResourceChain.h"
 
 namespace fs = std::filesystem;
 

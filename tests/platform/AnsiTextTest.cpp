@@ -6,9 +6,9 @@
 
 #include "draw/Canvas.h"
 #include "module/ResourceIds.h"
-#include "platform/CDialog.h"
-#include "platform/QtWidgetOf.h"
-#include "platform/gdi_p.h"
+#include "platform/dlg/CDialog.h"
+#include "platform/wnd/QtWidgetOf.h"
+#include "platform/gdi/gdi_p.h"
 
 TEST(AnsiText, IsUtf8WhenMeasuredAndInControlsAndCutsWholeCharacters) {
     Canvas c(8, 8);

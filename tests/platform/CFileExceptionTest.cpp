@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/CFileException.h"
-#include "platform/kernel.h"
+#include "platform/afx/CFileException.h"
+#include "platform/kernel/kernel.h"
 
 TEST(CFileException, ThrownAsHeapPointersThatDescribeThemselves) {
     try {

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "platform/CDocument.h"
-#include "platform/CFrameWnd.h"
-#include "platform/CView.h"
-#include "platform/CWinApp.h"
+#include "platform/wnd/CDocument.h"
+#include "platform/wnd/CFrameWnd.h"
+#include "platform/wnd/CView.h"
+#include "platform/wnd/CWinApp.h"
 
 namespace {
 

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/CDataExchange.h"
-#include "platform/CDialog.h"
-#include "platform/CFrameWnd.h"
-#include "platform/ModalResponder.h"
-#include "platform/ResourceChain.h"
-#include "platform/controls.h"
-#include "platform/wnd_p.h"
+#include "platform/dlg/CDataExchange.h"
+#include "platform/dlg/CDialog.h"
+#include "platform/wnd/CFrameWnd.h"
+#include "platform/dlg/ModalResponder.h"
+#include "platform/afx/ResourceChain.h"
+#include "platform/wnd/controls.h"
+#include "platform/wnd/wnd_p.h"
 
 namespace {
 

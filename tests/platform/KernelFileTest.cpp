@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "TempDir.h"
-#include "platform/kernel.h"
+#include "platform/kernel/kernel.h"
 
 namespace {
 

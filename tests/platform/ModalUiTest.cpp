@@ -4,11 +4,11 @@
 
 #include <cstring>
 
-#include "platform/AfxMessageBox.h"
-#include "platform/CFontDialog.h"
-#include "platform/ModalResponder.h"
-#include "platform/QtApplication.h"
-#include "platform/gdi_p.h"
+#include "platform/dlg/AfxMessageBox.h"
+#include "platform/dlg/CFontDialog.h"
+#include "platform/dlg/ModalResponder.h"
+#include "platform/afx/QtApplication.h"
+#include "platform/gdi/gdi_p.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "platform/QtApplication.h"
+#include "platform/afx/QtApplication.h"
 
 TEST(QtApplication, MadeByTheLibraryLeavesTheHostsLocale) {
     if (QCoreApplication::instance())

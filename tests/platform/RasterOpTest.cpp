@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "draw/Canvas.h"
-#include "platform/CDC.h"
-#include "platform/gdi.h"
-#include "platform/messages.h"
+#include "platform/gdi/CDC.h"
+#include "platform/gdi/gdi.h"
+#include "platform/wnd/messages.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "platform/CFrameWnd.h"
+#include "platform/wnd/CFrameWnd.h"
 
 namespace {
 

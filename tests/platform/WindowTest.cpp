@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "FramedPane.h"
-#include "platform/CFrameWnd.h"
-#include "platform/wnd_p.h"
+#include "platform/wnd/CFrameWnd.h"
+#include "platform/wnd/wnd_p.h"
 
 namespace {
 

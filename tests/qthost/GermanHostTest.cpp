@@ -11,7 +11,7 @@
 
 #include "model/GcGraph.h"
 #include "module/ResourceIds.h"
-#include "platform/ModalResponder.h"
+#include "platform/dlg/ModalResponder.h"
 #include "render/GradLabel.h"
 #include "util/CErrorEdit.h"
 

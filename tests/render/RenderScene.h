@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "draw/Canvas.h"
-#include "platform/TraceSink.h"
+#include "platform/afx/TraceSink.h"
 #include "render/Renderer.h"
 
 namespace render_test {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "module/ResourceIds.h"
-#include "platform/ModalResponder.h"
+#include "platform/dlg/ModalResponder.h"
 #include "util/CErrorEdit.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/CFrameWnd.h"
+#include "platform/wnd/CFrameWnd.h"
 #include "util/CListCtrlEx.h"
 
 TEST(CListCtrlEx, SelectionReadsLikeAListBox) {

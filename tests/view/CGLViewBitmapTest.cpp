@@ -7,7 +7,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <ploxen/platform/kernel.h>
+#include <ploxen/platform/kernel/kernel.h>
 
 #include "../TempDir.h"
 #include "GLViewFixture.h"

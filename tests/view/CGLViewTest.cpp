@@ -4,7 +4,7 @@
 
 #include "GLViewFixture.h"
 #include "draw/Canvas.h"
-#include "platform/ModalResponder.h"
+#include "platform/dlg/ModalResponder.h"
 
 using namespace view_test;
 

@@ -12,9 +12,9 @@
 #include "dialogs/CInquirePointDlg.h"
 #include "dialogs/CInquireStatisticsDlg.h"
 #include "dialogs/CViewing2dDlg.h"
-#include "platform/CClientDC.h"
-#include "platform/CFrameWnd.h"
-#include "platform/QtWidgetOf.h"
+#include "platform/wnd/CClientDC.h"
+#include "platform/wnd/CFrameWnd.h"
+#include "platform/wnd/QtWidgetOf.h"
 #include "render/Renderer.h"
 #include "view/CGLView.h"
 

@@ -3,7 +3,7 @@
 #include <QMainWindow>
 
 #include "GLViewFixture.h"
-#include "platform/wnd_p.h"
+#include "platform/wnd/wnd_p.h"
 
 using namespace view_test;
 

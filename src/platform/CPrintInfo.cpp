@@ -1,8 +1,0 @@
-#include <ploxen/platform/CPrintInfo.h>
-
-CPrintInfo::CPrintInfo() : m_pPD(new CPrintDialog(FALSE)) {}
-
-CPrintInfo::~CPrintInfo() {
-    if (m_pPD->m_pd.hDC) DeleteDC(m_pPD->m_pd.hDC);
-    delete m_pPD;
-}
