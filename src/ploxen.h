@@ -19,15 +19,15 @@
 #include <ploxen/model/Vertex2D.h>
 #include <ploxen/module/ResourceIds.h>
 #include <ploxen/platform/afx/AfxLoadLibrary.h>
-#include <ploxen/platform/wnd/CDocument.h>
 #include <ploxen/platform/afx/CFile.h>
 #include <ploxen/platform/afx/CFileException.h>
 #include <ploxen/platform/dlg/CFontDialog.h>
 #include <ploxen/platform/dlg/CPrintInfo.h>
 #include <ploxen/platform/dlg/ModalResponder.h>
+#include <ploxen/platform/kernel/kernel.h>
+#include <ploxen/platform/wnd/CDocument.h>
 #include <ploxen/platform/wnd/QtWidgetOf.h>
 #include <ploxen/platform/wnd/afxwin.h>
-#include <ploxen/platform/kernel/kernel.h>
 #include <ploxen/render/Renderer.h>
 #include <ploxen/render/TextFit.h>
 #include <ploxen/util/BitOp.h>

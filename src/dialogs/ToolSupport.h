@@ -6,8 +6,8 @@
 // the previous. While a track lives its dialog's tool runs: cancelTool ends it.
 #pragma once
 
-#include <ploxen/platform/wnd/CClientDC.h>
 #include <ploxen/platform/gdi/CGdiObject.h>
+#include <ploxen/platform/wnd/CClientDC.h>
 
 class CGLView;
 class CWnd;

@@ -5,8 +5,8 @@
 #include <sys/auxv.h>
 #include <unistd.h>
 
-#include <ploxen/platform/dlg/AfxMessageBox.h>
 #include <ploxen/platform/afx/ExtensionModule.h>
+#include <ploxen/platform/dlg/AfxMessageBox.h>
 
 namespace {
 

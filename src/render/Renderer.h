@@ -8,9 +8,9 @@
 #include <ploxen/interact/CommentList.h>
 #include <ploxen/model/GcGraphConfig.h>
 #include <ploxen/platform/afx/AfxExtClass.h>
-#include <ploxen/platform/gdi/CDC.h>
 #include <ploxen/platform/afx/CString.h>
 #include <ploxen/platform/afx/geometry.h>
+#include <ploxen/platform/gdi/CDC.h>
 
 class AFX_EXT_CLASS Renderer : public GlDraw {
 public:

@@ -5,8 +5,8 @@
 #include <ploxen/model/GcGraph.h>
 #include <ploxen/model/GcGraphConfig.h>
 #include <ploxen/platform/afx/AfxExtClass.h>
-#include <ploxen/platform/wnd/CView.h>
 #include <ploxen/platform/gdi/gdi.h>
+#include <ploxen/platform/wnd/CView.h>
 
 class CClientDC;
 class CDrawCommentDlg;

@@ -2,8 +2,8 @@
 // each page.
 #include <algorithm>
 
-#include <ploxen/platform/wnd/CClientDC.h>
 #include <ploxen/platform/dlg/CPrintInfo.h>
+#include <ploxen/platform/wnd/CClientDC.h>
 #include <ploxen/view/CGLView.h>
 
 BOOL CGLView::OnPreparePrinting(CPrintInfo* pInfo) {

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/gdi/CDC.h"
 #include "platform/afx/TraceSink.h"
+#include "platform/gdi/CDC.h"
 
 using Pixels = std::set<std::pair<int, int>>;
 using Lines = std::vector<std::string>; // trace lines

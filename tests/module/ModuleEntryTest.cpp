@@ -12,9 +12,9 @@
 #include "module/DllMain.h"
 #include "module/ResourceIds.h"
 #include "platform/afx/AfxLoadLibrary_p.h"
+#include "platform/afx/ResourceChain.h"
 #include "platform/dlg/AfxMessageBox.h"
 #include "platform/dlg/ModalResponder.h"
-#include "platform/afx/ResourceChain.h"
 
 namespace fs = std::filesystem;
 

@@ -7,8 +7,8 @@
 #include "draw/Canvas.h"
 #include "module/ResourceIds.h"
 #include "platform/dlg/CDialog.h"
-#include "platform/wnd/QtWidgetOf.h"
 #include "platform/gdi/gdi_p.h"
+#include "platform/wnd/QtWidgetOf.h"
 
 TEST(AnsiText, IsUtf8WhenMeasuredAndInControlsAndCutsWholeCharacters) {
     Canvas c(8, 8);

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/afx/ResourceChain.h"
 #include "platform/dlg/CDataExchange.h"
 #include "platform/dlg/CDialog.h"
-#include "platform/wnd/CFrameWnd.h"
 #include "platform/dlg/ModalResponder.h"
-#include "platform/afx/ResourceChain.h"
+#include "platform/wnd/CFrameWnd.h"
 #include "platform/wnd/controls.h"
 #include "platform/wnd/wnd_p.h"
 

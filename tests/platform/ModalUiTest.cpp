@@ -4,10 +4,10 @@
 
 #include <cstring>
 
+#include "platform/afx/QtApplication.h"
 #include "platform/dlg/AfxMessageBox.h"
 #include "platform/dlg/CFontDialog.h"
 #include "platform/dlg/ModalResponder.h"
-#include "platform/afx/QtApplication.h"
 #include "platform/gdi/gdi_p.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include "../TempDir.h"
 #include "GLViewFixture.h"
 #include "draw/Canvas.h"
+#include "platform/afx/TraceSink.h"
 #include "platform/dlg/CPrintDialog.h"
 #include "platform/dlg/CPrintInfo.h"
 #include "platform/dlg/ModalResponder.h"
-#include "platform/afx/TraceSink.h"
 
 using namespace view_test;
 

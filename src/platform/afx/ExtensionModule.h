@@ -3,8 +3,8 @@
 #pragma once
 
 #include <ploxen/platform/afx/CObject.h>
-#include <ploxen/platform/wnd/DialogTemplate.h>
 #include <ploxen/platform/afx/types.h>
+#include <ploxen/platform/wnd/DialogTemplate.h>
 
 class COleObjectFactory;
 

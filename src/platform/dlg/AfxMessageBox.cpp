@@ -8,9 +8,9 @@
 #include <vector>
 
 #include <ploxen/platform/afx/AnsiText_p.h>
+#include <ploxen/platform/dlg/ModalResponder.h>
 #include <ploxen/platform/wnd/CWinApp.h>
 #include <ploxen/platform/wnd/CWnd.h>
-#include <ploxen/platform/dlg/ModalResponder.h>
 #include <ploxen/platform/wnd/QtWidgetOf.h>
 
 namespace {
@@ -80,9 +80,8 @@ int showBox(LPCSTR text, UINT type) {
     // Owned by the modal dialog it answers, else by the main window: it stays above its owner.
     QWidget* owner = QApplication::activeModalWidget();
     if (CWnd* main = AfxGetMainWnd(); !owner && main) owner = qWidgetOf(main->m_hWnd);
-    QMessageBox box(qtIcon(type), title.isEmpty() ? QStringLiteral("Ploxen") : title,
-                    qstr(text), QMessageBox::NoButton,
-                    owner ? owner->window() : nullptr);
+    QMessageBox box(qtIcon(type), title.isEmpty() ? QStringLiteral("Ploxen") : title, qstr(text),
+                    QMessageBox::NoButton, owner ? owner->window() : nullptr);
     for (int id : buttons) box.addButton(qtButton(id));
     box.setDefaultButton(qtButton(def));
     // Escape and the close button mean Cancel where there is one, else the only button.

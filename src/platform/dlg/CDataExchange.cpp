@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include <ploxen/platform/dlg/AfxMessageBox.h>
 #include <ploxen/platform/afx/CException.h>
 #include <ploxen/platform/afx/NumbersInC.h>
+#include <ploxen/platform/dlg/AfxMessageBox.h>
 #include <ploxen/platform/wnd/controls.h>
 #include <ploxen/platform/wnd/wnd_p.h>
 

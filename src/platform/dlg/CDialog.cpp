@@ -11,9 +11,9 @@
 #include <QScreen>
 #include <cstdio>
 
-#include <ploxen/platform/wnd/CWinApp.h>
-#include <ploxen/platform/dlg/ModalResponder.h>
 #include <ploxen/platform/afx/ResourceChain.h>
+#include <ploxen/platform/dlg/ModalResponder.h>
+#include <ploxen/platform/wnd/CWinApp.h>
 #include <ploxen/platform/wnd/controls.h>
 #include <ploxen/platform/wnd/wnd_p.h>
 

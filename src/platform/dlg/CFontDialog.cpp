@@ -8,8 +8,8 @@
 #include <cstring>
 
 #include <ploxen/platform/dlg/AfxMessageBox.h>
-#include <ploxen/platform/gdi/CDC.h>
 #include <ploxen/platform/dlg/ModalResponder.h>
+#include <ploxen/platform/gdi/CDC.h>
 #include <ploxen/platform/gdi/gdi_p.h>
 
 namespace {

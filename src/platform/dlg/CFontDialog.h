@@ -4,8 +4,8 @@
 #pragma once
 
 #include <ploxen/platform/afx/AfxExtClass.h>
-#include <ploxen/platform/dlg/CDialog.h>
 #include <ploxen/platform/afx/CString.h>
+#include <ploxen/platform/dlg/CDialog.h>
 #include <ploxen/platform/gdi/gdi.h>
 
 class CDC;

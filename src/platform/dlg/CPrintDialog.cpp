@@ -3,8 +3,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include <ploxen/platform/dlg/AfxMessageBox.h>
 #include <ploxen/platform/afx/AnsiText_p.h>
+#include <ploxen/platform/dlg/AfxMessageBox.h>
 #include <ploxen/platform/dlg/ModalResponder.h>
 
 CPrintDialog::CPrintDialog(BOOL, DWORD dwFlags, CWnd*) {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <ploxen/platform/afx/AfxExtClass.h>
-#include <ploxen/platform/dlg/CPrintDialog.h>
 #include <ploxen/platform/afx/geometry.h>
 #include <ploxen/platform/afx/types.h>
+#include <ploxen/platform/dlg/CPrintDialog.h>
 
 // The state of one print job as the view's printing steps see it.
 struct AFX_EXT_CLASS CPrintInfo {

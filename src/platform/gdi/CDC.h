@@ -3,10 +3,10 @@
 #pragma once
 
 #include <ploxen/platform/afx/AfxExtClass.h>
-#include <ploxen/platform/gdi/CGdiObject.h>
 #include <ploxen/platform/afx/CString.h>
-#include <ploxen/platform/gdi/gdi.h>
 #include <ploxen/platform/afx/geometry.h>
+#include <ploxen/platform/gdi/CGdiObject.h>
+#include <ploxen/platform/gdi/gdi.h>
 
 class TraceSink;
 

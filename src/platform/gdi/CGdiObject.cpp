@@ -1,7 +1,7 @@
 #include <ploxen/platform/gdi/CGdiObject.h>
 
-#include <ploxen/platform/gdi/CDC.h>
 #include <ploxen/platform/afx/HandleMap.h>
+#include <ploxen/platform/gdi/CDC.h>
 
 template <> struct WrapperTraits<CGdiObject> {
     static void setHandle(CGdiObject* o, HGDIOBJ h) { o->m_hObject = h; }

@@ -1,9 +1,9 @@
 #include <ploxen/platform/wnd/CView.h>
 
 #include <ploxen/platform/dlg/AfxMessageBox.h>
+#include <ploxen/platform/dlg/CPrintInfo.h>
 #include <ploxen/platform/wnd/CClientDC.h>
 #include <ploxen/platform/wnd/CDocument.h>
-#include <ploxen/platform/dlg/CPrintInfo.h>
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 

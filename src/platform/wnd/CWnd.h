@@ -9,10 +9,10 @@
 #pragma once
 
 #include <ploxen/platform/afx/AfxExtClass.h>
-#include <ploxen/platform/wnd/CCmdTarget.h>
 #include <ploxen/platform/afx/CString.h>
-#include <ploxen/platform/wnd/DialogTemplate.h>
 #include <ploxen/platform/afx/geometry.h>
+#include <ploxen/platform/wnd/CCmdTarget.h>
+#include <ploxen/platform/wnd/DialogTemplate.h>
 
 class CDocument;
 class CView;

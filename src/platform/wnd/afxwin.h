@@ -3,9 +3,9 @@
 #pragma once
 
 #include <ploxen/platform/dlg/AfxMessageBox.h>
-#include <ploxen/platform/wnd/CClientDC.h>
 #include <ploxen/platform/dlg/CDataExchange.h>
 #include <ploxen/platform/dlg/CDialog.h>
+#include <ploxen/platform/wnd/CClientDC.h>
 #include <ploxen/platform/wnd/CFrameWnd.h>
 #include <ploxen/platform/wnd/CWinApp.h>
 #include <ploxen/platform/wnd/CWnd.h>
