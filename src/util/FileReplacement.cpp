@@ -1,6 +1,6 @@
 #include <ploxen/util/FileReplacement.h>
 
-#include <ploxen/platform/kernel/kernel_p.h>
+#include <ploxen/platform/kernel/PosixBridge.h>
 
 #include <cerrno>
 #include <climits>

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include <ploxen/platform/kernel/PosixBridge.h>
 #include <ploxen/platform/kernel/kernel.h>
-#include <ploxen/platform/kernel/kernel_p.h>
 #include <ploxen/platform/wnd/CClientDC.h>
 #include <ploxen/util/FileReplacement.h>
 #include <ploxen/view/CGLView.h>

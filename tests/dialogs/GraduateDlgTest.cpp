@@ -9,7 +9,7 @@
 #include "dialogs/CMiniGraduateDlg.h"
 #include "module/ResourceIds.h"
 #include "platform/dlg/ModalResponder.h"
-#include "platform/wnd/wnd_p.h"
+#include "platform/wnd/QtWidgetOf.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ TEST(GraduateDlg, RadioChoicesEnableTheirControlsAndTheSliderEchoesEveryMove) {
         [](CDialog& d) {
             EXPECT_TRUE(enabled(d, IDC_GRADSTEP) && enabled(d, IDC_SMALLGRADSLIDER));
             CWnd* bar = d.GetDlgItem(IDC_SMALLGRADSLIDER);
-            auto* slider = qobject_cast<QSlider*>(wnd::widgetOf(bar->m_hWnd));
+            auto* slider = qobject_cast<QSlider*>(qWidgetOf(bar->m_hWnd));
             slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             EXPECT_EQ(text(d, IDC_SMALLGRAD), "5");
             slider->triggerAction(QAbstractSlider::SliderToMaximum);

@@ -3,7 +3,7 @@
 #include <QMainWindow>
 
 #include "GLViewFixture.h"
-#include "platform/wnd/wnd_p.h"
+#include "platform/wnd/QtWidgetOf.h"
 
 using namespace view_test;
 
@@ -15,11 +15,11 @@ TEST(QtHost, ViewAsCentralWidgetOfAMainWindow) {
         view->CreateEx(0, nullptr, "view", WS_OVERLAPPED, CRect(0, 0, 100, 100), nullptr, 0));
     {
         QMainWindow host;
-        host.setCentralWidget(wnd::widgetOf(view->m_hWnd));
+        host.setCentralWidget(qWidgetOf(view->m_hWnd));
         host.resize(420, 310);
         host.show();
         pump();
-        const QSize size = wnd::widgetOf(view->m_hWnd)->size();
+        const QSize size = qWidgetOf(view->m_hWnd)->size();
         EXPECT_EQ(view->m_cx, size.width());
         EXPECT_EQ(view->m_cy, size.height());
         view->OnBackColorWhite();

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include <ploxen/platform/kernel/PosixBridge.h>
 #include <ploxen/platform/kernel/kernel.h>
-#include <ploxen/platform/kernel/kernel_p.h>
 
 IMPLEMENT_DYNAMIC(CFileException, CException)
 

@@ -2,17 +2,12 @@
 // the process-wide record of which files are open how (share modes) and locked where.
 #pragma once
 
-#include <cerrno>
-#include <csignal>
 #include <cstdint>
-#include <ctime>
 #include <memory>
 #include <sys/types.h>
 
+#include <ploxen/platform/kernel/PosixBridge.h>
 #include <ploxen/platform/kernel/kernel.h>
-
-// The platform error code for a C errno value (unknown values give ERROR_GEN_FAILURE).
-DWORD errnoToError(int errnoValue);
 
 struct InodeKey {
     dev_t dev;
@@ -60,22 +55,3 @@ bool othersHoldLocks(const OpenFile& file);
 
 // GENERIC_READ and GENERIC_WRITE implied by an access mask.
 DWORD normalAccess(DWORD access);
-
-// Runs f with SIGXFSZ held for this thread, so that passing the file size limit fails the call
-// with EFBIG instead of ending the process; a signal the call raised is taken back.
-template <class F> auto withSizeSignalHeld(F f) {
-    sigset_t xfsz, old;
-    sigemptyset(&xfsz);
-    sigaddset(&xfsz, SIGXFSZ);
-    pthread_sigmask(SIG_BLOCK, &xfsz, &old);
-    errno = 0;
-    auto result = f();
-    const int saved = errno;
-    if (!sigismember(&old, SIGXFSZ)) {
-        const timespec now{0, 0};
-        if (saved == EFBIG) sigtimedwait(&xfsz, nullptr, &now); // one pending signal at most
-        pthread_sigmask(SIG_SETMASK, &old, nullptr);
-    }
-    errno = saved;
-    return result;
-}
