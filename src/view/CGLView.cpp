@@ -127,15 +127,6 @@ void CGLView::OnDestroy() {
     if (m_bWaiting) record(EV_RBUTTONUP, m_eventPoint);
 }
 
-void CGLView::PostNcDestroy() {
-    // A wait still running uses the object after the window has gone: it is deleted once that
-    // wait has ended and its loop unwound.
-    if (m_bWaiting)
-        m_deleteAfterWait = true;
-    else
-        CView::PostNcDestroy();
-}
-
 void CGLView::OnSize(UINT, int cx, int cy) {
     Default();
     m_pRenderer->setViewport(0, 0, cx, cy);

@@ -42,8 +42,8 @@ public:
     // Paints the view on the context made by Init; nothing before the first Init.
     virtual void Draw();
 
-    // Pumps the thread's messages until this view records a mouse event and returns it, with
-    // its client point and the client rectangle. A view whose window is destroyed during the
+    // Runs the view's modal loop until it records a mouse event and returns it, with its
+    // client point and the client rectangle. A view whose window is destroyed during the
     // wait (or has none) answers EV_RBUTTONUP at the last point, so every tool loop cancels.
     EVENTTYPE GetEvent(CPoint& point, CRect& rect);
 
@@ -63,7 +63,7 @@ protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void OnDraw(CDC* pDC) override;
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
-    void PostNcDestroy() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     // Captures the view's picture into the off-screen surface, then asks for the print dialog.
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
     // Prints the captured picture centred in the drawing rectangle, keeping its proportions.
@@ -119,11 +119,6 @@ protected:
 
 private:
     static constexpr int kSurfaceSize = 1200; // the off-screen surface, whatever the window size
-
-    // Set when the window went while GetEvent waited: the object is deleted once the loop that
-    // waited has unwound (m_alive tells the deferred deletion whether the host deleted it first).
-    bool m_deleteAfterWait = false;
-    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 
     void paint(CDC* dc);
     void press(CPoint point);

@@ -6,52 +6,40 @@
 #include <ploxen/dialogs/CInquireStatisticsDlg.h>
 #include <ploxen/dialogs/CViewing2dDlg.h>
 #include <ploxen/platform/wnd/CClientDC.h>
-#include <ploxen/platform/wnd/wnd_p.h>
 #include <ploxen/render/Renderer.h>
 #include <ploxen/view/CGLView.h>
 
 CGLView::EVENTTYPE CGLView::GetEvent(CPoint& point, CRect& rect) {
+    // The view's own modal loop runs until a mouse event is recorded (record ends it). A view
+    // destroyed meanwhile (a frame closing mid-tool destroys the view it waits on) records a
+    // cancelling event; without a window, or when the program quits, the tool is cancelled too.
     m_event = EV_NONE;
     m_bWaiting = 1;
-    // One message at a time. When none is queued the loop sleeps until the next message or Qt
-    // event (WaitMessage) instead of polling again at once: a waiting tool must not keep a
-    // processor busy, and the events it sees are the same. A window destroyed meanwhile records
-    // a cancelling event from OnDestroy; without a window no event could ever come.
-    if (!m_hWnd) m_event = EV_RBUTTONUP;
-    // Marked as awaited, so that a frame closing meanwhile ends the wait by destroying the view.
-    const HWND awaited = m_hWnd;
-    if (wnd::Window* w = wnd::find(awaited)) ++w->awaited;
-    MSG msg;
-    while (m_event == EV_NONE) {
-        if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessage(&msg);
-            // Escape in the view (which has the keyboard after a click in it) ends the tool as
-            // a right press does.
-            if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && msg.hwnd == awaited &&
-                m_event == EV_NONE)
-                record(EV_RBUTTONDOWN, m_eventPoint);
-        } else {
-            WaitMessage();
-        }
-    }
-    if (wnd::Window* w = wnd::find(awaited)) --w->awaited;
+    if (m_hWnd) RunModalLoop(MLF_NOIDLEMSG);
+    if (m_event == EV_NONE) m_event = EV_RBUTTONUP;
     m_bWaiting = 0;
-    if (m_deleteAfterWait) {
-        m_deleteAfterWait = false;
-        wnd::runWhenIdle([this, alive = std::weak_ptr<bool>(m_alive)] {
-            if (alive.lock()) delete this;
-        });
-    }
     point = m_eventPoint;
     rect = CRect(0, 0, 0, 0);
     if (m_hWnd) GetClientRect(&rect);
     return m_event;
 }
 
+BOOL CGLView::PreTranslateMessage(MSG* pMsg) {
+    // Escape in the view (which has the keyboard after a click in it) ends the tool as a right
+    // press does.
+    if (m_bWaiting && pMsg->hwnd == m_hWnd && pMsg->message == WM_KEYDOWN &&
+        pMsg->wParam == VK_ESCAPE)
+        record(EV_RBUTTONDOWN, m_eventPoint);
+    return CView::PreTranslateMessage(pMsg);
+}
+
 void CGLView::record(EVENTTYPE kind, CPoint point) {
+    // A wait keeps the first event it gets: a message dispatched after the one that ended it
+    // (Qt delivered both in one turn) must not replace, say, a cancel with a mouse move.
+    if (m_bWaiting && m_event != EV_NONE) return;
     m_eventPoint = point;
     m_event = kind;
+    if (m_nFlags & WF_CONTINUEMODAL) EndModalLoop(int(kind));
 }
 
 void CGLView::press(CPoint point) {

@@ -4,6 +4,7 @@
 
 #include <ploxen/platform/afx/AnsiText_p.h>
 #include <ploxen/platform/afx/QtApplication.h>
+#include <ploxen/platform/wnd/wnd_p.h>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
@@ -28,6 +29,7 @@ int CWinApp::Run() {
     if (m_pszAppName) QCoreApplication::setApplicationName(qstr(m_pszAppName));
     MSG msg{};
     while (GetMessage(&msg, nullptr, 0, 0)) {
+        if (wnd::preTranslate(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessage(&msg);
     }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unordered_set>
 
 #include <ploxen/platform/wnd/CWinApp.h>
 #include <ploxen/platform/wnd/controls.h>
@@ -21,7 +22,16 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
+namespace {
+// Windows destroyed inside their own modal loop whose PostNcDestroy is still to come.
+std::unordered_set<CWnd*>& unwinding() {
+    static std::unordered_set<CWnd*> windows;
+    return windows;
+}
+} // namespace
+
 CWnd::~CWnd() {
+    unwinding().erase(this);
     if (Window* w = find(m_hWnd); w && w->wnd == this) ::DestroyWindow(m_hWnd);
 }
 
@@ -341,7 +351,53 @@ void CWnd::OnNcDestroy() {
         PostQuitMessage(0);
     }
     m_hWnd = nullptr;
-    PostNcDestroy();
+    if (!(m_nFlags & WF_MODALLOOP)) {
+        PostNcDestroy();
+        return;
+    }
+    if (m_nFlags & WF_CONTINUEMODAL) EndModalLoop(-1);
+    unwinding().insert(this);
+    runWhenIdle([this] {
+        if (unwinding().erase(this)) PostNcDestroy();
+    });
+}
+
+int CWnd::RunModalLoop(DWORD) {
+    m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;
+    MSG msg;
+    while (ContinueModal()) {
+        // A departure from the platform's loop, which spins through idle processing: with no
+        // message queued the loop sleeps until the next message or Qt event (WaitMessage), so a
+        // waiting window keeps no processor busy.
+        if (!::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::WaitMessage();
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(int(msg.wParam));
+            EndModalLoop(-1);
+            break;
+        }
+        if (!preTranslate(msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+        }
+    }
+    m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+    return m_nModalResult;
+}
+
+BOOL CWnd::ContinueModal() {
+    return (m_nFlags & WF_CONTINUEMODAL) != 0;
+}
+
+void CWnd::EndModalLoop(int nResult) {
+    m_nModalResult = nResult;
+    m_nFlags &= ~WF_CONTINUEMODAL;
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*) {
+    return FALSE;
 }
 void CWnd::OnSize(UINT, int, int) {
     Default();

@@ -29,6 +29,14 @@ struct CCreateContext {
     CFrameWnd* m_pCurrentFrame = nullptr;
 };
 
+// CWnd::m_nFlags
+#define WF_MODALLOOP 0x0008     // the window runs its own modal loop (RunModalLoop)
+#define WF_CONTINUEMODAL 0x0010 // that loop goes on (cleared by EndModalLoop)
+// RunModalLoop's flags
+#define MLF_NOIDLEMSG 0x0001
+#define MLF_NOKICKIDLE 0x0002
+#define MLF_SHOWONIDLE 0x0004
+
 class AFX_EXT_CLASS CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)
 public:
@@ -124,7 +132,22 @@ public:
     BOOL KillTimer(UINT_PTR nIDEvent);
     static CWnd* GetCapture();
 
+    // The window's own modal loop: retrieves, pre-translates and dispatches messages, sleeping
+    // while none is queued, until EndModalLoop; returns EndModalLoop's result. A window
+    // destroyed inside its loop ends it, and gets PostNcDestroy once the loop's callers have
+    // unwound (they still use the object). WM_QUIT ends it with -1 and stays queued.
+    int RunModalLoop(DWORD dwFlags = 0);
+    virtual BOOL ContinueModal();
+    virtual void EndModalLoop(int nResult);
+    // Sees each message for this window or its children before it is dispatched (in
+    // CWinApp::Run and RunModalLoop); TRUE keeps it from being dispatched.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+
+    UINT m_nFlags = 0; // WF_ flags
+
 protected:
+    int m_nModalResult = 0;
+
     virtual void DoDataExchange(CDataExchange* pDX);
     // Called after the window's last message (WM_NCDESTROY); frames delete themselves here.
     virtual void PostNcDestroy() {}

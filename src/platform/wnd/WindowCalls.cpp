@@ -37,12 +37,22 @@ void endDialog(Window* w, int result) {
         w->widget->hide();
 }
 
+bool preTranslate(MSG& msg) {
+    for (const Window* w = find(msg.hwnd); w;) {
+        const HWND parent = w->parent; // read first: the call may destroy the window
+        if (w->wnd && w->wnd->PreTranslateMessage(&msg)) return true;
+        w = find(parent);
+    }
+    return false;
+}
+
 void destroyAwaited(HWND h) {
     const Window* w = find(h);
     if (!w) return;
     const std::vector<HWND> children = w->children;
     for (HWND c : children) {
-        if (const Window* child = find(c); child && child->awaited)
+        if (const Window* child = find(c);
+            child && child->wnd && child->wnd->m_nFlags & WF_MODALLOOP)
             DestroyWindow(c);
         else
             destroyAwaited(c);

@@ -33,7 +33,6 @@ struct Window {
     UINT id = 0;
     DWORD style = 0;
     bool destroying = false;
-    int awaited = 0; // loops waiting for this window's input alone (a view's GetEvent)
     // Painting: the backing image that every device context of the window draws into.
     std::shared_ptr<gdi::Surface> surface;
     bool dirty = true; // needs WM_PAINT before the image is shown
@@ -83,7 +82,9 @@ void runWhenIdle(std::function<void()> task);
 QWidget* widgetOf(HWND h);
 // The window a widget (or the nearest of its ancestors) belongs to.
 HWND hwndOf(const QWidget* widget);
-// Destroys every window under h (children and owned windows) that a loop awaits.
+// Offers msg to PreTranslateMessage of its window and then of each parent; true when one took it.
+bool preTranslate(MSG& msg);
+// Destroys every window under h (children and owned windows) that runs its own modal loop.
 void destroyAwaited(HWND h);
 // Ends a dialog's modal loop or hides a modeless one.
 void endDialog(Window* w, int result);
