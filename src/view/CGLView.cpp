@@ -28,28 +28,27 @@ namespace {
 template <class T, class... A> T* tryNew(A&&... args) {
     return new (std::nothrow) T(std::forward<A>(args)...);
 }
+// Makes owner hold p and returns it, for the raw field that shows it to hosts.
+template <class T> T* own(std::unique_ptr<T>& owner, T* p) {
+    owner.reset(p);
+    return p;
+}
 } // namespace
 
 CGLView::CGLView(BUFFERTYPE type) : m_bufferType(type) {
-    m_pRenderer = new Renderer;
+    m_renderer = std::make_unique<Renderer>();
+    m_pRenderer = m_renderer.get();
     m_config.setGraph(2, m_graph);
     m_pRenderer->set(&m_config);
     // The erase dialog comes first: the draw dialog is given it.
-    m_pEraseCommentDlg = tryNew<CEraseCommentDlg>(this);
-    m_pDrawCommentDlg = tryNew<CDrawCommentDlg>(this, m_pEraseCommentDlg);
-    m_pInquirePointDlg = tryNew<CInquirePointDlg>(this);
-    m_pInquireStatisticsDlg = tryNew<CInquireStatisticsDlg>(this);
-    m_pViewing2dDlg = tryNew<CViewing2dDlg>(this);
+    m_pEraseCommentDlg = own(m_eraseCommentDlg, tryNew<CEraseCommentDlg>(this));
+    m_pDrawCommentDlg = own(m_drawCommentDlg, tryNew<CDrawCommentDlg>(this, m_pEraseCommentDlg));
+    m_pInquirePointDlg = own(m_inquirePointDlg, tryNew<CInquirePointDlg>(this));
+    m_pInquireStatisticsDlg = own(m_inquireStatisticsDlg, tryNew<CInquireStatisticsDlg>(this));
+    m_pViewing2dDlg = own(m_viewing2dDlg, tryNew<CViewing2dDlg>(this));
 }
 
 CGLView::~CGLView() {
-    delete m_pRenderer;
-    delete m_pEraseCommentDlg;
-    delete m_pDrawCommentDlg;
-    delete m_pInquirePointDlg;
-    delete m_pInquireStatisticsDlg;
-    delete m_pViewing2dDlg;
-    delete m_pDC;
     DeleteGcContents();
 }
 
@@ -81,8 +80,7 @@ void CGLView::OnDraw(CDC* pDC) {
 }
 
 void CGLView::Init() {
-    delete m_pDC;
-    m_pDC = m_hWnd ? tryNew<CClientDC>(this) : nullptr;
+    m_pDC = own(m_dc, m_hWnd ? tryNew<CClientDC>(this) : nullptr);
 }
 
 void CGLView::Draw() {
@@ -121,8 +119,7 @@ void CGLView::OnDestroy() {
     m_hDIB = nullptr;
     m_pBits = nullptr;
     // The client DC belongs to the window that goes now.
-    delete m_pDC;
-    m_pDC = nullptr;
+    m_pDC = own(m_dc, static_cast<CClientDC*>(nullptr));
     // A tool loop waiting on this view ends as if the user had cancelled.
     if (m_bWaiting) record(EV_RBUTTONUP, m_eventPoint);
 }

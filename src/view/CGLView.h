@@ -120,6 +120,16 @@ protected:
 private:
     static constexpr int kSurfaceSize = 1200; // the off-screen surface, whatever the window size
 
+    // What the view owns. Hosts read the raw fields above (m_pRenderer, m_pDC, the dialogs),
+    // which point into these.
+    std::unique_ptr<Renderer> m_renderer;
+    std::unique_ptr<CEraseCommentDlg> m_eraseCommentDlg;
+    std::unique_ptr<CDrawCommentDlg> m_drawCommentDlg;
+    std::unique_ptr<CInquirePointDlg> m_inquirePointDlg;
+    std::unique_ptr<CInquireStatisticsDlg> m_inquireStatisticsDlg;
+    std::unique_ptr<CViewing2dDlg> m_viewing2dDlg;
+    std::unique_ptr<CClientDC> m_dc;
+
     void paint(CDC* dc);
     void press(CPoint point);
     void record(EVENTTYPE kind, CPoint point);
