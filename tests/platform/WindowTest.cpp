@@ -3,7 +3,10 @@
 // event test checks.)
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -82,6 +85,29 @@ BEGIN_MESSAGE_MAP(CWaiter, CRecorder)
 ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
+// Runs its own modal loop: a left press ends it with the press's x, an "S" key is taken before
+// it is dispatched, and deletion after the window has gone is recorded.
+class CLooper : public CRecorder {
+public:
+    bool* deleted = nullptr;
+    BOOL PreTranslateMessage(MSG* m) override {
+        if (m->message != WM_KEYDOWN || m->wParam != 'S') return FALSE;
+        log.push_back("taken");
+        return TRUE;
+    }
+
+protected:
+    afx_msg void OnLButtonDown(UINT, CPoint p) { EndModalLoop(p.x); }
+    void PostNcDestroy() override {
+        *deleted = true;
+        delete this;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CLooper, CRecorder)
+ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
 } // namespace
 
 // Once gone, the child gets nothing more: not what was still queued for it, posted or sent.
@@ -157,4 +183,30 @@ TEST(Window, NestedLoopTakesTheNextMessageAndQtsLoopTheRestInOrder) {
                                                       "move 1 3,3", "lup 0 4,4"}));
     }
     frame->DestroyWindow();
+}
+
+// The loop sleeps until real input ends it; a window destroyed inside its own loop ends it and
+// is deleted only once the loop's caller has unwound, as that caller still uses it.
+TEST(Window, ModalLoopEndsOnInputAndOutlivesItsWindowUntilUnwound) {
+    auto* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "modal"));
+    bool deleted = false;
+    auto* looper = new CLooper;
+    looper->deleted = &deleted;
+    ASSERT_TRUE(looper->Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 50, 50), frame, 1));
+    QWidget* widget = wnd::widgetOf(looper->m_hWnd);
+    QTimer::singleShot(10, [widget] {
+        QTest::keyClick(widget, Qt::Key_S);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(7, 3));
+    });
+    EXPECT_EQ(looper->RunModalLoop(MLF_NOIDLEMSG), 7);
+    EXPECT_EQ(std::count(looper->log.begin(), looper->log.end(), "taken"), 1);
+    EXPECT_FALSE(looper->m_nFlags & WF_MODALLOOP);
+
+    QTimer::singleShot(10, [frame] { frame->DestroyWindow(); });
+    EXPECT_EQ(looper->RunModalLoop(), -1);
+    EXPECT_FALSE(deleted);
+    EXPECT_EQ(looper->m_hWnd, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(deleted);
 }
