@@ -42,12 +42,16 @@ ON_COMMAND(ID_ALL, &RoutedDoc::OnRecord)
 ON_COMMAND(ID_DOC_FRAME_APP, &RoutedDoc::OnRecord)
 END_MESSAGE_MAP()
 
-class RoutedFrame : public CFrameWnd {
+// The frame's handler is inherited, and its map names it through the derived class.
+class RecordingFrame : public CFrameWnd {
 public:
     RECORDING_TARGET("frame")
+};
+class RoutedFrame : public RecordingFrame {
+public:
     DECLARE_MESSAGE_MAP()
 };
-BEGIN_MESSAGE_MAP(RoutedFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(RoutedFrame, RecordingFrame)
 ON_COMMAND(ID_ALL, &RoutedFrame::OnRecord)
 ON_COMMAND(ID_DOC_FRAME_APP, &RoutedFrame::OnRecord)
 ON_COMMAND(ID_FRAME_APP, &RoutedFrame::OnRecord)

@@ -72,15 +72,8 @@ protected:                                                                      
     }
 
 // Handler calls. Each entry is a small function that casts the target to the class whose map
-// holds it and calls the handler with the message's parameters unpacked.
-template <class T, auto pfn> LRESULT afxCallVoid(CCmdTarget* t, WPARAM, LPARAM) {
-    (static_cast<T*>(t)->*pfn)();
-    return 0;
-}
-template <class T, auto pfn> LRESULT afxCallMessage(CCmdTarget* t, WPARAM w, LPARAM l) {
-    return (static_cast<T*>(t)->*pfn)(w, l);
-}
-
+// holds it and calls the handler with the message's parameters unpacked. Handlers named through
+// a class may be inherited (&CMyDialog::OnOK names CDialog::OnOK), as in any message map.
 #define AFX_MSG_ENTRY(msg, body)                                                                   \
     {msg, 0, 0, 0,                                                                                 \
      [](CCmdTarget* t, [[maybe_unused]] WPARAM w, [[maybe_unused]] LPARAM l) -> LRESULT {          \
@@ -117,12 +110,15 @@ template <class T, auto pfn> LRESULT afxCallMessage(CCmdTarget* t, WPARAM w, LPA
                   return 0;)
 // A handler LRESULT memberFxn(WPARAM, LPARAM) for any message.
 #define ON_MESSAGE(message, memberFxn)                                                             \
-    {message, 0, 0, 0,                                                                             \
-     &afxCallMessage<ThisClass, static_cast<LRESULT (ThisClass::*)(WPARAM, LPARAM)>(memberFxn)>},
+    AFX_MSG_ENTRY(message, return (self->*static_cast<LRESULT (ThisClass::*)(WPARAM, LPARAM)>(     \
+                                              memberFxn))(w, l);)
 // Commands and control notifications (WM_COMMAND); memberFxn is void f(), named as &Class::f.
 #define ON_CONTROL(wNotifyCode, id, memberFxn)                                                     \
     {WM_COMMAND, UINT(wNotifyCode), UINT(id), UINT(id),                                            \
-     &afxCallVoid<ThisClass, static_cast<void (ThisClass::*)()>(memberFxn)>},
+     [](CCmdTarget* t, WPARAM, LPARAM) -> LRESULT {                                                \
+         (static_cast<ThisClass*>(t)->*static_cast<void (ThisClass::*)()>(memberFxn))();           \
+         return 0;                                                                                 \
+     }},
 #define ON_COMMAND(id, memberFxn) ON_CONTROL(0, id, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
