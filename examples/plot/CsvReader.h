@@ -87,6 +87,7 @@ private:
     void startBlock(std::string_view text);
     void pickColumns(const std::vector<std::string_view>& cells, bool& header);
     void plainRow(std::string_view text);
+    template <class Syntax> void readRow(std::string_view text, const Syntax& syntax);
     void pairRow(std::string_view text);
     void endBlock();
     void addPoint(CsvSeries& series, double x, double y);
