@@ -367,7 +367,13 @@ template <class S> void CsvReader::readRow(std::string_view text, const S& synta
 }
 
 void CsvReader::pairRow(std::string_view text) {
-    const Syntax syntax{m_separator, m_format.decimalComma};
+    if (m_separator == ',' && !m_format.decimalComma)
+        readPairs(text, CommaSyntax{});
+    else
+        readPairs(text, Syntax{m_separator, m_format.decimalComma});
+}
+
+template <class S> void CsvReader::readPairs(std::string_view text, const S& syntax) {
     const char *begin = text.data(), *end = begin + text.size(), *p = begin;
     const auto column = [begin](const char* at) { return size_t(at - begin) + 1; };
     std::vector<CsvSeries>& series = m_graphs.back().series;

@@ -86,9 +86,11 @@ private:
     void line(std::string_view text);
     void startBlock(std::string_view text);
     void pickColumns(const std::vector<std::string_view>& cells, bool& header);
+    // A row of plain columns or of column pairs; plain commas take a syntax fixed when compiled.
     void plainRow(std::string_view text);
     template <class Syntax> void readRow(std::string_view text, const Syntax& syntax);
     void pairRow(std::string_view text);
+    template <class Syntax> void readPairs(std::string_view text, const Syntax& syntax);
     void endBlock();
     void addPoint(CsvSeries& series, double x, double y);
     [[noreturn]] void fail(const std::string& message, size_t column) const;

@@ -67,9 +67,9 @@ int plotMain(int argc, char** argv) {
     std::unique_ptr<PlotFigure> figure;
     try {
         std::vector<CsvGraph> graphs = readCsvFile(o.input, maxInputBytes, o.format);
-        if (const std::string apart = o.xrange.set ? "" : farApartBlocks(graphs); !apart.empty())
-            complain(0, inputName(o.input) + ": " + apart);
+        const std::string apart = o.xrange.set ? "" : farApartBlocks(graphs);
         figure = std::make_unique<PlotFigure>(std::move(graphs), o);
+        if (!apart.empty()) complain(0, inputName(o.input) + ": " + apart);
     } catch (const CsvError& e) {
         return complain(badInput, errorLine(o.input, e));
     } catch (const UsageError& e) {
