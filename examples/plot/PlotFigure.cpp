@@ -130,6 +130,8 @@ PlotFigure::PlotFigure(std::vector<CsvGraph> graphs, const PlotOptions& o)
             if (y.max <= 0) y.max = 1;
         }
         applyRange(graph, y, o.yrange, graph.vmin, graph.vmax, "y");
+        // The axes' scales: o.logX, o.logY and o.format.timeX are set on each graph here, once
+        // the model has logarithmic and time axes.
         graph.setAutoHgrad();
         graph.setAutoVgrad();
     }

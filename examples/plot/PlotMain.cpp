@@ -5,8 +5,10 @@
 #include <memory>
 #include <sys/stat.h>
 
+#include "BlockRanges.h"
 #include "CsvReader.h"
 #include "PlotFigure.h"
+#include "PlotFollow.h"
 #include "PlotOptions.h"
 #include "PlotOutput.h"
 #include "PlotWindow.h"
@@ -19,17 +21,6 @@ constexpr int badInput = 2, cannotWrite = 1;
 int complain(int status, const std::string& text) {
     std::fprintf(stderr, "ploxen-plot: %s\n", text.c_str());
     return status;
-}
-
-std::string inputName(const std::string& path) {
-    return path == "-" ? "<stdin>" : path;
-}
-
-std::string where(const std::string& path, const CsvError& e) {
-    std::string s = inputName(path) + ":";
-    if (e.line) s += std::to_string(e.line) + ":";
-    if (e.column) s += std::to_string(e.column) + ":";
-    return s + " " + e.what();
 }
 
 // Whether the output names the input's file, also through a link: writing it would lose the
@@ -69,11 +60,18 @@ int plotMain(int argc, char** argv) {
         const FileReplacement early(o.output.c_str());
         if (early.error()) return complain(cannotWrite, o.output + ": " + early.reason());
     }
+    // Following, the file's state is taken before it is read: a change while it is read is
+    // read again.
+    std::unique_ptr<InputFollower> follower;
+    if (o.follow) follower = std::make_unique<InputFollower>(o, maxInputBytes);
     std::unique_ptr<PlotFigure> figure;
     try {
-        figure = std::make_unique<PlotFigure>(readCsvFile(o.input, maxInputBytes), o);
+        std::vector<CsvGraph> graphs = readCsvFile(o.input, maxInputBytes, o.format);
+        const std::string apart = o.xrange.set ? "" : farApartBlocks(graphs);
+        figure = std::make_unique<PlotFigure>(std::move(graphs), o);
+        if (!apart.empty()) complain(0, inputName(o.input) + ": " + apart);
     } catch (const CsvError& e) {
-        return complain(badInput, where(o.input, e));
+        return complain(badInput, errorLine(o.input, e));
     } catch (const UsageError& e) {
         return complain(badInput, e.what());
     } catch (const std::bad_alloc&) {
@@ -82,7 +80,7 @@ int plotMain(int argc, char** argv) {
     try {
         if (o.window)
             return showWindow(figure->config(), o.width, o.height, o.white,
-                              "ploxen-plot " + inputName(o.input), figure->title());
+                              "ploxen-plot " + inputName(o.input), figure->title(), follower.get());
         FileReplacement file(o.output.c_str());
         if (file.error()) throw OutputError(file.reason());
         writePicture(figure->config(), type, o.width, o.height, o.white, file, figure->title());

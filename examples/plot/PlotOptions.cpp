@@ -4,15 +4,19 @@
 #include <cmath>
 
 const char* const plotHelp =
-    R"(Usage: ploxen-plot INPUT.csv -o OUTPUT.png|.bmp|.pdf [options]
+    R"help(Usage: ploxen-plot INPUT.csv -o OUTPUT.png|.bmp|.pdf [options]
        ploxen-plot INPUT.csv --window [options]
 
-Plots comma-separated numbers. INPUT is a file or - for standard input, in either form:
-  * plain columns: the first is x, every other one a series of y values; an optional first
-    line of names gives the x title and the series names;
+Plots columns of numbers. INPUT is a file or - for standard input, in either form:
+  * plain columns: the first is x, every other one a series of y values (or the columns -c
+    picks); an optional first line of names gives the x title and the series names;
   * the export of a Ploxen view (writeCsv): an (x, y) column pair per series headed
     "x title,y title - name", shorter series padded with empty cells.
-Blocks separated by blank lines become separate graphs, stacked from the bottom up.
+Cells are separated by commas, semicolons, tabs or runs of spaces, as the first line shows
+(a tab, else a semicolon, else a comma, else spaces); with semicolons a comma is a decimal
+comma ("1,5;2,5"). Numbers are read the same in every locale. A UTF-8 byte-order mark at the
+start is skipped. Blocks separated by blank lines become separate graphs, stacked from the
+bottom up on one horizontal axis (a warning says when their x ranges are far apart).
 nan and inf cells are gaps in a line. The points are held in memory (16 bytes each), never
 the text; refused are inputs over 1 GiB or 67108864 points, lines over 1048576 bytes or
 1024 cells, and over 256 graphs or 4096 series in all.
@@ -26,29 +30,55 @@ The output replaces its file only when complete: a failed or interrupted run lea
 file as it was, and nothing else. A link is written through; an output that is the input,
 or a file without write permission, is refused.
 
-Options:
-  -o, --output FILE       the picture to write
+Options, each with an example:
+  -o, --output FILE       the picture to write                  -o run7.png
   -s, --size WxH          picture size in pixels (default 1200x900; PDF: its proportions)
-      --black, --white    background (default white)
+                                                                -s 800x600
+      --black, --white    background (default white)            --black
       --superpose         draw every graph over the same area instead of stacking them
+                                                                --superpose
       --two-axes          superposed, graph 1 against its own vertical axis on the right
+                                                                --two-axes
       --hist on|on-values|fromto
                           bars between consecutive points: standing on 0 with the x axis
                           labelled by integer classes (on), on 0 with an ordinary x axis
                           (on-values), or standing on the axis minimum (fromto)
-      --title TEXT        overall title, centred above the plot
+                                                                --hist on-values
+      --title TEXT        overall title, centred above the plot --title "Run 7"
       --xlabel TEXT       horizontal title (default: the x column's header)
+                                                                --xlabel "Time (s)"
       --ylabel TEXT       vertical title of the next graph, from the lowest one up
+                                                                --ylabel Volt --ylabel Amp
       --xrange MIN:MAX    fixed horizontal range (default: from the data)
+                                                                --xrange 0:10
       --yrange MIN:MAX    fixed vertical range of every graph (default: from the data)
+                                                                --yrange -1.5:1.5
       --line STYLE        solid, dash, dot, dashdot, dashdotdot or none (default solid)
-      --line-width N      pen width in pixels (default 1)
+                                                                --line dash
+      --line-width N      pen width in pixels (default 1)       --line-width 2
       --marks N           vertex mark 0..15, or -1 for none (default -1)
+                                                                --marks 3
+      --logx, --logy      logarithmic (base 10) horizontal or vertical axis
+                                                                --logx --logy
+  -c, --columns LIST      the x column, then the series to draw, by number from 1 or by
+                          the header's name; other columns may hold anything
+                                                                -c time_s,pressure_kPa
+      --sep CHAR          the cell separator: , ; tab or space (runs of blanks)
+                          (default: as the first line shows)    --sep tab
+      --decimal-comma     numbers have a decimal comma; the separator is then no comma
+                          (with ; it is the default)            --decimal-comma
+      --time-x            the x column is a time: seconds since 1970-01-01 UTC, or ISO 8601
+                          text as 2026-12-07T10:15:00.5+01:00 (no zone: UTC)
+                                                                --time-x
       --window            open the interactive view instead of writing a file
-  -h, --help              this text
+                                                                --window
+      --follow            with --window, re-read the file when it grows (a logger writing
+                          it) and redraw, keeping the zoom      --window --follow
+  -h, --help              this text                             --help
 
-Exit status: 0 done, 1 the output could not be written, 2 bad input or usage.
-)";
+Exit status: 0 done, 1 the output could not be written, 2 bad input or usage; a bad input
+is named by one line on stderr: "file:line:column: what".
+)help";
 
 namespace {
 
@@ -77,6 +107,31 @@ AxisRange toRange(const std::string& option, const std::string& text) {
     if (!(r.min < r.max) || !std::isfinite(r.max - r.min))
         throw UsageError(option + ": MIN must be below MAX");
     return r;
+}
+
+char toSeparator(const std::string& text) {
+    if (text == "," || text == ";") return text[0];
+    if (text == "tab" || text == "\t") return '\t';
+    if (text == "space" || text == " ") return ' ';
+    throw UsageError("--sep: expected , ; tab or space, not \"" + text + "\"");
+}
+
+// "time_s,2": the x column, then at least one series; numbers count from 1.
+std::vector<std::string> toColumns(const std::string& option, const std::string& text) {
+    std::vector<std::string> columns;
+    for (size_t at = 0;;) {
+        const size_t comma = text.find(',', at);
+        columns.push_back(text.substr(at, comma - at));
+        if (columns.back().empty() || columns.back() == std::string(columns.back().size(), '0'))
+            throw UsageError(option + ": expected column numbers from 1 or names, not \"" + text +
+                             "\"");
+        if (comma == std::string::npos) break;
+        at = comma + 1;
+    }
+    if (columns.size() < 2)
+        throw UsageError(option + ": expected the x column and at least one series, as in " +
+                         option + " 1,3");
+    return columns;
 }
 
 int toLineStyle(const std::string& text) {
@@ -152,6 +207,18 @@ PlotOptions parseArguments(int argc, char** argv) {
             o.markType = toInt(arg, next(), -1, 15);
         } else if (arg == "--window") {
             o.window = true;
+        } else if (arg == "--follow") {
+            o.follow = true;
+        } else if (arg == "--logx" || arg == "--logy") {
+            (arg == "--logx" ? o.logX : o.logY) = true;
+        } else if (arg == "--time-x") {
+            o.format.timeX = true;
+        } else if (arg == "--sep") {
+            o.format.separator = toSeparator(next());
+        } else if (arg == "--decimal-comma") {
+            o.format.decimalComma = true;
+        } else if (arg == "-c" || arg == "--columns") {
+            o.format.columns = toColumns(arg, next());
         } else if (arg.size() > 1 && arg[0] == '-' && !inlineValue) {
             throw UsageError(arg + ": unknown option (see --help)");
         } else if (!sawInput) {
@@ -163,5 +230,10 @@ PlotOptions parseArguments(int argc, char** argv) {
     if (o.help) return o;
     if (!sawInput) throw UsageError("no input file (see --help)");
     if (o.output.empty() && !o.window) throw UsageError("no output: give -o FILE or --window");
+    if (o.follow && (!o.window || o.input == "-"))
+        throw UsageError("--follow: needs --window and a file, not standard input");
+    o.format.skipUnendedLine = o.follow; // a logger may be writing the last line
+    if (o.format.decimalComma && o.format.separator == ',')
+        throw UsageError("--decimal-comma: the separator cannot be a comma too");
     return o;
 }

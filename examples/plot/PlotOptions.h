@@ -7,6 +7,8 @@
 
 #include <ploxen/model/GcGraphConfig.h>
 
+#include "CsvReader.h"
+
 // A fixed axis range given on the command line; automatic when not set.
 struct AxisRange {
     bool set = false;
@@ -28,6 +30,10 @@ struct PlotOptions {
     AxisRange xrange, yrange;
     int lineStyle = 0, lineWidth = 1, markType = -1;
     bool window = false;
+    bool follow = false; // --window: re-read the input when it grows, and redraw
+    // Logarithmic axes, and the x values as times (format.timeX: seconds since the epoch).
+    bool logX = false, logY = false;
+    CsvFormat format; // separator, decimal comma, columns, time x
     bool help = false;
 };
 

@@ -14,6 +14,7 @@
 #include <ploxen/ploxen.h>
 
 #include "PlotFigure.h"
+#include "PlotFollow.h"
 #include "PlotOutput.h"
 
 namespace {
@@ -32,6 +33,9 @@ enum : UINT {
     ID_TOOLS_COMMENT,
     ID_TOOLS_ERASE,
 };
+
+constexpr UINT_PTR kFollowTimer = 1;
+constexpr UINT kFollowMilliseconds = 250;
 
 struct Command {
     UINT id;
@@ -71,6 +75,10 @@ public:
             OnBackColorBlack();
     }
     bool isWaiting() const { return m_bWaiting != 0; }
+    void follow(InputFollower* follower) {
+        m_follower = follower;
+        if (follower) SetTimer(kFollowTimer, kFollowMilliseconds, nullptr);
+    }
     void Draw() override {
         CGLView::Draw();
         if (m_pDC && m_hWnd) drawTitle(m_pDC, *m_pRenderer, m_title);
@@ -84,6 +92,24 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy) {
         CGLView::OnSize(nType, cx, cy);
         fitMargins(m_config, m_title, cx, cy);
+    }
+    // A followed file that changed is shown anew, unless a tool waits for the mouse. A zoomed
+    // view keeps its ranges, so that the zoom still shows what it showed.
+    afx_msg void OnTimer(UINT_PTR id) {
+        if (id != kFollowTimer || !m_follower || isWaiting()) return;
+        std::unique_ptr<PlotFigure> next = m_follower->poll();
+        if (!next) return;
+        GcGraphConfig& config = next->config();
+        const float* s = m_pRenderer->zoomScale;
+        const float* o = m_pRenderer->zoomOffset;
+        if ((s[0] != 1 || s[1] != 1 || o[0] != 0 || o[1] != 0) &&
+            config.getNgraph() == m_config.getNgraph())
+            for (int g = 0; g < config.getNgraph(); ++g)
+                keepRanges(m_config.getGraph()[g], config.getGraph()[g]);
+        m_config = config;
+        fitMargins(m_config, m_title, m_cx, m_cy);
+        m_figure = std::move(next);
+        Invalidate();
     }
     afx_msg void OnFilePrintCmd() { OnFilePrint(); }
     afx_msg void OnFileSaveBitmap() {
@@ -121,7 +147,15 @@ private:
         return QFileDialog::getSaveFileName(nullptr, caption, name, filter).toStdString();
     }
 
+    static void keepRanges(const GcGraph& from, GcGraph& to) {
+        to.hmin = from.hmin, to.hmax = from.hmax, to.vmin = from.vmin, to.vmax = from.vmax;
+        to.setAutoHgrad();
+        to.setAutoVgrad();
+    }
+
     std::string m_title;
+    InputFollower* m_follower = nullptr;
+    std::unique_ptr<PlotFigure> m_figure; // the last one followed
 };
 
 IMPLEMENT_DYNCREATE(PlotView, CGLView)
@@ -140,6 +174,7 @@ ON_COMMAND(ID_TOOLS_STATISTICS, &PlotView::OnToolsStatistics)
 ON_COMMAND(ID_TOOLS_COMMENT, &PlotView::OnToolsComment)
 ON_COMMAND(ID_TOOLS_ERASE, &PlotView::OnToolsErase)
 ON_WM_SIZE()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 // The frame routes commands to the view, and none while a tool waits for the mouse.
@@ -211,9 +246,9 @@ private:
 
 } // namespace
 
-int showWindow(GcGraphConfig& config, int width, int height, bool white, const std::string& caption,
-               const std::string& title) {
-    CWinApp app("ploxen-plot");
+std::unique_ptr<QMainWindow> openWindow(GcGraphConfig& config, int width, int height, bool white,
+                                        const std::string& caption, const std::string& title,
+                                        InputFollower* follower) {
     auto* frame = new PlotFrame; // deletes itself with its window
     CCreateContext context;
     context.m_pNewViewClass = RUNTIME_CLASS(PlotView);
@@ -222,19 +257,27 @@ int showWindow(GcGraphConfig& config, int width, int height, bool white, const s
         delete frame;
         throw OutputError("cannot create the window");
     }
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
-        frame->DestroyWindow();
-        throw OutputError("no display to open the window on");
-    }
-    app.m_pMainWnd = frame; // before the tool dialogs' windows, which it then owns
+    if (CWinApp* app = AfxGetApp())
+        app->m_pMainWnd = frame; // before the tool dialogs' windows, which it then owns
     PlotView* view = frame->view();
     view->OnInitialUpdate(); // makes the tool dialogs' windows
     view->show(config, white, title);
-    PlotMainWindow window(frame);
-    window.setWindowTitle(QString::fromStdString(caption));
-    window.resize(width, height + window.menuBar()->sizeHint().height());
+    view->follow(follower);
+    auto window = std::make_unique<PlotMainWindow>(frame);
+    window->setWindowTitle(QString::fromStdString(caption));
+    window->resize(width, height + window->menuBar()->sizeHint().height());
     frame->ShowWindow(SW_SHOW);
-    window.show();
+    window->show();
+    return window;
+}
+
+int showWindow(GcGraphConfig& config, int width, int height, bool white, const std::string& caption,
+               const std::string& title, InputFollower* follower) {
+    CWinApp app("ploxen-plot");
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        throw OutputError("no display to open the window on");
+    const std::unique_ptr<QMainWindow> window =
+        openWindow(config, width, height, white, caption, title, follower);
     return app.Run();
 }

@@ -1,6 +1,7 @@
 // The plotter's reader on any text, handed over in two pieces split where the first byte
 // says; what it accepts is made into a figure (stacked, superposed, two axes or bars, as the
-// second byte says) and drawn small. Errors are answers; crashes, hangs and leaks are not.
+// second byte says, which also asks for decimal commas and times in x) and drawn small.
+// Errors are answers; crashes, hangs and leaks are not.
 #include <cstdint>
 #include <string_view>
 
@@ -14,7 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t style = data[1];
     const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
     try {
-        CsvReader reader(100000);
+        CsvFormat format;
+        format.decimalComma = style & 64;
+        format.timeX = style & 128;
+        CsvReader reader(100000, format);
         reader.feed(text.substr(0, split));
         reader.feed(text.substr(split));
         PlotOptions o;

@@ -1,15 +1,32 @@
 // The plotter's CSV reader: both layouts, their titles and names, and text arriving in pieces.
 #include <cmath>
 #include <gtest/gtest.h>
+#include <sstream>
 
 #include "CsvReader.h"
+#include "IsoTime.h"
 
 namespace {
 
-std::vector<CsvGraph> readWhole(std::string_view text) {
-    CsvReader r;
+std::vector<CsvGraph> readWhole(std::string_view text, CsvFormat format = {}) {
+    CsvReader r(CsvReader::defaultMaxPoints, std::move(format));
     r.feed(text);
     return r.finish();
+}
+
+// The points of a one-graph input, as "x:y" per series point, series after series; or the error.
+std::string pointsOf(std::string_view text, CsvFormat format = {}) {
+    std::ostringstream s;
+    try {
+        const std::vector<CsvGraph> graphs = readWhole(text, std::move(format));
+        for (const CsvSeries& series : graphs.at(0).series) {
+            s << series.name << "=";
+            for (const Vertex2D& p : series.points) s << p.x << ":" << p.y << " ";
+        }
+    } catch (const CsvError& e) {
+        s << e.line << ":" << e.column << ": " << e.what();
+    }
+    return s.str();
 }
 
 // The library's own layout (a padded series, a gap, Windows line ends, a blank line between
@@ -102,6 +119,90 @@ TEST(CsvReader, RefusesWhatPassesItsLimitsWhereItStarts) {
             EXPECT_STREQ(e.what(), c.message);
         }
     }
+}
+
+// The separator the first line shows, a decimal comma with semicolons or when asked, a forced
+// separator, a byte-order mark, and columns picked by number or name past columns of text.
+TEST(CsvReader, ReadsTheSeparatorsDecimalCommasAndColumnsUsersHave) {
+    CsvFormat comma, spaces, picked, named;
+    comma.decimalComma = true;
+    spaces.separator = ' ';
+    picked.columns = {"3", "2"};
+    named.columns = {"t", "p kPa", "q"};
+    const struct {
+        const char* text;
+        CsvFormat format;
+        const char* points;
+    } cases[] = {
+        {"t\tv\n1\t-2.5\n 2 \t 3\n", {}, "v=1:-2.5 2:3 "},
+        {"Zeit;Druck\r\n1,5;2,25\r\n2;-1e3\r\n", {}, "Druck=1.5:2.25 2:-1000 "},
+        {"1  2   3\n  4 5\t6  \n", {}, "y1=1:2 4:5 y2=1:3 4:6 "},
+        {"1,5 2,5\n3 4,75\n", comma, "y1=1.5:2.5 3:4.75 "},
+        {"1\t2 3\n", spaces, "y1=1:2 y2=1:3 "},
+        {"a,b,c\nx,2,10\ny,4,20\n", picked, "b=10:2 20:4 "},
+        {"q,t,\"p kPa\",note\n5,1,7,ok\n6,2,8,\n", named, "p kPa=1:7 2:8 q=1:5 2:6 "},
+    };
+    for (const auto& c : cases) EXPECT_EQ(pointsOf(c.text, c.format), c.points) << c.text;
+    EXPECT_EQ(readWhole("\xEF\xBB\xBFtime_s,v\n1,2\n").at(0).htitle, "time_s");
+}
+
+// Columns that are not there, cells that are not what the options say, each where it is.
+TEST(CsvReader, SaysWhichColumnOrCellItCannotRead) {
+    const auto format = [](std::vector<std::string> columns, bool timeX = false) {
+        CsvFormat f;
+        f.columns = std::move(columns), f.timeX = timeX;
+        return f;
+    };
+    const struct {
+        const char* text;
+        CsvFormat format;
+        size_t line, column;
+        const char* message;
+    } cases[] = {
+        {"t,v\n1,2\n\nt,w\n1,2\n", format({"t", "v"}), 4, 1,
+         "-c v: no column of that name; the header has t, w"},
+        {"1,2\n", format({"1", "3"}), 1, 1, "-c 3: no such column, the line has 2"},
+        {"1,2\n", format({"1", "99999999999999999999"}), 1, 1,
+         "-c 99999999999999999999: no such column, the line has 2"},
+        {"T,V - a,\n1,2,\n", format({"1", "2"}), 1, 1,
+         "-c picks plain columns, not the column pairs of a Ploxen export"},
+        {"t,v\n2026-12-07T10:15,1\n2026-02-29T10:15,2\n", format({}, true), 3, 1,
+         "not a time (seconds since 1970 or ISO 8601 as 2026-12-07T10:15:00)"},
+        {"1\t2\n3\t4,5\n", {}, 2, 3, "not a number (for decimal commas give --decimal-comma)"},
+    };
+    for (const auto& c : cases) {
+        try {
+            readWhole(c.text, c.format);
+            ADD_FAILURE() << "no error: " << c.message;
+        } catch (const CsvError& e) {
+            EXPECT_EQ(e.line, c.line) << c.message;
+            EXPECT_EQ(e.column, c.column) << c.message;
+            EXPECT_STREQ(e.what(), c.message);
+        }
+    }
+}
+
+// ISO 8601 times against seconds counted by hand; what is no time is refused.
+TEST(IsoTime, ReadsDatesTimesFractionsAndZones) {
+    const double day = 86400, dec7 = 20794 * day; // 2026-12-07 is day 20794 of the epoch
+    const struct {
+        const char* text;
+        double seconds;
+    } good[] = {
+        {"1970-01-01", 0},
+        {"2026-12-07", dec7},
+        {"2026-12-07T10:15", dec7 + 36900},
+        {"2026-12-07 10:15:30.25Z", dec7 + 36930.25},
+        {"2026-12-07T10:15:00+01:00", dec7 + 33300},
+        {"2026-12-07T10:15:00-0230", dec7 + 45900},
+        {"2024-02-29T00:00:00,5", 19782 * day + 0.5},
+        {"1969-12-31T23:59:59Z", -1},
+    };
+    for (const auto& g : good) EXPECT_EQ(parseIsoTime(g.text), g.seconds) << g.text;
+    for (const char* bad : {"2026-02-29", "2026-12-07T24:00", "2026-12-07T10:60", "2026-13-01",
+                            "2026-12-7", "2026-12-07T10:15:00Zx", "2026-12-07T10:15:00+1",
+                            "2026-12-07T10:15:00.", "12/07/2026", ""})
+        EXPECT_FALSE(parseIsoTime(bad)) << bad;
 }
 
 } // namespace

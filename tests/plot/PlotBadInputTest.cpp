@@ -82,6 +82,18 @@ TEST(PlotProgram, BadInputAndOutputsGiveOneLineAndTheirStatus) {
          "ploxen-plot: --window: no display to open the window on\n"},
         {"2 GB input", nullptr, "big.csv -o out.png", 2,
          "ploxen-plot: big.csv: larger than 1024 MiB, .*\n"},
+        {"unknown column", "t,v\n1,2\n", "in.csv -o out.png -c t,w", 2,
+         "ploxen-plot: in.csv:1:1: -c w: no column of that name; the header has t, v\n"},
+        {"one column picked", "1,2\n", "in.csv -o out.png -c 2", 2,
+         "ploxen-plot: -c: expected the x column and at least one series, .*\n"},
+        {"unknown separator", "1,2\n", "in.csv -o out.png --sep :", 2,
+         "ploxen-plot: --sep: expected , ; tab or space, not \":\"\n"},
+        {"follow a picture", "1,2\n", "in.csv -o out.png --follow", 2,
+         "ploxen-plot: --follow: needs --window .*\n"},
+        // Blocks far apart are drawn, with one warning however many blocks there are.
+        {"blocks far apart", "0,1\n200,2\n\n0,1\n1e4,2\n\n0,3\n9e3,1\n", plain, 0,
+         "ploxen-plot: in.csv: the block at line 1 spans x 0 to 200, and shares one horizontal "
+         "axis \\(0 to 10000\\) with the other blocks; .* -c .*\n"},
         // Gaps are no error, and a normal run says nothing at all.
         {"nan and inf cells", "1,2\n2,nan\n3,inf\n4,-inf\n5,3\n", plain, 0, ""},
         {"standard input", nullptr, "- -o out.bmp", 0, ""},
