@@ -2,14 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <limits>
 
 namespace {
 
 using Pair = double __attribute__((vector_size(16)));
 constexpr double noValue = std::numeric_limits<double>::quiet_NaN();
-constexpr std::uintptr_t prefetchDistance = 8192; // bytes read ahead, past page boundaries
 
 Pair load(const Vertex2D& v) {
     Pair p;
@@ -36,6 +34,69 @@ LineIndex::YRange rangeOf(const Vertex2D* v, int n) {
     return bad[1] == 0 ? LineIndex::YRange{lo[1], hi[1]} : LineIndex::YRange{noValue, noValue};
 }
 
+// What one leaf's read finds: its y range (NaN when a y is not finite) and whether no x of
+// it is NaN or below the one before.
+struct Leaf {
+    LineIndex::YRange y;
+    bool sorted;
+};
+
+// leaf() in vectors of type Vec (one vertex or two), two accumulators against latency. Each
+// vertex is compared with the one before read as a vector one vertex earlier. Flags are
+// doubles kept by selection, a form the compiler vectorises: sorted in the x lanes, number
+// (no NaN) in the y lanes.
+template <class Vec>
+[[gnu::always_inline]] inline Leaf leafOf(const Vertex2D* v, int first, int end) {
+    constexpr int per = sizeof(Vec) / sizeof(Vertex2D);
+    Vec lo[2], hi[2], zero = Vec{} * 0, sorted = zero + 1, number = sorted;
+    for (int k = 0; k < per; ++k)
+        for (int c = 0; c < 2; ++c) lo[0][2 * k + c] = c ? v[first].y : v[first].x;
+    lo[1] = hi[0] = hi[1] = lo[0];
+    if (first == 0 && v[0].x != v[0].x) sorted = zero;
+    if (v[first].y != v[first].y) number = zero;
+    int i = std::max(first, 1);
+    for (; i + 2 * per <= end; i += 2 * per)
+        for (int k = 0; k < 2; ++k) {
+            Vec p, q;
+            __builtin_memcpy(&p, v + i + k * per, sizeof p);
+            __builtin_memcpy(&q, v + i + k * per - 1, sizeof q);
+            sorted = p >= q ? sorted : zero, number = p == p ? number : zero;
+            lo[k] = lo[k] < p ? lo[k] : p, hi[k] = hi[k] > p ? hi[k] : p;
+        }
+    double ylo = lo[0][1], yhi = hi[0][1];
+    bool ok = true, num = true;
+    for (int k = 0; k < 2; ++k)
+        for (int j = 0; j < per; ++j) {
+            ylo = std::min(ylo, lo[k][2 * j + 1]), yhi = std::max(yhi, hi[k][2 * j + 1]);
+            ok = ok && sorted[2 * j] != 0, num = num && number[2 * j + 1] != 0;
+        }
+    for (; i < end; ++i) {
+        ok = ok && v[i].x >= v[i - 1].x, num = num && v[i].y == v[i].y;
+        ylo = std::min(ylo, v[i].y), yhi = std::max(yhi, v[i].y);
+    }
+    const bool finite = num && std::isfinite(ylo) && std::isfinite(yhi);
+    return {finite ? LineIndex::YRange{ylo, yhi} : LineIndex::YRange{noValue, noValue}, ok};
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+using Quad = double __attribute__((vector_size(32)));
+[[gnu::target("avx2")]] Leaf leafAvx2(const Vertex2D* v, int first, int end) {
+    return leafOf<Quad>(v, first, end);
+}
+const bool hasAvx2 = [] {
+    __builtin_cpu_init(); // this may run before the runtime's own start-up
+    return __builtin_cpu_supports("avx2") != 0;
+}();
+#endif
+
+// The leaf of vertices first..end-1, checked against vertex first - 1 where there is one.
+Leaf leaf(const Vertex2D* v, int first, int end) {
+#if defined(__x86_64__) || defined(__i386__)
+    if (hasAvx2) return leafAvx2(v, first, end);
+#endif
+    return leafOf<Pair>(v, first, end);
+}
+
 } // namespace
 
 void LineIndex::update(const Vertex2D* v, int n, int from) {
@@ -53,32 +114,18 @@ void LineIndex::update(const Vertex2D* v, int n, int from) {
     m_levels.resize(levels);
 }
 
-// Each leaf's y range from leaf f on, in one read of its vertices, which also checks that x
-// is finite and does not decrease, from the last vertex of the leaf before.
+// Each leaf's y range from leaf f on, in one read of its vertices, which also checks that no
+// x is NaN or below the one before (from the last vertex of the leaf before).
 void LineIndex::buildLeaves(int f) {
     if (m_levels.empty()) m_levels.resize(1);
     std::vector<YRange>& leaves = m_levels[0];
     const int nleaves = (m_n + leafSize - 1) / leafSize;
     leaves.resize(size_t(nleaves));
     for (int b = f; b < nleaves; ++b) {
-        const int first = b * leafSize, end = std::min(m_n, first + leafSize);
-        const Vertex2D* v = m_v;
-        __builtin_prefetch(
-            reinterpret_cast<const void*>(std::uintptr_t(v + first) + prefetchDistance));
-        // step: the smallest difference to the vertex before (x's lane); bad: NaN in a lane once
-        // a value of it is not finite.
-        Pair lo = load(v[first]), hi = lo, bad = lo - lo, step = bad;
-        Pair previous = first > 0 ? load(v[first - 1]) : lo;
-        for (int i = first; i < end; ++i) {
-            const Pair p = load(v[i]), d = p - previous;
-            lo = lo < p ? lo : p, hi = hi > p ? hi : p, bad += p - p;
-            step = step < d ? step : d;
-            previous = p;
-        }
-        const bool xGood = bad[0] == 0 && step[0] >= 0;
-        if (!xGood && m_unsortedLeaf == noLeaf) m_unsortedLeaf = b;
-        const bool yGood = bad[1] == 0;
-        leaves[size_t(b)] = yGood ? YRange{lo[1], hi[1]} : YRange{noValue, noValue};
+        const int first = b * leafSize;
+        const Leaf l = leaf(m_v, first, std::min(m_n, first + leafSize));
+        if (!l.sorted && m_unsortedLeaf == noLeaf) m_unsortedLeaf = b;
+        leaves[size_t(b)] = l.y;
     }
 }
 

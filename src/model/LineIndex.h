@@ -26,7 +26,7 @@ public:
     // The vertices the index describes, and their count.
     const Vertex2D* vertices() const { return m_v; }
     int count() const { return m_n; }
-    // Whether every x is finite and none is smaller than the one before it.
+    // Whether no x is NaN or smaller than the one before it.
     bool sorted() const { return m_unsortedLeaf == noLeaf; }
     // The lowest and highest y of the count >= 1 vertices from first on.
     YRange yRange(int first, int count) const;
@@ -40,7 +40,7 @@ private:
 
     const Vertex2D* m_v = nullptr;
     int m_n = 0;
-    int m_unsortedLeaf = noLeaf; // the first leaf whose x decrease or are not finite
+    int m_unsortedLeaf = noLeaf; // the first leaf where x decreases or is NaN
     // m_levels[0] holds the leaves; each entry of level k + 1 gathers fanout entries of level k.
     std::vector<std::vector<YRange>> m_levels;
 };

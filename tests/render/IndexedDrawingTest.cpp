@@ -77,6 +77,7 @@ TEST(IndexedDrawing, DrawsWhatThePlainPathDrawsThroughAppendsAndChanges) {
             grow.push_back({&v, 0, r.uniform(1, 3000), 1.0 / r.pick(10, 40000)});
             const bool dense = r.chance(0.5);
             grow.back().append(r, dense ? r.pick(20000, 150000) : r.pick(2, 5000));
+            if (r.chance(0.1)) v[0].x = -infinity; // still sorted
             GcGLine& line = scene.line(0, l);
             line.vertex = v.data(), line.nvertex = int(v.size());
             line.lineStyle = dense || r.chance(0.5) ? 0 : r.pick(-1, 4);
