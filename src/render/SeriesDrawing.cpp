@@ -465,22 +465,11 @@ public:
         const int r = row(last);
         bool loLeft = r != yLo, hiLeft = r != yHi;
         if (yLo != yHi && !(loLeft && hiLeft)) {
-            const auto inRow = [&](int first) {
-                const Extremes x = cols.extremes(first, last - first + 1);
-                return rowOf(x.ylo) == r && rowOf(x.yhi) == r;
-            };
-            // Where the closing stretch in row r starts (hi): galloping back, then halving.
-            int lo = s, hi = last, step = 1;
-            while (hi - step >= lo && inRow(hi - step)) hi -= step, step *= 2;
-            lo = std::max(lo, hi - step + 1);
-            while (lo < hi) {
-                const int mid = lo + (hi - lo) / 2;
-                if (inRow(mid))
-                    hi = mid;
-                else
-                    lo = mid + 1;
-            }
-            const Extremes rest = cols.extremes(s - 1, hi - s + 1);
+            // The last vertex before the closing stretch in row r, found in the index.
+            const int k = cols.lastOutside(s, last + 1, [&](double lo, double hi) {
+                return rowOf(lo) == r && rowOf(hi) == r;
+            });
+            const Extremes rest = cols.extremes(s - 1, k - s + 2);
             (r == yLo ? loLeft : hiLeft) = rowOf(rest.ylo) == r || rowOf(rest.yhi) == r;
         }
         return addSpan(column, yLo, yHi, r, loLeft, hiLeft, last - s + 1);

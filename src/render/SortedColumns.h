@@ -28,6 +28,10 @@ public:
     int columnEnd(int s, int end, int c);
     // Those of the count >= 1 vertices from first on.
     Extremes extremes(int first, int count) const;
+    // LineIndex::lastOutside().
+    template <class Inside> int lastOutside(int first, int end, Inside inside) const {
+        return m_ix.lastOutside(first, end, inside);
+    }
 
 private:
     double pixel(int i) const { return m_xmap.toPixel(m_v[i].x); }

@@ -144,6 +144,20 @@ TEST(IndexedDrawing, IndexKnowsSortednessAndExtremesOfAnyStretch) {
         else
             ASSERT_TRUE(y.lo == lo && y.hi == hi) << first << " " << count;
     }
+    std::vector<Vertex2D> w(v.size());
+    for (Vertex2D& p : w) p = {0, r.chance(0.02) ? r.uniform(5, 6) : r.uniform(-5, 5)};
+    LineIndex iw;
+    iw.update(w.data(), 50000, 0);
+    for (int k = 0; k < 3000; ++k) { // the last y outside [a, b] in first..end-1
+        const int end = r.pick(1, 50000);
+        const int first = std::max(0, end - (r.chance(0.5) ? r.pick(0, 300) : r.pick(0, 20000)));
+        const double a = -5, b = r.uniform(5, 6);
+        int last = first - 1;
+        for (int i = first; i < end; ++i)
+            if (!(w[size_t(i)].y >= a && w[size_t(i)].y <= b)) last = i;
+        const auto inside = [&](double lo, double hi) { return lo >= a && hi <= b; };
+        ASSERT_EQ(iw.lastOutside(first, end, inside), last) << first << " " << end;
+    }
     v[60000].x = -1;
     ix.update(v.data(), 70000, 50000);
     EXPECT_FALSE(ix.sorted());
