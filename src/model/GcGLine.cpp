@@ -72,10 +72,10 @@ void GcGLine::setIndexed(int on) {
         m_index.reset();
     else if (!m_index) {
         m_index = std::make_shared<LineIndex>();
-        m_index->update(vertex, nvertex, 0);
+        changed(0);
     }
 }
 
 void GcGLine::changed(int from) {
-    if (m_index) m_index->update(vertex, nvertex, from);
+    if (m_index) m_index->update(vertex, vertex ? nvertex : 0, from); // no array: no vertices
 }
