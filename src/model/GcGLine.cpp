@@ -1,5 +1,7 @@
 #include <ploxen/model/GcGLine.h>
 
+#include <ploxen/model/LineIndex.h>
+
 #include <limits>
 
 namespace {
@@ -63,4 +65,17 @@ int GcGLine::getHminHmax(double& min, double& max) const {
 
 int GcGLine::getVminVmax(double& min, double& max) const {
     return extremes<&Vertex2D::y>(*this, min, max);
+}
+
+void GcGLine::setIndexed(int on) {
+    if (!on)
+        m_index.reset();
+    else if (!m_index) {
+        m_index = std::make_shared<LineIndex>();
+        changed(0);
+    }
+}
+
+void GcGLine::changed(int from) {
+    if (m_index) m_index->update(vertex, vertex ? nvertex : 0, from); // no array: no vertices
 }

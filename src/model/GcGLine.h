@@ -4,6 +4,10 @@
 #include <ploxen/model/Vertex2D.h>
 #include <ploxen/platform/afx/AfxExtClass.h>
 
+#include <memory>
+
+class LineIndex;
+
 // One data series: a polyline of vertices drawn with a colour, pen and marker, and its name.
 // The vertex array belongs to the host; copies are shallow and share it.
 class AFX_EXT_CLASS GcGLine {
@@ -24,6 +28,16 @@ public:
     int getHminHmax(double& min, double& max) const;
     int getVminVmax(double& min, double& max) const;
 
+    // Indexing, off by default: the host promises to report every change of the vertices with
+    // changed(), and the library keeps beside them what lets a drawing of a line whose x never
+    // decreases read only a few of them. changed(from): vertices from index from on were
+    // changed in place or appended (nvertex raised over the same array), or the array was
+    // replaced. Copies share the index as they share the vertices.
+    void setIndexed(int on);
+    void changed(int from);
+    // The index, or null for a line that is not indexed.
+    const LineIndex* index() const { return m_index.get(); }
+
     int nvertex = 0;
     Vertex2D* vertex = nullptr;
     int color[3] = {255, 0, 0};
@@ -31,4 +45,7 @@ public:
     int lineStyle = 0;
     int lineWidth = 1;
     char name[textFieldSize] = {};
+
+private:
+    std::shared_ptr<LineIndex> m_index;
 };

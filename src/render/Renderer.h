@@ -82,6 +82,8 @@ private:
     struct StripMap;
     class PolylineRun;
     void drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m);
+    void drawSortedPolyline(const DrawState& st, const GcGLine& line, const StripMap& m,
+                            const LineIndex& ix);
     void drawBars(const DrawState& st, const GcGLine& line, const StripMap& m);
     void drawLegend(const DrawState& st);
 };

@@ -4,6 +4,7 @@
 #include <ploxen/raster/ColumnReducer.h>
 #include <ploxen/render/BlockExtremes.h>
 #include <ploxen/render/ColumnCutter.h>
+#include <ploxen/render/SortedColumns.h>
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +27,9 @@ constexpr int culledBlockSize = 8192;
 // Blocks of a sorted series grow up to this many vertices while they keep to pixel columns;
 // each is cut where its column ends.
 constexpr int columnBlockSize = 8192;
+// An indexed series' column is taken whole from its index when it holds at least this many
+// vertices; sparser stretches are mapped block by block.
+constexpr int minIndexedColumn = 32;
 
 bool finite(const Vertex2D& v) {
     return std::isfinite(v.x) && std::isfinite(v.y);
@@ -311,9 +315,11 @@ void Renderer::drawBars(const DrawState& st, const GcGLine& line, const StripMap
 // column. A culled segment, or a vertex that is not finite, ends the run.
 class Renderer::PolylineRun {
 public:
-    PolylineRun(Renderer& r, const DrawState& st, const GcGLine& line, const StripMap& m)
+    // points: at most this many points join the run.
+    PolylineRun(Renderer& r, const DrawState& st, const GcGLine& line, const StripMap& m,
+                int points)
         : plain(line.lineStyle == PS_SOLID && line.markType < 0), m_r(r), m_st(st), m_line(line),
-          m_m(m), m_v(line.vertex), m_run(line.nvertex, plain) {}
+          m_m(m), m_v(line.vertex), m_run(points, plain) {}
 
     const bool plain; // a solid line without marks, whose points are reduced column by column
 
@@ -436,15 +442,37 @@ public:
     }
 
     // After a block cut where its column ends, the segment to vertex i, the first outside it:
-    // taken here, when it lands inside the strip in the column next door (both ends then lie
-    // inside, and the exact rounding is the block's own).
-    bool enterNextColumn(int i, const ColumnCutter& cutter) {
+    // taken here, when it lands inside the strip in a column that isNext(column) accepts (both
+    // ends then lie inside, and the exact rounding is the block's own).
+    template <class IsNext> bool enterNextColumn(int i, IsNext isNext) {
         const double x = m_m.x(m_v[i].x), y = m_m.y(m_v[i].y);
         if (!m_m.allInside(&x, &y, 1)) return false;
         const int c = PlotLayout::rndInRange(x);
-        if (!cutter.isNextColumn(c)) return false;
+        if (!isNext(c)) return false;
         m_run.add(c, PlotLayout::rndInRange(y));
         return true;
+    }
+
+    // Vertices s..last of an indexed sorted series, in the column of the open run's last point,
+    // vertex s - 1: taken as that column's span when their extremes, from the index, show them
+    // all inside the strip; false, with nothing taken, otherwise.
+    bool takeColumn(int s, int last, const SortedColumns& cols) {
+        const Extremes e = cols.extremes(s - 1, last - s + 2);
+        int column = 0, yLo = 0, yHi = 0;
+        if (!e.finite || m_m.span(e, column, yLo, yHi) != StripMap::Span::column) return false;
+        // Which of the extreme rows the run leaves again: both, unless it ends on one, and
+        // then that one when a vertex before the closing stretch in it lies in it too.
+        const int r = row(last);
+        bool loLeft = r != yLo, hiLeft = r != yHi;
+        if (yLo != yHi && !(loLeft && hiLeft)) {
+            // The last vertex before the closing stretch in row r, found in the index.
+            const int k = cols.lastOutside(s, last + 1, [&](double lo, double hi) {
+                return rowOf(lo) == r && rowOf(hi) == r;
+            });
+            const Extremes rest = cols.extremes(s - 1, k - s + 2);
+            (r == yLo ? loLeft : hiLeft) = rowOf(rest.ylo) == r || rowOf(rest.yhi) == r;
+        }
+        return addSpan(column, yLo, yHi, r, loLeft, hiLeft, last - s + 1);
     }
 
 private:
@@ -467,7 +495,9 @@ private:
 void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m) {
     const int n = line.nvertex;
     const Vertex2D* v = line.vertex;
-    PolylineRun run(*this, st, line, m);
+    if (const LineIndex* ix = SortedColumns::usable(line, m.xmap))
+        return drawSortedPolyline(st, line, m, *ix);
+    PolylineRun run(*this, st, line, m, n);
     // Where x is sorted, a block that would leave the open run's column is cut where it
     // leaves. Tried only while the blocks keep to columns (a scrambled series would pay for it
     // at every vertex).
@@ -503,7 +533,9 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
                 sorted = true;
                 s += len - 1;
                 size = std::min(2 * size, columnBlockSize);
-                if (len < whole && s < n && run.enterNextColumn(s, cutter)) ++s;
+                if (len < whole && s < n &&
+                    run.enterNextColumn(s, [&](int c) { return cutter.isNextColumn(c); }))
+                    ++s;
                 continue;
             }
         }
@@ -520,6 +552,40 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
         sorted = len == 2 && len < whole && cutter.nextToColumn(v[s].x);
         s += len - 1;
         size = std::min(2 * size, sorted ? columnBlockSize : blockSize);
+    }
+    run.end();
+}
+
+// An indexed series whose x never decreases: only the vertices whose segments are not beside
+// the strip are visited, and each pixel column of a reduced line (a solid pen without marks)
+// is taken whole, from its extremes in the index, as drawPolyline takes a column's span. The
+// rest goes through the same blocks as there: stretches of sparse columns, columns with
+// vertices that are not finite or lie above or below the strip, and every vertex of a line
+// whose points are not reduced (dashes, marks). The points that reach the device are those
+// drawPolyline passes.
+void Renderer::drawSortedPolyline(const DrawState& st, const GcGLine& line, const StripMap& m,
+                                  const LineIndex& ix) {
+    SortedColumns cols(ix, m.xmap, m.L, m.R1);
+    const int last = cols.last;
+    if (cols.first > last) return;
+    PolylineRun run(*this, st, line, m, last - cols.first + 2);
+    const auto anyColumn = [](int) { return true; };
+    int mapUntil = 0; // vertices before this one are mapped block by block
+    for (int s = cols.first; s <= last;) {
+        int c = 0;
+        if (s >= mapUntil && run.plain && run.open() && m.roundable && cols.column(s - 1, c)) {
+            const int o = cols.columnEnd(s, last, c);
+            if (o - s >= minIndexedColumn && run.takeColumn(s, o - 1, cols)) {
+                s = o;
+                if (s <= last && !run.enterNextColumn(s, anyColumn)) run.mapBlock(s, 2);
+                ++s;
+                continue;
+            }
+            mapUntil = o - s >= minIndexedColumn ? o : s + blockSize;
+        }
+        const int len = std::min(last - s + 1, blockSize) + 1;
+        run.mapBlock(s, len);
+        s += len - 1;
     }
     run.end();
 }
