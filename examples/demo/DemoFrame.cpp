@@ -6,6 +6,7 @@
 IMPLEMENT_DYNCREATE(DemoFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(DemoFrame, CFrameWnd)
+ON_WM_CREATE()
 ON_COMMAND(ID_FILE_EXIT, &DemoFrame::OnFileExit)
 END_MESSAGE_MAP()
 
@@ -27,7 +28,15 @@ DemoFrame* DemoFrame::make(LPCSTR title, int width, int height) {
     // view's first update makes: they stay above it.
     if (CWinApp* app = AfxGetApp(); app && !app->m_pMainWnd) app->m_pMainWnd = frame;
     view->OnInitialUpdate();
+    view->SetFocus(); // the view's keys work from the start, once the frame is shown
     return frame;
+}
+
+int DemoFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
+    static const UINT indicators[] = {ID_SEPARATOR}; // one pane: the readout
+    if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(indicators, 1)) return -1;
+    return 0;
 }
 
 DemoView* DemoFrame::view() const {
