@@ -263,7 +263,8 @@ void CGLInteractiveView::endDrag(CPoint point, bool commit) {
         s.drag = State::Drag::None;
         if (commit) s.history.record(zoomStateOf(*m_pRenderer));
     }
-    if (drag != State::Drag::None && m_hWnd) showReadout(point);
+    // A cancelled drag leaves the pixels exactly as they were: the readout waits for a move.
+    if (commit && drag != State::Drag::None && m_hWnd) showReadout(point);
 }
 
 void CGLInteractiveView::OnLButtonDown(UINT nFlags, CPoint point) {
