@@ -106,7 +106,8 @@ TEST_F(InteractiveView, ADragZoomsIntoItsBandOnReleaseAndAClickStaysAClick) {
     expected.zoomGraph(100, 90, 220, 180);
     QTest::mouseClick(w, Qt::LeftButton, {}, {100, 90});
     QTest::mousePress(w, Qt::LeftButton, {}, {100, 90});
-    QTest::mouseRelease(w, Qt::LeftButton, {}, {103, 87}); // within 3 px
+    QTest::mouseMove(w, {103, 87}); // within 3 px
+    QTest::mouseRelease(w, Qt::LeftButton, {}, {103, 87});
     pump();
     EXPECT_EQ(state(), ZoomState{});
     EXPECT_FALSE(view->CanZoomBack());
@@ -138,9 +139,12 @@ TEST_F(InteractiveView, EscapeOrARightPressCancelsADragLeavingThePixelsAsAfterTh
 TEST_F(InteractiveView, InsideTheZoomCommandTwoClicksStillZoom) {
     Renderer expected(*view->GetRenderer());
     expected.zoomGraph(100, 90, 220, 180);
-    QTest::mouseClick(w, Qt::LeftButton, {}, {100, 90});
+    // The first press is dragged away: the command takes its releases for nothing.
+    QTest::mousePress(w, Qt::LeftButton, {}, {100, 90});
+    QTest::mouseMove(w, {160, 140});
+    QTest::mouseRelease(w, Qt::LeftButton, {}, {160, 140});
     QTest::mouseClick(w, Qt::LeftButton, {}, {220, 180});
-    view->m_pViewing2dDlg->OnZoom(); // takes the queued clicks
+    view->m_pViewing2dDlg->OnZoom(); // takes the queued input
     EXPECT_EQ(state(), zoomStateOf(expected));
 }
 
@@ -208,6 +212,11 @@ TEST_F(InteractiveView, TheReadoutNamesTheNearestVertexWithin10PixelsInTheStatus
     const UINT panes[] = {ID_SEPARATOR};
     ASSERT_TRUE(bar.Create(frame) && bar.SetIndicators(panes, 1));
     pump();
+    CRect pane, strip; // the frame gives the bar its height at the bottom, the view the rest
+    view->GetClientRect(&pane);
+    bar.GetClientRect(&strip);
+    EXPECT_GT(strip.Height(), 10);
+    EXPECT_EQ(pane.Height() + strip.Height(), 300);
     const QImage plain = picture();
     for (bool reversed : {false, true}) { // sorted and unsorted x
         view->addSeries(reversed);
