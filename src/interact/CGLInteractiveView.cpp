@@ -105,7 +105,7 @@ template <class Change> void CGLInteractiveView::step(Change change) {
     m_state->history.record(zoomStateOf(*m_pRenderer));
     if (!change()) return;
     repaint();
-    showReadout(m_state->pointer);
+    schedulePointerWork(); // the readout of the new picture, once the queued input is taken
 }
 
 void CGLInteractiveView::ZoomBack() {
@@ -208,10 +208,13 @@ void CGLInteractiveView::OnMouseMove(UINT nFlags, CPoint point) {
         if (s.moved) s.band->rectangle(s.anchor, point);
         return;
     }
-    if (!s.pointerPending && m_hWnd) {
-        s.pointerPending = true;
-        SetTimer(pointerTimer, pointerDelay, &CGLInteractiveView::onPointerTimer);
-    }
+    schedulePointerWork();
+}
+
+void CGLInteractiveView::schedulePointerWork() {
+    if (m_state->pointerPending || !m_hWnd) return;
+    m_state->pointerPending = true;
+    SetTimer(pointerTimer, pointerDelay, &CGLInteractiveView::onPointerTimer);
 }
 
 void CGLInteractiveView::startDrag(bool pan, CPoint point) {

@@ -66,6 +66,9 @@ private:
     struct State;
     std::unique_ptr<State> m_state;
 
+    // The pointer's work (readout, pan repaint) waits for the queued input: it runs once, for
+    // the last position, a moment after it is asked for.
+    void schedulePointerWork();
     static void CALLBACK onPointerTimer(HWND, UINT, UINT_PTR, DWORD);
     template <class Change> void step(Change change);
     void repaint();

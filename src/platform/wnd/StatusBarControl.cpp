@@ -29,14 +29,21 @@ void setType(QLabel* label, UINT type) {
     label->setProperty("sbType", type);
 }
 
+// A part is a line of text high, even while it has none.
+QLabel* newPart(QWidget* bar) {
+    auto* label = new QLabel(bar);
+    setType(label, 0);
+    label->setMinimumHeight(label->fontMetrics().height() + 2 * label->frameWidth());
+    return label;
+}
+
 void setParts(Window* w, int count, const int* edges) {
     auto* layout = static_cast<QHBoxLayout*>(w->widget->layout());
     std::vector<QLabel*> labels = parts(w);
     for (int i = count; i < int(labels.size()); ++i) delete labels[size_t(i)];
     labels.resize(size_t(std::min<size_t>(size_t(count), labels.size())));
     while (int(labels.size()) < count) {
-        auto* label = new QLabel(w->widget);
-        setType(label, 0);
+        QLabel* label = newPart(w->widget);
         layout->addWidget(label);
         labels.push_back(label);
     }
@@ -62,7 +69,7 @@ QWidget* makeStatusBar(QWidget* parent) {
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
     // One empty part, as the control starts; its height is the bar's from the start.
-    auto* label = new QLabel(bar);
+    QLabel* label = newPart(bar);
     layout->addWidget(label, 1);
     return bar;
 }
