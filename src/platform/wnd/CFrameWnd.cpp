@@ -59,7 +59,7 @@ void CFrameWnd::RecalcLayout(BOOL) {
         const UINT id = UINT(::GetDlgCtrlID(h));
         auto* bar = dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(h));
         if (id < AFX_IDW_CONTROLBAR_FIRST || id > AFX_IDW_CONTROLBAR_LAST || !bar ||
-            !bar->IsWindowVisible())
+            !(bar->GetStyle() & WS_VISIBLE))
             continue;
         const DWORD align = bar->GetBarStyle();
         if (align & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) {
