@@ -24,6 +24,12 @@ DemoFrame* DemoFrame::make(LPCSTR title, int width, int height) {
         frame->DestroyWindow(); // deletes the frame
         return nullptr;
     }
+    // The pane keeps the size asked for; the status bar's line comes on top of it.
+    CRect pane, outer;
+    view->GetClientRect(&pane);
+    frame->GetWindowRect(&outer);
+    frame->MoveWindow(outer.left, outer.top, outer.Width() + width - pane.Width(),
+                      outer.Height() + height - pane.Height());
     // The first frame is the application's main window, and so owns the tool dialogs that the
     // view's first update makes: they stay above it.
     if (CWinApp* app = AfxGetApp(); app && !app->m_pMainWnd) app->m_pMainWnd = frame;
