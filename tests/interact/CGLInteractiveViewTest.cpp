@@ -25,6 +25,7 @@ public:
     using CGLInteractiveView::m_pViewing2dDlg;
     using CGLInteractiveView::OnUpdate;
     void addSeries(bool reversed) {
+        DeleteGcContents();
         auto* line = new GcGLine[1];
         auto* v = new Vertex2D[11];
         for (int i = 0; i < 11; ++i) v[reversed ? 10 - i : i] = {10.0 * i, 5.0 * i};
