@@ -34,7 +34,6 @@ DemoFrame* DemoFrame::make(LPCSTR title, int width, int height) {
     // view's first update makes: they stay above it.
     if (CWinApp* app = AfxGetApp(); app && !app->m_pMainWnd) app->m_pMainWnd = frame;
     view->OnInitialUpdate();
-    view->SetFocus(); // the view's keys work from the start, once the frame is shown
     return frame;
 }
 
