@@ -92,6 +92,9 @@ void WndWidget::wheelEvent(QWheelEvent* e) {
     const WPARAM flags = mouseFlags(e);
     const QPoint p = e->globalPosition().toPoint();
     postInput(m_hwnd, WM_MOUSEWHEEL, MAKEWPARAM(flags, delta), MAKELPARAM(p.x(), p.y()));
+    // Qt passes it on to the parent as well, as the platform's default processing does: a
+    // window that does nothing with the wheel leaves it to what holds it (a scroll area).
+    e->ignore();
 }
 
 namespace {
