@@ -2,6 +2,7 @@
 // and the readout in the frame's status bar.
 #include <QImage>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 #include <charconv>
 #include <string>
@@ -147,6 +148,19 @@ TEST_F(InteractiveView, InsideTheZoomCommandTwoClicksStillZoom) {
     QTest::mouseClick(w, Qt::LeftButton, {}, {220, 180});
     view->m_pViewing2dDlg->OnZoom(); // takes the queued input
     EXPECT_EQ(state(), zoomStateOf(expected));
+}
+
+// The highlight stays as it is while a tool waits, so that cancelling the tool still leaves
+// the pixels exactly as they were.
+TEST_F(InteractiveView, ACancelledZoomCommandLeavesTheHighlightAndThePixels) {
+    QTest::mouseMove(w, pixelOf(50, 25) + QPoint(3, 3));
+    settle();
+    const QImage highlighted = picture();
+    QTest::mouseMove(w, pixelOf(60, 30) + QPoint(3, 3)); // near another vertex
+    QTimer::singleShot(60, [this] { QTest::mousePress(w, Qt::RightButton, {}, {20, 20}); });
+    view->m_pViewing2dDlg->OnZoom(); // waits, and the readout's timer runs meanwhile
+    pump();
+    EXPECT_EQ(picture(), highlighted);
 }
 
 TEST_F(InteractiveView, TheWheelZoomsAroundThePointerCtrlOnlyAcrossShiftOnlyUpAndDown) {
