@@ -38,6 +38,18 @@ CString readoutText(const Renderer& r, double x, double y, const NearVertex& nea
     const PlotLayout p(r.viewport, r.zoomScale, r.zoomOffset, *cfg);
     const int g = near.graph >= 0 ? near.graph : graphAt(p, x, y);
     if (g < 0 || !p.hValid) return CString();
+    if (p.superpose && near.graph < 0) {
+        // Every graph's vertical axis is under the pointer: each one's y, with its title.
+        std::string text = "x = " + number(p.hmap().toValue(x), false) + ", y =";
+        for (int k = 0; k < p.ngraph; ++k) {
+            const GcGraph& graph = cfg->graph[k];
+            const VerticalRange range = VerticalRange::of(graph, false);
+            if (!range.valid) continue;
+            text += std::string(k ? "," : "") + " " + number(p.vmap(range, 0).toValue(y), false);
+            if (graph.vtitle[0]) text += std::string(" (") + graph.vtitle + ")";
+        }
+        return CString(text.c_str());
+    }
     const GcGraph& graph = cfg->graph[g];
     const VerticalRange range = VerticalRange::of(graph, false);
     std::string text = "graph " + std::to_string(g + 1) + axes(graph) +

@@ -22,6 +22,7 @@ namespace {
 class CInteractiveTestView : public CGLInteractiveView {
     DECLARE_DYNCREATE(CInteractiveTestView)
 public:
+    using CGLInteractiveView::m_config;
     using CGLInteractiveView::m_graph;
     using CGLInteractiveView::m_pViewing2dDlg;
     using CGLInteractiveView::OnUpdate;
@@ -257,6 +258,21 @@ TEST_F(InteractiveView, TheReadoutNamesTheNearestVertexWithin10PixelsInTheStatus
                 ("graph 1: x = " + sixDigits(at.first) + ", y = " + sixDigits(at.second)).c_str()));
         EXPECT_EQ(picture(), plain);
     }
+    // Superposed, away from the vertices: the y of each graph's own axis, with its title.
+    view->m_config.superpose = 1;
+    view->m_graph[1].setVminVmax(0, 500);
+    char volt[] = "Volt";
+    view->m_graph[1].setVtitle(volt);
+    const QPoint p = pixelOf(55, 40);
+    QTest::mouseMove(w, p);
+    settle();
+    const PlotLayout l = layout();
+    const auto y = [&](int g) {
+        return sixDigits(l.vmap(VerticalRange::of(view->m_graph[g], false), 0).toValue(p.y()));
+    };
+    EXPECT_EQ(bar.GetPaneText(0), CString(("x = " + sixDigits(l.hmap().toValue(p.x())) +
+                                           ", y = " + y(0) + ", " + y(1) + " (Volt)")
+                                              .c_str()));
 }
 
 } // namespace
