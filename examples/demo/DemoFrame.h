@@ -1,5 +1,6 @@
-// The demo's frame window: holds the view as its pane and routes commands to it first, as
-// framework frames do; while a tool waits for the mouse it drops other commands.
+// The demo's frame window: holds the view as its pane, with a status bar below it for the
+// view's readout, and routes commands to the view first, as framework frames do; while a tool
+// waits for the mouse it drops other commands.
 #pragma once
 
 #include <ploxen/ploxen.h>
@@ -19,7 +20,11 @@ public:
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnFileExit();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    CStatusBar m_wndStatusBar;
 };

@@ -9,9 +9,9 @@
 
 #include "DemoCommands.h"
 
-IMPLEMENT_DYNCREATE(DemoView, CGLView)
+IMPLEMENT_DYNCREATE(DemoView, CGLInteractiveView)
 
-BEGIN_MESSAGE_MAP(DemoView, CGLView)
+BEGIN_MESSAGE_MAP(DemoView, CGLInteractiveView)
 ON_COMMAND(ID_FILE_PRINT, &DemoView::OnFilePrintCmd)
 ON_COMMAND(ID_FILE_SAVEBITMAP, &DemoView::OnFileSaveBitmap)
 ON_COMMAND(ID_FILE_EXPORTCSV, &DemoView::OnFileExportCsv)
@@ -23,6 +23,9 @@ ON_COMMAND(ID_VIEW_TWOAXES, &DemoView::OnViewTwoAxes)
 ON_COMMAND(ID_VIEW_HISTOGRAM, &DemoView::OnViewHistogram)
 ON_COMMAND(ID_GRAPH_ZOOM, &DemoView::OnGraphZoom)
 ON_COMMAND(ID_GRAPH_UNZOOM, &DemoView::OnGraphUnzoom)
+ON_COMMAND(ID_GRAPH_BACK, &DemoView::OnGraphBack)
+ON_COMMAND(ID_GRAPH_FORWARD, &DemoView::OnGraphForward)
+ON_COMMAND(ID_GRAPH_HOME, &DemoView::OnGraphHome)
 ON_COMMAND(ID_GRAPH_FIRST, &DemoView::OnGraphFirst)
 ON_COMMAND(ID_GRAPH_SECOND, &DemoView::OnGraphSecond)
 ON_COMMAND(ID_GRAPH_VGRADUATE, &DemoView::OnGraphVGraduate)
@@ -128,6 +131,8 @@ void DemoView::OnToolsErase() {
 
 bool DemoView::commandEnabled(UINT id) const {
     if (isWaiting()) return false;
+    if (id == ID_GRAPH_BACK) return CanZoomBack();
+    if (id == ID_GRAPH_FORWARD) return CanZoomForward();
     if (id == ID_GRAPH_VGRADUATE || id == ID_GRAPH_HGRADUATE)
         return hasAxis(chosenGraph(), id == ID_GRAPH_VGRADUATE);
     return true;

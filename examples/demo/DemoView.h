@@ -1,12 +1,12 @@
-// The demo's graph view: a CGLView derived as a host derives it, with sample data in its two
-// graphs and a handler for every command the demo offers.
+// The demo's graph view: a CGLInteractiveView derived as a host derives it, with sample data in its
+// two graphs and a handler for every command the demo offers.
 #pragma once
 
 #include <ploxen/ploxen.h>
 
 #include "DemoData.h"
 
-class DemoView : public CGLView {
+class DemoView : public CGLInteractiveView {
     DECLARE_DYNCREATE(DemoView)
 public:
     DemoLayout layout() const { return m_layout; }
@@ -40,6 +40,9 @@ protected:
     afx_msg void OnViewHistogram() { setLayout(DemoLayout::Histogram); }
     afx_msg void OnGraphZoom() { OnZoomGraph(); }
     afx_msg void OnGraphUnzoom() { OnUnzoomGraph(); }
+    afx_msg void OnGraphBack() { ZoomBack(); }
+    afx_msg void OnGraphForward() { ZoomForward(); }
+    afx_msg void OnGraphHome() { ZoomHome(); }
     afx_msg void OnGraphFirst() { choose(0); }
     afx_msg void OnGraphSecond() { choose(1); }
     afx_msg void OnGraphVGraduate() { graduate(true); }

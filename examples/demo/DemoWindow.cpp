@@ -22,6 +22,7 @@ DemoWindow::DemoWindow(DemoFrame* frame)
     if (m_frameWidget) {
         setCentralWidget(m_frameWidget);
         frame->ShowWindow(SW_SHOW); // shown with the main window from now on
+        if (DemoView* view = frame->view()) view->SetFocus(); // its keys work from the start
         // The frame closing by itself (File > Exit) closes the main window too.
         connect(m_frameWidget, &QObject::destroyed, this, &QWidget::close, Qt::QueuedConnection);
     }

@@ -32,6 +32,9 @@ enum : UINT {
     ID_TOOLS_STATISTICS,
     ID_TOOLS_COMMENT,
     ID_TOOLS_ERASE,
+    ID_GRAPH_BACK,
+    ID_GRAPH_FORWARD,
+    ID_GRAPH_HOME,
 };
 
 constexpr UINT_PTR kFollowTimer = 1;
@@ -48,21 +51,24 @@ constexpr Command kCommands[] = {
     {ID_FILE_SAVEBITMAP, "&File", "Save &bitmap...", "Ctrl+S"},
     {ID_FILE_EXPORTCSV, "&File", "&Export CSV...", "Ctrl+E"},
     {ID_FILE_PRINT, "&File", "&Print...", "Ctrl+P"},
-    {ID_VIEW_BLACK, "&View", "&Black background", nullptr},
-    {ID_VIEW_WHITE, "&View", "&White background", nullptr},
+    {ID_VIEW_BLACK, "&View", "&Black background", "Ctrl+Shift+B"},
+    {ID_VIEW_WHITE, "&View", "&White background", "Ctrl+Shift+W"},
     {ID_GRAPH_ZOOM, "&Graph", "&Zoom", "Ctrl+Z"},
     {ID_GRAPH_UNZOOM, "&Graph", "&Unzoom", "Ctrl+U"},
-    {ID_TOOLS_ZOOM, "&Tools", "&Zoom...", nullptr},
-    {ID_TOOLS_POINT, "&Tools", "&Point inquiry...", nullptr},
-    {ID_TOOLS_STATISTICS, "&Tools", "&Statistics...", nullptr},
-    {ID_TOOLS_COMMENT, "&Tools", "&Draw comment...", nullptr},
-    {ID_TOOLS_ERASE, "&Tools", "&Erase comment...", nullptr},
+    {ID_GRAPH_BACK, "&Graph", "&Back", "Alt+Left"},
+    {ID_GRAPH_FORWARD, "&Graph", "F&orward", "Alt+Right"},
+    {ID_GRAPH_HOME, "&Graph", "&Home (full view)", "Home"},
+    {ID_TOOLS_ZOOM, "&Tools", "&Zoom...", "Ctrl+Shift+Z"},
+    {ID_TOOLS_POINT, "&Tools", "&Point inquiry...", "Ctrl+I"},
+    {ID_TOOLS_STATISTICS, "&Tools", "&Statistics...", "Ctrl+T"},
+    {ID_TOOLS_COMMENT, "&Tools", "&Draw comment...", "Ctrl+M"},
+    {ID_TOOLS_ERASE, "&Tools", "&Erase comment...", "Ctrl+Shift+M"},
 };
 
-// A host's view over the plotter's configuration: the view's own configuration becomes a
-// shallow copy of it, so the view draws the plotter's graphs and frees none of them. The title
-// is drawn over every picture of the view, and the margins follow its size.
-class PlotView : public CGLView {
+// A host's interactive view over the plotter's configuration: the view's own configuration becomes
+// a shallow copy of it, so the view draws the plotter's graphs and frees none of them. The title is
+// drawn over every picture of the view, and the margins follow its size.
+class PlotView : public CGLInteractiveView {
     DECLARE_DYNCREATE(PlotView)
 public:
     void show(const GcGraphConfig& config, bool white, const std::string& title) {
@@ -80,13 +86,13 @@ public:
         if (follower) SetTimer(kFollowTimer, kFollowMilliseconds, nullptr);
     }
     void Draw() override {
-        CGLView::Draw();
+        CGLInteractiveView::Draw();
         if (m_pDC && m_hWnd) drawTitle(m_pDC, *m_pRenderer, m_title);
     }
 
 protected:
     void OnDraw(CDC* pDC) override {
-        CGLView::OnDraw(pDC);
+        CGLInteractiveView::OnDraw(pDC);
         drawTitle(pDC, *m_pRenderer, m_title);
     }
     afx_msg void OnSize(UINT nType, int cx, int cy) {
@@ -127,6 +133,9 @@ protected:
     afx_msg void OnViewWhite() { OnBackColorWhite(); }
     afx_msg void OnGraphZoom() { OnZoomGraph(); }
     afx_msg void OnGraphUnzoom() { OnUnzoomGraph(); }
+    afx_msg void OnGraphBack() { ZoomBack(); }
+    afx_msg void OnGraphForward() { ZoomForward(); }
+    afx_msg void OnGraphHome() { ZoomHome(); }
     afx_msg void OnToolsZoom() { openTool(m_pViewing2dDlg, 0); }
     // The inquiry tools start picking at once, as if their button had been pressed.
     afx_msg void OnToolsPoint() { openTool(m_pInquirePointDlg, IDC_PICKPOINT); }
@@ -158,9 +167,9 @@ private:
     std::unique_ptr<PlotFigure> m_figure; // the last one followed
 };
 
-IMPLEMENT_DYNCREATE(PlotView, CGLView)
+IMPLEMENT_DYNCREATE(PlotView, CGLInteractiveView)
 
-BEGIN_MESSAGE_MAP(PlotView, CGLView)
+BEGIN_MESSAGE_MAP(PlotView, CGLInteractiveView)
 ON_COMMAND(ID_FILE_PRINT, &PlotView::OnFilePrintCmd)
 ON_COMMAND(ID_FILE_SAVEBITMAP, &PlotView::OnFileSaveBitmap)
 ON_COMMAND(ID_FILE_EXPORTCSV, &PlotView::OnFileExportCsv)
@@ -168,6 +177,9 @@ ON_COMMAND(ID_VIEW_BLACK, &PlotView::OnViewBlack)
 ON_COMMAND(ID_VIEW_WHITE, &PlotView::OnViewWhite)
 ON_COMMAND(ID_GRAPH_ZOOM, &PlotView::OnGraphZoom)
 ON_COMMAND(ID_GRAPH_UNZOOM, &PlotView::OnGraphUnzoom)
+ON_COMMAND(ID_GRAPH_BACK, &PlotView::OnGraphBack)
+ON_COMMAND(ID_GRAPH_FORWARD, &PlotView::OnGraphForward)
+ON_COMMAND(ID_GRAPH_HOME, &PlotView::OnGraphHome)
 ON_COMMAND(ID_TOOLS_ZOOM, &PlotView::OnToolsZoom)
 ON_COMMAND(ID_TOOLS_POINT, &PlotView::OnToolsPoint)
 ON_COMMAND(ID_TOOLS_STATISTICS, &PlotView::OnToolsStatistics)
@@ -177,10 +189,16 @@ ON_WM_SIZE()
 ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-// The frame routes commands to the view, and none while a tool waits for the mouse.
+// The frame holds the view and a status bar for its readout below it, and routes commands to
+// the view, none while a tool waits for the mouse.
 class PlotFrame : public CFrameWnd {
     DECLARE_DYNCREATE(PlotFrame)
 public:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct) {
+        if (CFrameWnd::OnCreate(lpCreateStruct) == -1) return -1;
+        static const UINT indicators[] = {ID_SEPARATOR};
+        return m_wndStatusBar.Create(this) && m_wndStatusBar.SetIndicators(indicators, 1) ? 0 : -1;
+    }
     PlotView* view() const {
         CWnd* pane = GetDlgItem(int(AFX_IDW_PANE_FIRST));
         return pane && pane->IsKindOf(RUNTIME_CLASS(PlotView)) ? static_cast<PlotView*>(pane)
@@ -190,9 +208,18 @@ public:
         if (PlotView* pane = view(); pane && pane->isWaiting()) return TRUE; // one tool at a time
         return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pInfo);
     }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CStatusBar m_wndStatusBar;
 };
 
 IMPLEMENT_DYNCREATE(PlotFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(PlotFrame, CFrameWnd)
+ON_WM_CREATE()
+END_MESSAGE_MAP()
 
 // The main window: the menus, and the frame as its central widget. The menus are greyed while a
 // tool waits for the mouse: a tool starts and stops waiting inside a command or a dialog's
@@ -268,6 +295,7 @@ std::unique_ptr<QMainWindow> openWindow(GcGraphConfig& config, int width, int he
     window->resize(width, height + window->menuBar()->sizeHint().height());
     frame->ShowWindow(SW_SHOW);
     window->show();
+    view->SetFocus(); // the view's keys work from the start
     return window;
 }
 

@@ -100,6 +100,18 @@ protected:                                                                      
 #define ON_WM_LBUTTONDBLCLK() AFX_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
 #define ON_WM_RBUTTONDOWN() AFX_MOUSE_ENTRY(WM_RBUTTONDOWN, OnRButtonDown)
 #define ON_WM_RBUTTONUP() AFX_MOUSE_ENTRY(WM_RBUTTONUP, OnRButtonUp)
+#define ON_WM_MBUTTONDOWN() AFX_MOUSE_ENTRY(WM_MBUTTONDOWN, OnMButtonDown)
+#define ON_WM_MBUTTONUP() AFX_MOUSE_ENTRY(WM_MBUTTONUP, OnMButtonUp)
+#define ON_WM_MOUSEWHEEL()                                                                         \
+    AFX_MSG_ENTRY(WM_MOUSEWHEEL, return self->OnMouseWheel(                                        \
+                                     UINT(GET_KEYSTATE_WPARAM(w)), GET_WHEEL_DELTA_WPARAM(w),      \
+                                     CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l)));)
+#define AFX_KEY_ENTRY(msg, fn)                                                                     \
+    AFX_MSG_ENTRY(msg, self->fn(UINT(w), UINT(LOWORD(l)), UINT(HIWORD(l))); return 0;)
+#define ON_WM_KEYDOWN() AFX_KEY_ENTRY(WM_KEYDOWN, OnKeyDown)
+#define ON_WM_KEYUP() AFX_KEY_ENTRY(WM_KEYUP, OnKeyUp)
+#define ON_WM_SYSKEYDOWN() AFX_KEY_ENTRY(WM_SYSKEYDOWN, OnSysKeyDown)
+#define ON_WM_SYSKEYUP() AFX_KEY_ENTRY(WM_SYSKEYUP, OnSysKeyUp)
 #define ON_WM_HSCROLL()                                                                            \
     AFX_MSG_ENTRY(WM_HSCROLL, self->OnHScroll(UINT(LOWORD(w)), UINT(short(HIWORD(w))),             \
                                               afxScrollBarFromHandle(reinterpret_cast<HWND>(l)));  \

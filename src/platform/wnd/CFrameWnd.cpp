@@ -1,5 +1,9 @@
 #include <ploxen/platform/wnd/CFrameWnd.h>
 
+#include <algorithm>
+#include <vector>
+
+#include <ploxen/platform/wnd/CStatusBar.h>
 #include <ploxen/platform/wnd/CView.h>
 #include <ploxen/platform/wnd/CWinApp.h>
 #include <ploxen/platform/wnd/wnd_p.h>
@@ -48,11 +52,39 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID) {
 }
 
 void CFrameWnd::RecalcLayout(BOOL) {
-    if (CWnd* pane = GetDlgItem(int(AFX_IDW_PANE_FIRST))) {
-        CRect client;
-        GetClientRect(&client);
-        pane->MoveWindow(&client);
+    CRect client;
+    GetClientRect(&client);
+    const wnd::Window* self = wnd::find(m_hWnd);
+    for (HWND h : self ? self->children : std::vector<HWND>{}) {
+        const UINT id = UINT(::GetDlgCtrlID(h));
+        auto* bar = dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(h));
+        if (id < AFX_IDW_CONTROLBAR_FIRST || id > AFX_IDW_CONTROLBAR_LAST || !bar ||
+            !(bar->GetStyle() & WS_VISIBLE))
+            continue;
+        const DWORD align = bar->GetBarStyle();
+        if (align & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) {
+            const int height = std::min<int>(bar->CalcFixedLayout(TRUE, TRUE).cy, client.Height());
+            const bool top = align & CBRS_ALIGN_TOP;
+            bar->MoveWindow(client.left, top ? client.top : client.bottom - height, client.Width(),
+                            height);
+            (top ? client.top : client.bottom) += top ? height : -height;
+        } else if (align & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) {
+            const int width = std::min<int>(bar->CalcFixedLayout(TRUE, FALSE).cx, client.Width());
+            const bool left = align & CBRS_ALIGN_LEFT;
+            bar->MoveWindow(left ? client.left : client.right - width, client.top, width,
+                            client.Height());
+            (left ? client.left : client.right) += left ? width : -width;
+        }
     }
+    if (CWnd* pane = GetDlgItem(int(AFX_IDW_PANE_FIRST))) pane->MoveWindow(&client);
+}
+
+CWnd* CFrameWnd::GetMessageBar() {
+    return GetDlgItem(int(AFX_IDW_STATUS_BAR));
+}
+
+void CFrameWnd::SetMessageText(LPCSTR lpszText) {
+    if (auto* bar = dynamic_cast<CStatusBar*>(GetMessageBar())) bar->SetPaneText(0, lpszText);
 }
 
 void CFrameWnd::OnSize(UINT nType, int cx, int cy) {

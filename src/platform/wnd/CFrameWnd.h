@@ -27,8 +27,13 @@ public:
 #endif
     // Makes the context's view class and creates it as the pane with that ID.
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
-    // Fits the pane to the client area.
+    // Lays the visible control bars along their edges (a status bar at the bottom) and fits the
+    // pane to the rest of the client area.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
+    // The status bar (the child AFX_IDW_STATUS_BAR), or null; SetMessageText shows a text in its
+    // first pane.
+    virtual CWnd* GetMessageBar();
+    void SetMessageText(LPCSTR lpszText);
     // The view that receives commands first: the one last made active, else the pane when it
     // is a view (a frame holding one view needs no call to SetActiveView).
     CView* GetActiveView() const;

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <unordered_set>
 
+#include <ploxen/platform/wnd/CFrameWnd.h>
 #include <ploxen/platform/wnd/CWinApp.h>
 #include <ploxen/platform/wnd/controls.h>
 #include <ploxen/platform/wnd/wnd_p.h>
@@ -248,6 +249,11 @@ DWORD CWnd::GetStyle() const {
 CWnd* CWnd::GetParent() const {
     return FromHandle(::GetParent(m_hWnd));
 }
+CFrameWnd* CWnd::GetParentFrame() const {
+    for (CWnd* p = GetParent(); p; p = p->GetParent())
+        if (p->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return static_cast<CFrameWnd*>(p);
+    return nullptr;
+}
 int CWnd::GetDlgCtrlID() const {
     return ::GetDlgCtrlID(m_hWnd);
 }
@@ -439,6 +445,27 @@ void CWnd::OnRButtonDown(UINT, CPoint) {
     Default();
 }
 void CWnd::OnRButtonUp(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnMButtonDown(UINT, CPoint) {
+    Default();
+}
+void CWnd::OnMButtonUp(UINT, CPoint) {
+    Default();
+}
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint) {
+    return BOOL(Default());
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnKeyUp(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnSysKeyDown(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnSysKeyUp(UINT, UINT, UINT) {
     Default();
 }
 void CWnd::OnHScroll(UINT, UINT, CScrollBar*) {

@@ -95,6 +95,8 @@ public:
     void ScreenToClient(LPRECT lpRect) const;
     DWORD GetStyle() const;
     CWnd* GetParent() const;
+    // The frame window the window lies in (its nearest CFrameWnd ancestor), or null.
+    CFrameWnd* GetParentFrame() const;
     int GetDlgCtrlID() const;
 
     // Painting.
@@ -166,6 +168,14 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnMButtonUp(UINT nFlags, CPoint point);
+    // point in screen coordinates; nonzero when the wheel was handled.
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
 
@@ -185,4 +195,8 @@ class AFX_EXT_CLASS CScrollBar : public CWnd {
 
 // The frame's first pane: the view that fills a frame's client area.
 constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
+// The frame's control bars: children with IDs in this range are laid out along its edges.
+constexpr UINT AFX_IDW_CONTROLBAR_FIRST = 0xE800;
+constexpr UINT AFX_IDW_CONTROLBAR_LAST = 0xE8FF;
+constexpr UINT AFX_IDW_STATUS_BAR = 0xE801;
 constexpr DWORD AFX_WS_DEFAULT_VIEW = WS_CHILD | WS_VISIBLE | WS_BORDER;

@@ -16,6 +16,7 @@
 #include <cstring>
 
 #include <ploxen/platform/dlg/AfxMessageBox.h>
+#include <ploxen/platform/wnd/CStatusBar.h>
 #include <ploxen/platform/wnd/WndWidget.h>
 #include <ploxen/platform/wnd/controls.h>
 #include <ploxen/platform/wnd/wnd_p.h>
@@ -578,6 +579,7 @@ Kind kindOf(LPCSTR className) {
     if (is(WC_LISTBOXA)) return Kind::ListBox;
     if (is(TRACKBAR_CLASSA)) return Kind::Slider;
     if (is(WC_LISTVIEWA)) return Kind::ListView;
+    if (is(STATUSCLASSNAMEA)) return Kind::StatusBar;
     return Kind::Generic;
 }
 
@@ -604,13 +606,19 @@ QWidget* makeWidget(Window* w, LPCSTR text, QWidget* parent) {
     case Kind::ListView:
         q = makeListView(w, parent);
         break;
+    case Kind::StatusBar:
+        q = makeStatusBar(parent);
+        break;
     default:
         q = new WndWidget(w->hwnd, parent, child ? Qt::Widget : Qt::Window);
         q->setWindowTitle(t);
         return q;
     }
     if (!child) q->setWindowFlags(Qt::Window);
-    if (w->kind != Kind::Static && !(w->style & WS_TABSTOP)) q->setFocusPolicy(Qt::ClickFocus);
+    if (w->kind == Kind::Static || w->kind == Kind::StatusBar)
+        ; // never takes the focus
+    else if (!(w->style & WS_TABSTOP))
+        q->setFocusPolicy(Qt::ClickFocus);
     return q;
 }
 
@@ -628,6 +636,8 @@ LRESULT controlProc(Window* w, UINT msg, WPARAM wParam, LPARAM lParam, bool* han
         return sliderProc(w, msg, wParam, lParam, handled);
     case Kind::ListView:
         return listViewProc(w, msg, wParam, lParam, handled);
+    case Kind::StatusBar:
+        return statusBarProc(w, msg, wParam, lParam, handled);
     default:
         return *handled = false, 0;
     }

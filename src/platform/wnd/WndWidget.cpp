@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <ploxen/platform/wnd/wnd_p.h>
 
@@ -32,7 +33,7 @@ void WndWidget::resizeEvent(QResizeEvent* e) {
     if (Window* w = wnd::find(m_hwnd)) clientSizeChanged(w, e->size());
 }
 
-WPARAM mouseFlags(const QMouseEvent* e) {
+WPARAM mouseFlags(const QSinglePointEvent* e) {
     WPARAM f = 0;
     const Qt::MouseButtons b = e->buttons();
     if (b & Qt::LeftButton) f |= MK_LBUTTON;
@@ -83,6 +84,19 @@ void WndWidget::mouseMoveEvent(QMouseEvent* e) {
     post(WM_MOUSEMOVE, e);
 }
 
+void WndWidget::wheelEvent(QWheelEvent* e) {
+    // A vertical wheel, or a horizontal one where Qt turns the vertical one (Alt held).
+    const QPoint angle = e->angleDelta();
+    const int delta = angle.y() ? angle.y() : angle.x();
+    if (!delta) return;
+    const WPARAM flags = mouseFlags(e);
+    const QPoint p = e->globalPosition().toPoint();
+    postInput(m_hwnd, WM_MOUSEWHEEL, MAKEWPARAM(flags, delta), MAKELPARAM(p.x(), p.y()));
+    // Qt passes it on to the parent as well, as the platform's default processing does: a
+    // window that does nothing with the wheel leaves it to what holds it (a scroll area).
+    e->ignore();
+}
+
 namespace {
 
 UINT virtualKey(int key) {
@@ -110,6 +124,14 @@ UINT virtualKey(int key) {
         return VK_DOWN;
     case Qt::Key_Delete:
         return VK_DELETE;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_End:
+        return VK_END;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
     default:
         return 0;
     }
@@ -123,10 +145,16 @@ void WndWidget::postKey(UINT msg, QKeyEvent* e) {
         e->ignore();
         return;
     }
-    // lParam: repeat count 1; bit 30 set on a repeat or a release, bit 31 on a release.
+    // lParam: repeat count 1; bit 29 set with Alt held (a system key), bit 30 on a repeat or a
+    // release, bit 31 on a release.
+    const bool up = msg == WM_KEYUP;
     LPARAM flags = 1;
-    if (msg == WM_KEYUP || e->isAutoRepeat()) flags |= LPARAM(1) << 30;
-    if (msg == WM_KEYUP) flags |= LPARAM(1) << 31;
+    if (e->modifiers() & Qt::AltModifier) {
+        msg = up ? WM_SYSKEYUP : WM_SYSKEYDOWN;
+        flags |= LPARAM(1) << 29;
+    }
+    if (up || e->isAutoRepeat()) flags |= LPARAM(1) << 30;
+    if (up) flags |= LPARAM(1) << 31;
     postInput(m_hwnd, msg, vk, flags);
 }
 

@@ -1,9 +1,12 @@
 // The Qt widget of a plain window: shows the window's backing image and turns Qt's mouse input
-// into queued mouse messages in client coordinates, and its key presses into WM_KEYDOWN and
-// WM_KEYUP (keys with a virtual-key code).
+// into queued mouse messages in client coordinates (the wheel's in screen coordinates, as the
+// platform gives them), and its key presses into WM_KEYDOWN and WM_KEYUP, or WM_SYSKEYDOWN and
+// WM_SYSKEYUP with Alt held (keys with a virtual-key code).
 #pragma once
 
 #include <QWidget>
+
+class QSinglePointEvent;
 
 #include <ploxen/platform/wnd/messages.h>
 
@@ -20,6 +23,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
@@ -30,7 +34,7 @@ private:
     HWND m_hwnd;
 };
 
-// Key flags of a mouse message from a Qt mouse event (buttons held after the event).
-WPARAM mouseFlags(const QMouseEvent* e);
+// Key flags of a mouse message from a Qt mouse or wheel event (buttons held after the event).
+WPARAM mouseFlags(const QSinglePointEvent* e);
 
 } // namespace wnd

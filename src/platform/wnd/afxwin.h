@@ -7,6 +7,7 @@
 #include <ploxen/platform/dlg/CDialog.h>
 #include <ploxen/platform/wnd/CClientDC.h>
 #include <ploxen/platform/wnd/CFrameWnd.h>
+#include <ploxen/platform/wnd/CStatusBar.h>
 #include <ploxen/platform/wnd/CWinApp.h>
 #include <ploxen/platform/wnd/CWnd.h>
 #include <ploxen/platform/wnd/controls.h>

@@ -20,7 +20,7 @@ class QButtonGroup;
 namespace wnd {
 
 // What a window is on the Qt side; decides its default window procedure.
-enum class Kind { Generic, Dialog, Button, Edit, Static, ListBox, Slider, ListView };
+enum class Kind { Generic, Dialog, Button, Edit, Static, ListBox, Slider, ListView, StatusBar };
 
 struct Window {
     HWND hwnd = nullptr;
@@ -61,6 +61,9 @@ QWidget* makeWidget(Window* w, LPCSTR text, QWidget* parent);
 // The default procedure of each kind: what DefWindowProc does.
 LRESULT defProc(Window* w, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT controlProc(Window* w, UINT msg, WPARAM wParam, LPARAM lParam, bool* handled);
+// The status bar control's widget and messages.
+QWidget* makeStatusBar(QWidget* parent);
+LRESULT statusBarProc(Window* w, UINT msg, WPARAM wParam, LPARAM lParam, bool* handled);
 // Sends a message to a window's wrapper, making it the message CWnd::Default continues.
 LRESULT send(HWND h, UINT msg, WPARAM wParam, LPARAM lParam);
 // The message being handled on this thread (for CWnd::Default).
