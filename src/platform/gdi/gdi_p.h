@@ -107,6 +107,7 @@ struct BitmapObject : GdiObject {
 };
 
 struct PrintJob; // the printer behind a printer DC
+struct MetaFile; // the file behind a metafile DC
 
 struct DeviceContext {
     std::shared_ptr<Surface> surface;
@@ -127,6 +128,7 @@ struct DeviceContext {
     bool memory = true;
     int pageWidth = 0, pageHeight = 0, dpi = 96; // devices without a selected bitmap
     std::shared_ptr<PrintJob> job;               // printer DCs only
+    std::shared_ptr<MetaFile> metaFile;          // metafile DCs only
 };
 
 // Handle checks: null for a handle that is not a live object of the asked kind.
