@@ -107,6 +107,24 @@ TEST_F(PictureView, FailuresLeaveNoFileAndSayWhy) {
     EXPECT_TRUE(std::filesystem::is_empty(dir.path));
 }
 
+// A series far outside its range stays inside the plot in SVG too, whose writer keeps no clip.
+TEST(PictureSvg, LinesStayInsideThePlot) {
+    render_test::Scene scene({{{{{0, -1e3}, {0.5, 1e3}, {1, 0.5}}}}}, 400, 300);
+    TempDir dir;
+    ASSERT_TRUE(savePicture(scene.r, (dir / "p.svg").c_str(), 400, 300));
+    QXmlStreamReader xml(QByteArray::fromStdString(readFile(dir / "p.svg")));
+    int points = 0;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"polyline")
+            for (const auto& point :
+                 xml.attributes().value("points").split(u' ', Qt::SkipEmptyParts)) {
+                const double y = point.split(u',').value(1).toDouble();
+                EXPECT_TRUE(y >= 15 && y <= 240) << point.toString().toStdString();
+                ++points;
+            }
+    EXPECT_GT(points, 5);
+}
+
 // A million noisy points reach a vector file as the columns they fill, not one by one.
 TEST(PictureSize, AMillionPointsMakeSmallVectorFiles) {
     std::vector<Vertex2D> v(1'000'000);

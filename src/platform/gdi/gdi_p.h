@@ -82,6 +82,9 @@ struct Surface {
     // A printer page: drawing goes to the printer's painter as vectors while a document is
     // open; the image only stands for the page's size.
     QPainter* vectorPainter = nullptr;
+    // A vector device whose painter ignores clip regions (SVG): lines are cut to the clip's
+    // bounding rectangle before they reach it.
+    bool cutsLines = false;
 
     QPainter* begin();
     void end();

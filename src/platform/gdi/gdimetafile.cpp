@@ -64,6 +64,7 @@ HDC CreateEnhMetaFileA(HDC hdc, LPCSTR lpFilename, const RECT* lprc, LPCSTR lpDe
     if (surface->image.isNull() || !file->painter.begin(&file->generator)) return nullptr;
     surface->image.fill(Qt::white);
     surface->vectorPainter = &file->painter;
+    surface->cutsLines = true; // the SVG writer keeps no clip
     HDC h = createSurfaceDC(surface, false);
     DeviceContext* dc = dcFrom(h);
     dc->dpi = dpi;
