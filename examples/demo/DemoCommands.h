@@ -5,7 +5,8 @@
 #include <ploxen/ploxen.h>
 
 enum : UINT {
-    ID_FILE_PRINT = 0xE107, // the framework's own ID for Print
+    ID_FILE_PRINT = 0xE107, // the framework's own IDs for Print and Copy
+    ID_EDIT_COPY = 0xE122,
     ID_FILE_SAVEBITMAP = 32771,
     ID_FILE_EXPORTCSV,
     ID_FILE_EXIT,
@@ -26,6 +27,7 @@ enum : UINT {
     ID_TOOLS_STATISTICS,
     ID_TOOLS_COMMENT,
     ID_TOOLS_ERASE,
+    ID_FILE_SAVEPICTURE,
 };
 
 struct DemoCommand {
@@ -41,9 +43,11 @@ struct DemoCommand {
 inline constexpr DemoCommand kDemoCommands[] = {
     {ID_FILE_PRINT, "&File", "&Print...", "Ctrl+P", 0, true},
     {ID_FILE_SAVEBITMAP, "&File", "Save &bitmap...", "Ctrl+S", 0, true},
+    {ID_FILE_SAVEPICTURE, "&File", "Save p&icture...", "Ctrl+Shift+S", 0, true},
     {ID_FILE_EXPORTCSV, "&File", "&Export CSV...", "Ctrl+E", 0, true},
     {0, "&File", nullptr, nullptr, 0, false},
     {ID_FILE_EXIT, "&File", "E&xit", "Ctrl+Q", 0, false},
+    {ID_EDIT_COPY, "&Edit", "&Copy picture", "Ctrl+C", 0, false},
     {ID_VIEW_BLACK, "&View", "&Black background", nullptr, 1, false},
     {ID_VIEW_WHITE, "&View", "&White background", nullptr, 1, false},
     {0, "&View", nullptr, nullptr, 0, false},

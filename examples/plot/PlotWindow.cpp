@@ -19,7 +19,8 @@
 namespace {
 
 enum : UINT {
-    ID_FILE_PRINT = 0xE107, // the framework's own ID for Print
+    ID_FILE_PRINT = 0xE107, // the framework's own IDs for Print and Copy
+    ID_EDIT_COPY = 0xE122,
     ID_FILE_SAVEBITMAP = 32771,
     ID_FILE_EXPORTCSV,
     ID_VIEW_BLACK,
@@ -31,6 +32,7 @@ enum : UINT {
     ID_TOOLS_STATISTICS,
     ID_TOOLS_COMMENT,
     ID_TOOLS_ERASE,
+    ID_FILE_SAVEPICTURE,
 };
 
 struct Command {
@@ -42,8 +44,10 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {ID_FILE_SAVEBITMAP, "&File", "Save &bitmap...", "Ctrl+S"},
+    {ID_FILE_SAVEPICTURE, "&File", "Save p&icture...", "Ctrl+Shift+S"},
     {ID_FILE_EXPORTCSV, "&File", "&Export CSV...", "Ctrl+E"},
     {ID_FILE_PRINT, "&File", "&Print...", "Ctrl+P"},
+    {ID_EDIT_COPY, "&Edit", "&Copy picture", "Ctrl+C"},
     {ID_VIEW_BLACK, "&View", "&Black background", nullptr},
     {ID_VIEW_WHITE, "&View", "&White background", nullptr},
     {ID_GRAPH_ZOOM, "&Graph", "&Zoom", "Ctrl+Z"},
@@ -91,6 +95,31 @@ protected:
         if (!path.empty() && !savetoBitmap(path.data()))
             AfxMessageBox(("Cannot write " + path).c_str());
     }
+    afx_msg void OnFileSavePicture() {
+        const std::string path =
+            chooseFile("Save picture", "plot.png", "Pictures (*.png *.svg *.pdf *.bmp)");
+        if (!path.empty() && !savePicture(*m_pRenderer, path.c_str(), m_cx, m_cy, overlay()))
+            AfxMessageBox(("Cannot write " + path).c_str());
+    }
+    afx_msg void OnEditCopy() {
+        if (!copyPicture(*m_pRenderer, m_hWnd, m_cx, m_cy, overlay()))
+            AfxMessageBox("The clipboard did not take the picture");
+    }
+    // Printing draws the picture again on the printer's device context, as vectors, on a page
+    // turned as the picture is.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override {
+        pInfo->m_pPD->m_pd.hDevMode = pictureDevMode(m_cx, m_cy);
+        if (DoPreparePrinting(pInfo)) return TRUE;
+        OnEndPrinting(nullptr, pInfo); // no printing follows to free the settings
+        return FALSE;
+    }
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override {
+        drawPicture(pDC, *m_pRenderer, pictureArea(m_cx, m_cy, pInfo->m_rectDraw), overlay());
+    }
+    void OnEndPrinting(CDC*, CPrintInfo* pInfo) override {
+        GlobalFree(pInfo->m_pPD->m_pd.hDevMode);
+        pInfo->m_pPD->m_pd.hDevMode = nullptr;
+    }
     afx_msg void OnFileExportCsv() {
         const std::string path =
             chooseFile("Export CSV", "plot.csv", "Comma-separated values (*.csv)");
@@ -121,6 +150,11 @@ private:
         return QFileDialog::getSaveFileName(nullptr, caption, name, filter).toStdString();
     }
 
+    // The title over every picture, as over the view.
+    PictureOverlay overlay() const {
+        return [this](CDC* dc, const Renderer& r) { drawTitle(dc, r, m_title); };
+    }
+
     std::string m_title;
 };
 
@@ -129,6 +163,8 @@ IMPLEMENT_DYNCREATE(PlotView, CGLView)
 BEGIN_MESSAGE_MAP(PlotView, CGLView)
 ON_COMMAND(ID_FILE_PRINT, &PlotView::OnFilePrintCmd)
 ON_COMMAND(ID_FILE_SAVEBITMAP, &PlotView::OnFileSaveBitmap)
+ON_COMMAND(ID_FILE_SAVEPICTURE, &PlotView::OnFileSavePicture)
+ON_COMMAND(ID_EDIT_COPY, &PlotView::OnEditCopy)
 ON_COMMAND(ID_FILE_EXPORTCSV, &PlotView::OnFileExportCsv)
 ON_COMMAND(ID_VIEW_BLACK, &PlotView::OnViewBlack)
 ON_COMMAND(ID_VIEW_WHITE, &PlotView::OnViewWhite)

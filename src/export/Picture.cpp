@@ -61,12 +61,13 @@ bool writeSvg(const char* name, const Renderer& renderer, int width, int height,
 // landscape for a wide picture.
 bool writePdf(const char* name, const Renderer& renderer, int width, int height,
               const PictureOverlay& overlay) {
-    DEVMODE mode{};
-    mode.dmSize = sizeof mode;
-    mode.dmFields = DM_ORIENTATION;
-    mode.dmOrientation = width > height ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+    HANDLE settings = pictureDevMode(width, height);
+    if (!settings) return false;
     CDC dc;
-    if (!dc.Attach(CreateDC(nullptr, nullptr, nullptr, &mode))) return false;
+    dc.Attach(CreateDC(nullptr, nullptr, nullptr, static_cast<DEVMODE*>(GlobalLock(settings))));
+    GlobalUnlock(settings);
+    GlobalFree(settings);
+    if (!dc.m_hDC) return false;
     const DOCINFO doc{int(sizeof(DOCINFO)), "Graph", name, nullptr, 0};
     bool ok = StartDoc(dc.m_hDC, &doc) > 0 && StartPage(dc.m_hDC) > 0;
     if (ok) {
@@ -106,6 +107,17 @@ RECT pictureArea(int width, int height, const RECT& page) {
     if (h > H) h = H, w = int(std::lround(double(H) * width / height));
     const int x = page.left + (W - w) / 2, y = page.top + (H - h) / 2;
     return RECT{x, y, x + w, y + h};
+}
+
+HANDLE pictureDevMode(int width, int height) {
+    HGLOBAL block = GlobalAlloc(GHND, sizeof(DEVMODE));
+    if (auto* mode = static_cast<DEVMODE*>(GlobalLock(block))) {
+        mode->dmSize = sizeof(DEVMODE);
+        mode->dmFields = DM_ORIENTATION;
+        mode->dmOrientation = width > height ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+        GlobalUnlock(block);
+    }
+    return block;
 }
 
 void drawPicture(CDC* dc, const Renderer& renderer, const RECT& area,

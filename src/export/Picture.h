@@ -25,6 +25,11 @@ using PictureOverlay = std::function<void(CDC* dc, const Renderer& renderer)>;
 // The largest rectangle of width:height proportions that fits page, centred in it.
 AFX_EXT_API RECT pictureArea(int width, int height, const RECT& page);
 
+// Printer settings for the picture's page, as a DEVMODE in a global block for the print
+// dialog's m_pd.hDevMode: landscape when the picture is wider than tall, else portrait. The
+// caller frees it (GlobalFree) once printing has ended.
+AFX_EXT_API HANDLE pictureDevMode(int width, int height);
+
 // Clears area and draws renderer's configuration and comments into it, as a view paints
 // itself, then the overlay; renderer's own viewport is left as it was.
 AFX_EXT_API void drawPicture(CDC* dc, const Renderer& renderer, const RECT& area,
