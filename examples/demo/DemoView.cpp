@@ -70,6 +70,7 @@ private:
 } // namespace
 
 DemoView::DemoView() {
+    SetDpiAware(); // sharp on high-density screens
     fillDemoGraphs(m_config, m_graph, m_layout);
 }
 

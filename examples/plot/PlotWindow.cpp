@@ -65,6 +65,7 @@ constexpr Command kCommands[] = {
 class PlotView : public CGLView {
     DECLARE_DYNCREATE(PlotView)
 public:
+    PlotView() { SetDpiAware(); } // sharp on high-density screens
     void show(const GcGraphConfig& config, bool white, const std::string& title) {
         m_config = config;
         m_title = title;

@@ -37,6 +37,15 @@ public:
     EnvData* GetEnvData() const { return m_pEnvData; }
     Renderer* GetRenderer() const { return m_pRenderer; }
 
+    // Whether the view's window is made DPI-aware: on a high-density screen it then draws at
+    // the screen's device pixels (one-pixel lines one device pixel wide, text at the screen's
+    // resolution), its client area and mouse positions in device pixels, instead of being shown
+    // as a scaled-up picture. Off by default; set it before the window is created (in the
+    // derived view's constructor).
+    void SetDpiAware(BOOL bDpiAware = TRUE) { m_bDpiAware = bDpiAware; }
+    BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr) override;
+
     // Replaces the client device context used by Draw.
     virtual void Init();
     // Paints the view on the context made by Init; nothing before the first Init.
@@ -123,6 +132,7 @@ private:
     // Set when the window went while GetEvent waited: the object is deleted once the loop that
     // waited has unwound (m_alive tells the deferred deletion whether the host deleted it first).
     bool m_deleteAfterWait = false;
+    BOOL m_bDpiAware = FALSE;
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 
     void paint(CDC* dc);

@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QWidget>
+#include <cmath>
 #include <cstring>
+#include <utility>
 
 #include <ploxen/platform/wnd/CWnd.h>
 #include <ploxen/platform/wnd/wnd_p.h>
@@ -155,8 +157,39 @@ BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL) {
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect) {
     QWidget* q = widgetOf(hWnd);
     if (!q || !lpRect) return FALSE;
-    *lpRect = RECT{0, 0, q->width(), q->height()};
+    const QSize size = clientPixels(find(hWnd), q->size());
+    *lpRect = RECT{0, 0, size.width(), size.height()};
     return TRUE;
+}
+
+namespace {
+thread_local DPI_AWARENESS_CONTEXT threadDpiContext = DPI_AWARENESS_CONTEXT_UNAWARE;
+} // namespace
+
+bool wnd::threadDpiAware() {
+    return threadDpiContext != DPI_AWARENESS_CONTEXT_UNAWARE &&
+           threadDpiContext != DPI_AWARENESS_CONTEXT_UNAWARE_GDISCALED;
+}
+
+DPI_AWARENESS_CONTEXT SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT dpiContext) {
+    const auto value = reinterpret_cast<INT_PTR>(dpiContext);
+    if (value < -5 || value > -1) return nullptr;
+    return std::exchange(threadDpiContext, dpiContext);
+}
+
+DPI_AWARENESS_CONTEXT GetThreadDpiAwarenessContext() {
+    return threadDpiContext;
+}
+
+DPI_AWARENESS_CONTEXT GetWindowDpiAwarenessContext(HWND hwnd) {
+    const Window* w = find(hwnd);
+    if (!w) return nullptr;
+    return w->dpiAware ? DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2 : DPI_AWARENESS_CONTEXT_UNAWARE;
+}
+
+UINT GetDpiForWindow(HWND hwnd) {
+    const Window* w = find(hwnd);
+    return w ? UINT(std::lround(USER_DEFAULT_SCREEN_DPI * deviceScale(w))) : 0;
 }
 
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect) {
