@@ -25,7 +25,7 @@ Output, chosen by the extension of -o:
               marks and text are vectors, not an embedded picture; a wide picture gets a
               landscape page, a tall one a portrait page
 A series reaches SVG and PDF as it reaches the screen, reduced to the points that change
-pixels at the output's resolution, so a million points make a file of a few hundred KB.
+pixels at the output's resolution: a million points make a file of some tens of KB.
 The output replaces its file only when complete: a failed or interrupted run leaves the old
 file as it was, and nothing else. A link is written through; an output that is the input,
 or a file without write permission, is refused.
