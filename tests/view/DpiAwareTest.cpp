@@ -63,6 +63,12 @@ TEST_F(AwareView, DrawsAtDevicePixels) {
     QCoreApplication::sendEvent(qWidgetOf(view->m_hWnd), &move);
     pump();
     EXPECT_EQ(view->lastPoint(), CPoint(100, 80)); // the mouse speaks device pixels too
+    CPoint p(100, 80);
+    view->ClientToScreen(&p);
+    const QPoint global = qWidgetOf(view->m_hWnd)->mapToGlobal(QPoint(50, 40));
+    EXPECT_EQ(p, CPoint(global.x(), global.y()));
+    view->ScreenToClient(&p);
+    EXPECT_EQ(p, CPoint(100, 80));
 }
 
 TEST_F(PlainView, IsShownScaledUp) {

@@ -204,7 +204,9 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect) {
 BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint) {
     QWidget* q = widgetOf(hWnd);
     if (!q || !lpPoint) return FALSE;
-    const QPoint p = q->mapToGlobal(QPoint(lpPoint->x, lpPoint->y));
+    // Screen coordinates stay those of unaware windows; an aware client speaks device pixels.
+    const qreal scale = deviceScale(find(hWnd));
+    const QPoint p = q->mapToGlobal(QPointF(lpPoint->x, lpPoint->y) / scale).toPoint();
     *lpPoint = POINT{p.x(), p.y()};
     return TRUE;
 }
@@ -212,7 +214,8 @@ BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint) {
 BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint) {
     QWidget* q = widgetOf(hWnd);
     if (!q || !lpPoint) return FALSE;
-    const QPoint p = q->mapFromGlobal(QPoint(lpPoint->x, lpPoint->y));
+    const QPoint p =
+        (q->mapFromGlobal(QPointF(lpPoint->x, lpPoint->y)) * deviceScale(find(hWnd))).toPoint();
     *lpPoint = POINT{p.x(), p.y()};
     return TRUE;
 }
