@@ -1,5 +1,6 @@
 #include <ploxen/export/Picture.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -88,6 +89,20 @@ bool writeBitmapFile(const char* name, PictureFormat format, const Renderer& ren
                                                                    : Gdiplus::ImageFormatBMP));
 }
 
+// A copy of comments moved and sized from the viewport from to the viewport to.
+CommentList* scaledComments(const CommentList& comments, const int* from, const int* to) {
+    auto* scaled = new CommentList(comments);
+    const double sx = double(to[2]) / std::max(from[2], 1),
+                 sy = double(to[3]) / std::max(from[3], 1);
+    for (Comment* c = scaled->head; c; c = c->next) {
+        c->position = CPoint(to[0] + int(std::lround((c->position.x - from[0]) * sx)),
+                             to[1] + int(std::lround((c->position.y - from[1]) * sy)));
+        c->font.lfHeight = LONG(std::lround(c->font.lfHeight * sy));
+        c->font.lfWidth = LONG(std::lround(c->font.lfWidth * sx));
+    }
+    return scaled;
+}
+
 } // namespace
 
 PictureFormat pictureFormat(const char* path) {
@@ -124,6 +139,11 @@ void drawPicture(CDC* dc, const Renderer& renderer, const RECT& area,
                  const PictureOverlay& overlay) {
     Renderer picture(renderer);
     picture.setViewport(area.left, area.top, area.right - area.left, area.bottom - area.top);
+    const int* from = renderer.viewport;
+    if (renderer.comments && (picture.viewport[2] != from[2] || picture.viewport[3] != from[3]))
+        // The comments, placed in the renderer's pixels, where they lie on the picture and in
+        // fonts as much larger; the copy's own list goes with it.
+        picture.comments = scaledComments(*renderer.comments, from, picture.viewport);
     picture.clear(dc, &area);
     picture.drawGraph(dc);
     picture.drawComments(dc);

@@ -31,7 +31,8 @@ AFX_EXT_API RECT pictureArea(int width, int height, const RECT& page);
 AFX_EXT_API HANDLE pictureDevMode(int width, int height);
 
 // Clears area and draws renderer's configuration and comments into it, as a view paints
-// itself, then the overlay; renderer's own viewport is left as it was.
+// itself, then the overlay; renderer's own viewport is left as it was. Comments keep their
+// place and size relative to the picture when area is larger or smaller than the viewport.
 AFX_EXT_API void drawPicture(CDC* dc, const Renderer& renderer, const RECT& area,
                              const PictureOverlay& overlay = {});
 

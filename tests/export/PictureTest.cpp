@@ -108,6 +108,28 @@ TEST_F(PictureView, FailuresLeaveNoFileAndSayWhy) {
     EXPECT_TRUE(std::filesystem::is_empty(dir.path));
 }
 
+// A picture twice the view's size has its comments twice as far from the corner and as large.
+TEST(PictureComments, FollowThePicturesSize) {
+    render_test::Scene scene({{{{{0, 0.5}, {1, 0.5}}}}}, 200, 150);
+    scene.r.setBackgroundWhite();
+    scene.r.drawComment(nullptr, "Mm", render_test::logFont(-12, "Sans"), RGB(0, 200, 0),
+                        CPoint(50, 40));
+    const auto greenBox = [&](int w, int h) {
+        render_test::Surface s(w, h);
+        drawPicture(&s.dc, scene.r, RECT{0, 0, w, h});
+        QRect box;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (s.dc.GetPixel(x, y) == RGB(0, 200, 0)) box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    const QRect small = greenBox(200, 150), large = greenBox(400, 300);
+    ASSERT_FALSE(small.isEmpty());
+    EXPECT_NEAR(large.left(), 2 * small.left(), 2);
+    EXPECT_NEAR(large.top(), 2 * small.top(), 3);
+    EXPECT_NEAR(large.height(), 2 * small.height(), 3);
+}
+
 // A series far outside its range stays inside the plot in SVG too, whose writer keeps no clip.
 TEST(PictureSvg, LinesStayInsideThePlot) {
     render_test::Scene scene({{{{{0, -1e3}, {0.5, 1e3}, {1, 0.5}}}}}, 400, 300);
