@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, when any is missing, and generates the German
 # locale the tests run a host in. Needs root (or sudo).
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libbenchmark-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libgtest-dev libbenchmark-dev
           fonts-dejavu-core clang libclang-rt-14-dev locales)
 missing=()
 for p in "${packages[@]}"; do

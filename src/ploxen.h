@@ -11,6 +11,7 @@
 #include <ploxen/draw/GlDraw.h>
 #include <ploxen/draw/WDraw.h>
 #include <ploxen/draw/WinColor.h>
+#include <ploxen/export/Picture.h>
 #include <ploxen/interact/CGLInteractiveView.h>
 #include <ploxen/interact/CommentList.h>
 #include <ploxen/model/GcGLine.h>

@@ -5,7 +5,8 @@
 #include <ploxen/ploxen.h>
 
 enum : UINT {
-    ID_FILE_PRINT = 0xE107, // the framework's own ID for Print
+    ID_FILE_PRINT = 0xE107, // the framework's own IDs for Print and Copy
+    ID_EDIT_COPY = 0xE122,
     ID_FILE_SAVEBITMAP = 32771,
     ID_FILE_EXPORTCSV,
     ID_FILE_EXIT,
@@ -29,6 +30,7 @@ enum : UINT {
     ID_GRAPH_BACK,
     ID_GRAPH_FORWARD,
     ID_GRAPH_HOME,
+    ID_FILE_SAVEPICTURE,
 };
 
 struct DemoCommand {
@@ -44,9 +46,11 @@ struct DemoCommand {
 inline constexpr DemoCommand kDemoCommands[] = {
     {ID_FILE_PRINT, "&File", "&Print...", "Ctrl+P", 0, true},
     {ID_FILE_SAVEBITMAP, "&File", "Save &bitmap...", "Ctrl+S", 0, true},
+    {ID_FILE_SAVEPICTURE, "&File", "Save p&icture...", "Ctrl+Shift+S", 0, true},
     {ID_FILE_EXPORTCSV, "&File", "&Export CSV...", "Ctrl+E", 0, true},
     {0, "&File", nullptr, nullptr, 0, false},
     {ID_FILE_EXIT, "&File", "E&xit", "Ctrl+Q", 0, false},
+    {ID_EDIT_COPY, "&Edit", "&Copy picture", "Ctrl+C", 0, false},
     {ID_VIEW_BLACK, "&View", "&Black background", "Ctrl+Shift+B", 1, false},
     {ID_VIEW_WHITE, "&View", "&White background", "Ctrl+Shift+W", 1, false},
     {0, "&View", nullptr, nullptr, 0, false},

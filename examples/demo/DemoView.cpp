@@ -14,6 +14,8 @@ IMPLEMENT_DYNCREATE(DemoView, CGLInteractiveView)
 BEGIN_MESSAGE_MAP(DemoView, CGLInteractiveView)
 ON_COMMAND(ID_FILE_PRINT, &DemoView::OnFilePrintCmd)
 ON_COMMAND(ID_FILE_SAVEBITMAP, &DemoView::OnFileSaveBitmap)
+ON_COMMAND(ID_FILE_SAVEPICTURE, &DemoView::OnFileSavePicture)
+ON_COMMAND(ID_EDIT_COPY, &DemoView::OnEditCopy)
 ON_COMMAND(ID_FILE_EXPORTCSV, &DemoView::OnFileExportCsv)
 ON_COMMAND(ID_VIEW_BLACK, &DemoView::OnViewBlack)
 ON_COMMAND(ID_VIEW_WHITE, &DemoView::OnViewWhite)
@@ -90,6 +92,37 @@ void DemoView::OnFileSaveBitmap() {
     std::string path = chooseFile("Save bitmap", "plot.bmp", "Bitmaps (*.bmp)");
     if (!path.empty() && !savetoBitmap(path.data()))
         AfxMessageBox(("Cannot write " + path + ": " + std::strerror(errno)).c_str());
+}
+
+void DemoView::OnFileSavePicture() {
+    const std::string path =
+        chooseFile("Save picture", "plot.png", "Pictures (*.png *.svg *.pdf *.bmp)");
+    if (!path.empty() && !savePicture(*m_pRenderer, path.c_str(), m_cx, m_cy))
+        AfxMessageBox(("Cannot write " + path + ": " +
+                       (GetLastError() == ERROR_INVALID_NAME ? "use .png, .svg, .pdf or .bmp"
+                                                             : std::strerror(errno)))
+                          .c_str());
+}
+
+void DemoView::OnEditCopy() {
+    if (!copyPicture(*m_pRenderer, m_hWnd, m_cx, m_cy))
+        AfxMessageBox("The clipboard did not take the picture");
+}
+
+BOOL DemoView::OnPreparePrinting(CPrintInfo* pInfo) {
+    pInfo->m_pPD->m_pd.hDevMode = pictureDevMode(m_cx, m_cy);
+    if (DoPreparePrinting(pInfo)) return TRUE;
+    OnEndPrinting(nullptr, pInfo); // no printing follows to free the settings
+    return FALSE;
+}
+
+void DemoView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
+    drawPicture(pDC, *m_pRenderer, pictureArea(m_cx, m_cy, pInfo->m_rectDraw));
+}
+
+void DemoView::OnEndPrinting(CDC*, CPrintInfo* pInfo) {
+    GlobalFree(pInfo->m_pPD->m_pd.hDevMode);
+    pInfo->m_pPD->m_pd.hDevMode = nullptr;
 }
 
 void DemoView::OnFileExportCsv() {

@@ -33,6 +33,8 @@ protected:
     afx_msg void OnViewBlack() { OnBackColorBlack(); }
     afx_msg void OnViewWhite() { OnBackColorWhite(); }
     afx_msg void OnFileSaveBitmap();
+    afx_msg void OnFileSavePicture();
+    afx_msg void OnEditCopy();
     afx_msg void OnFileExportCsv();
     afx_msg void OnViewStacked() { setLayout(DemoLayout::Stacked); }
     afx_msg void OnViewSuperposed() { setLayout(DemoLayout::SuperposedOneAxis); }
@@ -53,6 +55,11 @@ protected:
     afx_msg void OnToolsComment();
     afx_msg void OnToolsErase();
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    // Printing draws the picture again on the printer's device context, as vectors, on a page
+    // turned as the picture is.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
     DECLARE_MESSAGE_MAP()
 

@@ -12,6 +12,8 @@
 #include "PlotOptions.h"
 #include "PlotOutput.h"
 #include "PlotWindow.h"
+#include <ploxen/export/Picture.h>
+#include <ploxen/util/FileReplacement.h>
 
 namespace {
 
@@ -48,9 +50,9 @@ int plotMain(int argc, char** argv) {
     }
     if (!o.window && sameFile(o.input, o.output))
         return complain(cannotWrite, o.output + ": is the input, left as it is");
-    const OutputType type = o.window ? OutputType::Unknown : outputType(o.output);
-    if (!o.window && type == OutputType::Unknown)
-        return complain(badInput, o.output + ": unknown output type (use .png, .bmp or .pdf)");
+    if (!o.window && pictureFormat(o.output.c_str()) == PictureFormat::Unknown)
+        return complain(badInput,
+                        o.output + ": unknown output type (use .png, .bmp, .svg or .pdf)");
     // File outputs need no display: they are drawn the same on any machine.
     if (!o.window) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
@@ -81,9 +83,7 @@ int plotMain(int argc, char** argv) {
         if (o.window)
             return showWindow(figure->config(), o.width, o.height, o.white,
                               "ploxen-plot " + inputName(o.input), figure->title(), follower.get());
-        FileReplacement file(o.output.c_str());
-        if (file.error()) throw OutputError(file.reason());
-        writePicture(figure->config(), type, o.width, o.height, o.white, file, figure->title());
+        writePicture(figure->config(), o.output, o.width, o.height, o.white, figure->title());
     } catch (const OutputError& e) {
         return complain(o.window ? badInput : cannotWrite,
                         (o.window ? std::string("--window") : o.output) + ": " + e.what());

@@ -4,7 +4,7 @@
 #include <cmath>
 
 const char* const plotHelp =
-    R"help(Usage: ploxen-plot INPUT.csv -o OUTPUT.png|.bmp|.pdf [options]
+    R"help(Usage: ploxen-plot INPUT.csv -o OUTPUT.png|.bmp|.svg|.pdf [options]
        ploxen-plot INPUT.csv --window [options]
 
 Plots columns of numbers. INPUT is a file or - for standard input, in either form:
@@ -23,9 +23,13 @@ the text; refused are inputs over 1 GiB or 67108864 points, lines over 1048576 b
 
 Output, chosen by the extension of -o:
   .png, .bmp  the picture drawn into a memory bitmap of the given size, in pixels
+  .svg        drawn through the platform's metafile device context: vectors and text of the
+              given size in pixels of 1/96 inch
   .pdf        drawn through the platform's printer device context onto a PDF page: lines,
               marks and text are vectors, not an embedded picture; a wide picture gets a
               landscape page, a tall one a portrait page
+A series reaches SVG and PDF as it reaches the screen, reduced to the points that change
+pixels at the output's resolution: a million points make a file of some tens of KB.
 The output replaces its file only when complete: a failed or interrupted run leaves the old
 file as it was, and nothing else. A link is written through; an output that is the input,
 or a file without write permission, is refused.

@@ -20,7 +20,8 @@
 namespace {
 
 enum : UINT {
-    ID_FILE_PRINT = 0xE107, // the framework's own ID for Print
+    ID_FILE_PRINT = 0xE107, // the framework's own IDs for Print and Copy
+    ID_EDIT_COPY = 0xE122,
     ID_FILE_SAVEBITMAP = 32771,
     ID_FILE_EXPORTCSV,
     ID_VIEW_BLACK,
@@ -35,6 +36,7 @@ enum : UINT {
     ID_GRAPH_BACK,
     ID_GRAPH_FORWARD,
     ID_GRAPH_HOME,
+    ID_FILE_SAVEPICTURE,
 };
 
 constexpr UINT_PTR kFollowTimer = 1;
@@ -49,8 +51,10 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {ID_FILE_SAVEBITMAP, "&File", "Save &bitmap...", "Ctrl+S"},
+    {ID_FILE_SAVEPICTURE, "&File", "Save p&icture...", "Ctrl+Shift+S"},
     {ID_FILE_EXPORTCSV, "&File", "&Export CSV...", "Ctrl+E"},
     {ID_FILE_PRINT, "&File", "&Print...", "Ctrl+P"},
+    {ID_EDIT_COPY, "&Edit", "&Copy picture", "Ctrl+C"},
     {ID_VIEW_BLACK, "&View", "&Black background", "Ctrl+Shift+B"},
     {ID_VIEW_WHITE, "&View", "&White background", "Ctrl+Shift+W"},
     {ID_GRAPH_ZOOM, "&Graph", "&Zoom", "Ctrl+Z"},
@@ -123,6 +127,31 @@ protected:
         if (!path.empty() && !savetoBitmap(path.data()))
             AfxMessageBox(("Cannot write " + path).c_str());
     }
+    afx_msg void OnFileSavePicture() {
+        const std::string path =
+            chooseFile("Save picture", "plot.png", "Pictures (*.png *.svg *.pdf *.bmp)");
+        if (!path.empty() && !savePicture(*m_pRenderer, path.c_str(), m_cx, m_cy, overlay()))
+            AfxMessageBox(("Cannot write " + path).c_str());
+    }
+    afx_msg void OnEditCopy() {
+        if (!copyPicture(*m_pRenderer, m_hWnd, m_cx, m_cy, overlay()))
+            AfxMessageBox("The clipboard did not take the picture");
+    }
+    // Printing draws the picture again on the printer's device context, as vectors, on a page
+    // turned as the picture is.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override {
+        pInfo->m_pPD->m_pd.hDevMode = pictureDevMode(m_cx, m_cy);
+        if (DoPreparePrinting(pInfo)) return TRUE;
+        OnEndPrinting(nullptr, pInfo); // no printing follows to free the settings
+        return FALSE;
+    }
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override {
+        drawPicture(pDC, *m_pRenderer, pictureArea(m_cx, m_cy, pInfo->m_rectDraw), overlay());
+    }
+    void OnEndPrinting(CDC*, CPrintInfo* pInfo) override {
+        GlobalFree(pInfo->m_pPD->m_pd.hDevMode);
+        pInfo->m_pPD->m_pd.hDevMode = nullptr;
+    }
     afx_msg void OnFileExportCsv() {
         const std::string path =
             chooseFile("Export CSV", "plot.csv", "Comma-separated values (*.csv)");
@@ -162,6 +191,11 @@ private:
         to.setAutoVgrad();
     }
 
+    // The title over every picture, as over the view.
+    PictureOverlay overlay() const {
+        return [this](CDC* dc, const Renderer& r) { drawTitle(dc, r, m_title); };
+    }
+
     std::string m_title;
     InputFollower* m_follower = nullptr;
     std::unique_ptr<PlotFigure> m_figure; // the last one followed
@@ -172,6 +206,8 @@ IMPLEMENT_DYNCREATE(PlotView, CGLInteractiveView)
 BEGIN_MESSAGE_MAP(PlotView, CGLInteractiveView)
 ON_COMMAND(ID_FILE_PRINT, &PlotView::OnFilePrintCmd)
 ON_COMMAND(ID_FILE_SAVEBITMAP, &PlotView::OnFileSaveBitmap)
+ON_COMMAND(ID_FILE_SAVEPICTURE, &PlotView::OnFileSavePicture)
+ON_COMMAND(ID_EDIT_COPY, &PlotView::OnEditCopy)
 ON_COMMAND(ID_FILE_EXPORTCSV, &PlotView::OnFileExportCsv)
 ON_COMMAND(ID_VIEW_BLACK, &PlotView::OnViewBlack)
 ON_COMMAND(ID_VIEW_WHITE, &PlotView::OnViewWhite)

@@ -57,7 +57,9 @@ struct CGLInteractiveView::State {
     CString readout;
 };
 
-CGLInteractiveView::CGLInteractiveView() : m_state(std::make_unique<State>()) {}
+CGLInteractiveView::CGLInteractiveView() : m_state(std::make_unique<State>()) {
+    SetDpiAware(); // sharp on high-density screens
+}
 
 CGLInteractiveView::~CGLInteractiveView() = default;
 

@@ -62,6 +62,20 @@ void CGLView::DeleteGcContents() {
     }
 }
 
+BOOL CGLView::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                     CWnd* pParentWnd, UINT nID, CCreateContext* pContext) {
+    if (!m_bDpiAware)
+        return CView::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID,
+                             pContext);
+    // The window takes the thread's awareness as it is created.
+    const DPI_AWARENESS_CONTEXT previous =
+        SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    const BOOL created =
+        CView::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, pContext);
+    SetThreadDpiAwarenessContext(previous);
+    return created;
+}
+
 BOOL CGLView::PreCreateWindow(CREATESTRUCT& cs) {
     cs.style |= WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     return CView::PreCreateWindow(cs);

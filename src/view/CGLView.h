@@ -37,6 +37,15 @@ public:
     EnvData* GetEnvData() const { return m_pEnvData; }
     Renderer* GetRenderer() const { return m_pRenderer; }
 
+    // Whether the view's window is made DPI-aware: on a high-density screen it then draws at
+    // the screen's device pixels (one-pixel lines one device pixel wide, text at the screen's
+    // resolution), its client area and mouse positions in device pixels, instead of being shown
+    // as a scaled-up picture. Off by default; set it before the window is created (in the
+    // derived view's constructor).
+    void SetDpiAware(BOOL bDpiAware = TRUE) { m_bDpiAware = bDpiAware; }
+    BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr) override;
+
     // Replaces the client device context used by Draw.
     virtual void Init();
     // Paints the view on the context made by Init; nothing before the first Init.
@@ -129,6 +138,7 @@ private:
     std::unique_ptr<CInquireStatisticsDlg> m_inquireStatisticsDlg;
     std::unique_ptr<CViewing2dDlg> m_viewing2dDlg;
     std::unique_ptr<CClientDC> m_dc;
+    BOOL m_bDpiAware = FALSE;
 
     void paint(CDC* dc);
     void press(CPoint point);

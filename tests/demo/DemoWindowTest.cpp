@@ -3,6 +3,7 @@
 // cleanly (the sanitizer build finds what is used after it went or never freed).
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QMouseEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -292,6 +293,35 @@ TEST_F(DemoWindowTest, ClosingMidPrintEndsOnceThePrintIsDone) {
     EXPECT_EQ(window->frame(), nullptr);
     EXPECT_EQ(readFile(pdf).rfind("%PDF-", 0), 0u); // the page was printed before the window went
     EXPECT_GT(std::filesystem::file_size(pdf), 10000u);
+}
+
+// Print and Copy picture draw the picture again: vectors and text on a page turned as the
+// picture is, and the window's size on the clipboard.
+TEST_F(DemoWindowTest, PrintAndCopyDrawThePictureAgain) {
+    TempDir dir;
+    const std::string pdf = dir / "demo.pdf";
+    ModalResponder previous = AfxSetModalResponder([&](ModalRequest& r) {
+        auto* pd = static_cast<CPrintDialog*>(r.object);
+        pd->m_pd.Flags |= PD_PRINTTOFILE;
+        pd->m_strPrintToFile = pdf.c_str();
+        return int(IDOK);
+    });
+    run(ID_FILE_PRINT);
+    AfxSetModalResponder(previous);
+    const std::string page = readFile(pdf);
+    EXPECT_EQ(page.find("/Subtype /Image"), std::string::npos);
+    EXPECT_NE(page.find("/FontFile2"), std::string::npos);
+    float w = 0, h = 0;
+    const size_t box = page.find("/MediaBox [0 0 ");
+    ASSERT_NE(box, std::string::npos);
+    ASSERT_EQ(std::sscanf(page.c_str() + box, "/MediaBox [0 0 %f %f", &w, &h), 2);
+    EXPECT_GT(w, h); // the window is wider than tall
+
+    QGuiApplication::clipboard()->clear();
+    run(ID_EDIT_COPY);
+    CRect client;
+    view->GetClientRect(&client);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(client.Width(), client.Height()));
 }
 
 } // namespace

@@ -69,7 +69,7 @@ TEST(PlotProgram, PlotsTheLibrarysCsvWithTheConfigurationsPixels) {
     EXPECT_EQ(differ, 0);
 }
 
-TEST(PlotProgram, PdfIsDrawnAsVectors) {
+TEST(PlotProgram, PdfAndSvgAreDrawnAsVectors) {
     TempDir dir;
     Config c;
     ASSERT_EQ(c.config.writeCsv((dir / "in.csv").c_str()), 1);
@@ -85,6 +85,11 @@ TEST(PlotProgram, PdfIsDrawnAsVectors) {
     ASSERT_NE(box, std::string::npos);
     ASSERT_EQ(std::sscanf(pdf.c_str() + box, "/MediaBox [0 0 %f %f", &w, &h), 2);
     EXPECT_GT(w, h);
+
+    ASSERT_EQ(runPlot({"in.csv", "-o", "out.svg"}, dir.path.string()).status, 0);
+    const std::string svg = readFile(dir / "out.svg");
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_NE(svg.find("Time (s)</text>"), std::string::npos);
 }
 
 } // namespace

@@ -27,7 +27,8 @@ constexpr DWORD PD_USEDEVMODECOPIES = 0x40000;
 // m_strPrintToFile with PD_PRINTTOFILE, which stands for the print-to-file prompt); with no
 // display and no responder it is cancelled; otherwise Qt's print dialog appears, whose
 // "print to PDF file" choice fills m_strPrintToFile. On IDOK with PD_RETURNDC, m_pd.hDC is a
-// printer DC the caller deletes.
+// printer DC the caller deletes, made with the DEVMODE in m_pd.hDevMode when the caller set
+// one (its orientation; the block stays the caller's).
 class AFX_EXT_CLASS CPrintDialog {
 public:
     explicit CPrintDialog(BOOL bPrintSetupOnly,

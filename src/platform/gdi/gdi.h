@@ -288,6 +288,18 @@ AFX_EXT_API int EndPage(HDC hdc);
 AFX_EXT_API int EndDoc(HDC hdc);
 AFX_EXT_API int AbortDoc(HDC hdc);
 
+// Enhanced metafiles: a device context that records vector drawing, text as text. lprc is the
+// picture's frame in .01 mm (null: the reference device's size), measured at the reference
+// device's resolution (null: the screen's). Departure: the file is written as SVG, which every
+// drawing program and browser reads, not as EMF; lpDesc's picture title becomes its title.
+struct HENHMETAFILE__;
+using HENHMETAFILE = HENHMETAFILE__*;
+AFX_EXT_API HDC CreateEnhMetaFileA(HDC hdc, LPCSTR lpFilename, const RECT* lprc, LPCSTR lpDesc);
+#define CreateEnhMetaFile CreateEnhMetaFileA
+// Ends the recording and completes the file; null when it could not be written.
+AFX_EXT_API HENHMETAFILE CloseEnhMetaFile(HDC hdc);
+AFX_EXT_API BOOL DeleteEnhMetaFile(HENHMETAFILE hmf);
+
 // Palettes: the surfaces are true colour, so palettes are kept but change no pixel.
 AFX_EXT_API HPALETTE SelectPalette(HDC hdc, HPALETTE pal, BOOL forceBackground);
 AFX_EXT_API UINT RealizePalette(HDC hdc);

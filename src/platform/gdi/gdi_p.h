@@ -82,6 +82,9 @@ struct Surface {
     // A printer page: drawing goes to the printer's painter as vectors while a document is
     // open; the image only stands for the page's size.
     QPainter* vectorPainter = nullptr;
+    // A vector device whose painter ignores clip regions (SVG): lines are cut to the clip's
+    // bounding rectangle before they reach it.
+    bool cutsLines = false;
 
     QPainter* begin();
     void end();
@@ -107,6 +110,7 @@ struct BitmapObject : GdiObject {
 };
 
 struct PrintJob; // the printer behind a printer DC
+struct MetaFile; // the file behind a metafile DC
 
 struct DeviceContext {
     std::shared_ptr<Surface> surface;
@@ -127,6 +131,7 @@ struct DeviceContext {
     bool memory = true;
     int pageWidth = 0, pageHeight = 0, dpi = 96; // devices without a selected bitmap
     std::shared_ptr<PrintJob> job;               // printer DCs only
+    std::shared_ptr<MetaFile> metaFile;          // metafile DCs only
 };
 
 // Handle checks: null for a handle that is not a live object of the asked kind.

@@ -1,5 +1,6 @@
 // Lines, shapes and pixels.
 #include <cmath>
+#include <functional>
 
 #include <ploxen/platform/afx/TraceSink.h>
 #include <ploxen/platform/gdi/gdi_p.h>
@@ -151,6 +152,58 @@ void wideLine(DeviceContext* dc, QPainter& p, const POINT* pts, int n) {
         line.copyInto(dc->surface->image, qtRgb(penColor(dc)));
 }
 
+// The parts of a line through pts[0..n) that lie in r (edges included), each handed to draw as
+// a polyline; for vector devices that keep no clip of their own.
+void cutLine(const POINT* pts, int n, const QRectF& r,
+             const std::function<void(const QPolygonF&)>& draw) {
+    QPolygonF run;
+    for (int i = 1; i < n; ++i) {
+        const QPointF a(pts[i - 1].x, pts[i - 1].y), d = QPointF(pts[i].x, pts[i].y) - a;
+        double t0 = 0, t1 = 1;
+        const auto edge = [&](double p, double q) { // keeps where p t <= q
+            if (p == 0) return q >= 0;
+            const double t = q / p;
+            if (p < 0)
+                t0 = std::max(t0, t);
+            else
+                t1 = std::min(t1, t);
+            return t0 <= t1;
+        };
+        const bool inside = edge(-d.x(), a.x() - r.left()) && edge(d.x(), r.right() - a.x()) &&
+                            edge(-d.y(), a.y() - r.top()) && edge(d.y(), r.bottom() - a.y());
+        if (!inside) {
+            if (run.size() > 1) draw(run);
+            run.clear();
+            continue;
+        }
+        if (t0 > 0 || run.isEmpty()) {
+            if (run.size() > 1) draw(run);
+            run = {a + d * t0};
+        }
+        run << a + d * t1;
+        if (t1 < 1) {
+            draw(run);
+            run.clear();
+        }
+    }
+    if (run.size() > 1) draw(run);
+}
+
+// The line through pts[0..n) drawn by the painter with the pen, cut to the clip where the device
+// keeps none.
+void vectorLine(DeviceContext* dc, QPainter& p, const POINT* pts, int n) {
+    p.setPen(qtPen(dc));
+    if (dc->surface->cutsLines && dc->hasClip) {
+        const QRect c = dc->clip.boundingRect();
+        cutLine(pts, n, QRectF(c.left(), c.top(), c.width() - 1, c.height() - 1),
+                [&](const QPolygonF& run) { p.drawPolyline(run); });
+        return;
+    }
+    QPolygon poly(n);
+    for (int i = 0; i < n; ++i) poly[i] = QPoint(pts[i].x, pts[i].y);
+    p.drawPolyline(poly);
+}
+
 QBrush qtBrush(const DeviceContext* dc, GdiObject* brush) {
     auto* b = static_cast<const BrushObject*>(brush);
     if (!b || b->style == BS_NULL) return Qt::NoBrush;
@@ -188,8 +241,7 @@ BOOL LineTo(HDC hdc, int x, int y) {
         } else if (widePen(dc)) {
             wideLine(dc, *p, pts, 2);
         } else {
-            p->setPen(qtPen(dc));
-            p->drawLine(dc->pos, QPoint(x, y));
+            vectorLine(dc, *p, pts, 2);
         }
     }
     dc->pos = QPoint(x, y);
@@ -212,10 +264,7 @@ BOOL Polyline(HDC hdc, const POINT* points, int count) {
         wideLine(dc, *p, points, count);
         return TRUE;
     }
-    QPolygon poly(count);
-    for (int i = 0; i < count; ++i) poly[i] = QPoint(points[i].x, points[i].y);
-    p->setPen(qtPen(dc));
-    p->drawPolyline(poly);
+    vectorLine(dc, *p, points, count);
     return TRUE;
 }
 

@@ -1,4 +1,5 @@
 // Text output and measurement, in the font selected into the device context.
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <cstring>
 
@@ -20,7 +21,14 @@ void drawText(DeviceContext* dc, int x, int y, const QString& s, const QRect* cl
     if (!p || s.isEmpty()) return;
     const FontObject* f = fontOf(dc);
     const QFontMetrics& fm = f->metrics();
-    p->setFont(f->font);
+    if (dc->surface->vectorPainter) {
+        // A file names the face that draws, which its reader may have, not the asked one.
+        QFont drawn = f->font;
+        drawn.setFamily(QFontInfo(f->font).family());
+        p->setFont(drawn);
+    } else {
+        p->setFont(f->font);
+    }
     p->setPen(qtColor(dc->textColor));
     if (!clip && !f->logFont.lfEscapement) {
         // The common case, without the cost of saving and restoring the painter's state. Text

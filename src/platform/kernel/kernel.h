@@ -20,6 +20,8 @@
 //   plain read and write calls ignore them (POSIX locks are advisory).
 #pragma once
 
+#include <cstddef>
+
 #include <ploxen/platform/afx/AfxExtClass.h>
 #include <ploxen/platform/afx/types.h>
 
@@ -189,3 +191,18 @@ AFX_EXT_API HANDLE GetCurrentProcess();
 AFX_EXT_API BOOL DuplicateHandle(HANDLE hSourceProcessHandle, HANDLE hSourceHandle,
                                  HANDLE hTargetProcessHandle, LPHANDLE lpTargetHandle,
                                  DWORD dwDesiredAccess, BOOL bInheritHandle, DWORD dwOptions);
+
+// Global memory blocks, as the clipboard and the print dialog's settings pass them. A handle
+// names the block until GlobalFree; GlobalLock gives its bytes (moveable or not, they never
+// move here). GlobalFree returns null on success, the handle when it is no block.
+using HGLOBAL = HANDLE;
+using SIZE_T = std::size_t;
+constexpr UINT GMEM_FIXED = 0x0000;
+constexpr UINT GMEM_MOVEABLE = 0x0002;
+constexpr UINT GMEM_ZEROINIT = 0x0040;
+constexpr UINT GHND = GMEM_MOVEABLE | GMEM_ZEROINIT;
+AFX_EXT_API HGLOBAL GlobalAlloc(UINT uFlags, SIZE_T dwBytes);
+AFX_EXT_API LPVOID GlobalLock(HGLOBAL hMem);
+AFX_EXT_API BOOL GlobalUnlock(HGLOBAL hMem);
+AFX_EXT_API SIZE_T GlobalSize(HGLOBAL hMem);
+AFX_EXT_API HGLOBAL GlobalFree(HGLOBAL hMem);

@@ -91,6 +91,7 @@ BOOL CWnd::createWindow(CREATESTRUCT& cs) {
     if (cs.cx == CW_USEDEFAULT) cs.cx = 640, cs.cy = 480;
     const UINT id = (style & WS_CHILD) ? UINT(reinterpret_cast<UINT_PTR>(cs.hMenu)) : 0;
     Window* w = add(this, kindOf(cs.lpszClass), cs.hwndParent, id, style & ~WS_VISIBLE);
+    w->dpiAware = threadDpiAware();
     const HWND h = m_hWnd = w->hwnd;
     QWidget* parentWidget = parent ? parent->widget.data() : nullptr;
     setWidget(w, makeWidget(w, cs.lpszName, parentWidget));

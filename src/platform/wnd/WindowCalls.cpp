@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QWidget>
+#include <cmath>
 #include <cstring>
+#include <utility>
 
 #include <ploxen/platform/wnd/CWnd.h>
 #include <ploxen/platform/wnd/wnd_p.h>
@@ -165,8 +167,39 @@ BOOL MoveWindow(HWND hWnd, int x, int y, int nWidth, int nHeight, BOOL) {
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect) {
     QWidget* q = widgetOf(hWnd);
     if (!q || !lpRect) return FALSE;
-    *lpRect = RECT{0, 0, q->width(), q->height()};
+    const QSize size = clientPixels(find(hWnd), q->size());
+    *lpRect = RECT{0, 0, size.width(), size.height()};
     return TRUE;
+}
+
+namespace {
+thread_local DPI_AWARENESS_CONTEXT threadDpiContext = DPI_AWARENESS_CONTEXT_UNAWARE;
+} // namespace
+
+bool wnd::threadDpiAware() {
+    return threadDpiContext != DPI_AWARENESS_CONTEXT_UNAWARE &&
+           threadDpiContext != DPI_AWARENESS_CONTEXT_UNAWARE_GDISCALED;
+}
+
+DPI_AWARENESS_CONTEXT SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT dpiContext) {
+    const auto value = reinterpret_cast<INT_PTR>(dpiContext);
+    if (value < -5 || value > -1) return nullptr;
+    return std::exchange(threadDpiContext, dpiContext);
+}
+
+DPI_AWARENESS_CONTEXT GetThreadDpiAwarenessContext() {
+    return threadDpiContext;
+}
+
+DPI_AWARENESS_CONTEXT GetWindowDpiAwarenessContext(HWND hwnd) {
+    const Window* w = find(hwnd);
+    if (!w) return nullptr;
+    return w->dpiAware ? DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2 : DPI_AWARENESS_CONTEXT_UNAWARE;
+}
+
+UINT GetDpiForWindow(HWND hwnd) {
+    const Window* w = find(hwnd);
+    return w ? UINT(std::lround(USER_DEFAULT_SCREEN_DPI * deviceScale(w))) : 0;
 }
 
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect) {
@@ -181,7 +214,9 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect) {
 BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint) {
     QWidget* q = widgetOf(hWnd);
     if (!q || !lpPoint) return FALSE;
-    const QPoint p = q->mapToGlobal(QPoint(lpPoint->x, lpPoint->y));
+    // Screen coordinates stay those of unaware windows; an aware client speaks device pixels.
+    const qreal scale = deviceScale(find(hWnd));
+    const QPoint p = q->mapToGlobal(QPointF(lpPoint->x, lpPoint->y) / scale).toPoint();
     *lpPoint = POINT{p.x(), p.y()};
     return TRUE;
 }
@@ -189,7 +224,8 @@ BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint) {
 BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint) {
     QWidget* q = widgetOf(hWnd);
     if (!q || !lpPoint) return FALSE;
-    const QPoint p = q->mapFromGlobal(QPoint(lpPoint->x, lpPoint->y));
+    const QPoint p =
+        (q->mapFromGlobal(QPointF(lpPoint->x, lpPoint->y)) * deviceScale(find(hWnd))).toPoint();
     *lpPoint = POINT{p.x(), p.y()};
     return TRUE;
 }

@@ -8,7 +8,17 @@ using namespace wnd;
 
 namespace wnd {
 
+qreal deviceScale(const Window* w) {
+    return w->dpiAware && w->widget ? w->widget->devicePixelRatioF() : 1.0;
+}
+
+QSize clientPixels(const Window* w, QSize size) {
+    const qreal scale = deviceScale(w);
+    return scale == 1 ? size : (QSizeF(size) * scale).toSize();
+}
+
 void resizeSurface(Window* w, QSize size) {
+    size = clientPixels(w, size);
     if (!w->surface) {
         w->surface = std::make_shared<gdi::Surface>();
         const HWND h = w->hwnd;
@@ -30,6 +40,7 @@ void resizeSurface(Window* w, QSize size) {
 void clientSizeChanged(Window* w, QSize size) {
     size = size.expandedTo(QSize(0, 0));
     resizeSurface(w, size);
+    size = clientPixels(w, size);
     if (w->sized && w->clientSize.cx == size.width() && w->clientSize.cy == size.height()) return;
     w->sized = true;
     w->clientSize = SIZE{size.width(), size.height()};

@@ -25,7 +25,11 @@ void WndWidget::paintEvent(QPaintEvent*) {
     if (w->dirty) send(m_hwnd, WM_PAINT, 0, 0);
     if (!(w = wnd::find(m_hwnd))) return; // destroyed while painting
     QPainter p(this);
-    p.drawImage(0, 0, w->surface->image);
+    const QImage& image = w->surface->image;
+    if (w->dpiAware) // one image pixel a device pixel
+        p.drawImage(QRectF(QPointF(0, 0), QSizeF(image.size()) / deviceScale(w)), image);
+    else
+        p.drawImage(0, 0, image);
     w->surface->drawnSinceShown = false;
 }
 
@@ -45,7 +49,8 @@ WPARAM mouseFlags(const QSinglePointEvent* e) {
 }
 
 void WndWidget::post(UINT msg, QMouseEvent* e) {
-    const QPoint p = e->position().toPoint();
+    const Window* w = wnd::find(m_hwnd);
+    const QPoint p = (e->position() * (w ? deviceScale(w) : 1.0)).toPoint();
     postInput(m_hwnd, msg, mouseFlags(e), MAKELPARAM(p.x(), p.y()));
 }
 

@@ -10,5 +10,6 @@
 #include <ploxen/platform/wnd/CStatusBar.h>
 #include <ploxen/platform/wnd/CWinApp.h>
 #include <ploxen/platform/wnd/CWnd.h>
+#include <ploxen/platform/wnd/Clipboard.h>
 #include <ploxen/platform/wnd/controls.h>
 #include <ploxen/platform/wnd/messages.h>

@@ -231,6 +231,25 @@ AFX_EXT_API HWND SetCapture(HWND hWnd);
 AFX_EXT_API HWND GetCapture();
 AFX_EXT_API BOOL ReleaseCapture();
 
+// DPI awareness. A window takes the awareness of its thread's context when it is created
+// (whatever its parent's). An unaware window (the default) speaks of pixels of 96 dpi and is
+// shown scaled up on a high-density screen; an aware one (system or per-monitor) speaks of the
+// screen's device pixels: client area, mouse positions and backing image.
+struct DPI_AWARENESS_CONTEXT__;
+using DPI_AWARENESS_CONTEXT = DPI_AWARENESS_CONTEXT__*;
+#define DPI_AWARENESS_CONTEXT_UNAWARE ((DPI_AWARENESS_CONTEXT)-1)
+#define DPI_AWARENESS_CONTEXT_SYSTEM_AWARE ((DPI_AWARENESS_CONTEXT)-2)
+#define DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE ((DPI_AWARENESS_CONTEXT)-3)
+#define DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2 ((DPI_AWARENESS_CONTEXT)-4)
+#define DPI_AWARENESS_CONTEXT_UNAWARE_GDISCALED ((DPI_AWARENESS_CONTEXT)-5)
+constexpr UINT USER_DEFAULT_SCREEN_DPI = 96;
+// The previous context; null, changing nothing, for a value that is none of the above.
+AFX_EXT_API DPI_AWARENESS_CONTEXT SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT dpiContext);
+AFX_EXT_API DPI_AWARENESS_CONTEXT GetThreadDpiAwarenessContext();
+AFX_EXT_API DPI_AWARENESS_CONTEXT GetWindowDpiAwarenessContext(HWND hwnd);
+// 96 for an unaware window; the screen's dots per inch for an aware one; 0 for no window.
+AFX_EXT_API UINT GetDpiForWindow(HWND hwnd);
+
 // Painting: every device context of a window draws into the window's backing image.
 AFX_EXT_API BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
 AFX_EXT_API BOOL UpdateWindow(HWND hWnd);

@@ -35,9 +35,10 @@ struct Window {
     bool destroying = false;
     // Painting: the backing image that every device context of the window draws into.
     std::shared_ptr<gdi::Surface> surface;
-    bool dirty = true; // needs WM_PAINT before the image is shown
-    bool erase = true; // WM_ERASEBKGND is due at the next BeginPaint
-    SIZE clientSize{0, 0};
+    bool dirty = true;     // needs WM_PAINT before the image is shown
+    bool erase = true;     // WM_ERASEBKGND is due at the next BeginPaint
+    SIZE clientSize{0, 0}; // in device pixels when the window is DPI-aware
+    bool dpiAware = false;
     bool sized = false; // WM_SIZE was sent
     // Dialogs: dialog base units of the dialog's font.
     int baseX = 0, baseY = 0;
@@ -70,6 +71,12 @@ LRESULT send(HWND h, UINT msg, WPARAM wParam, LPARAM lParam);
 const MSG& currentMessage();
 // Forgets a destroyed window: its handle is never found again.
 void remove(HWND h);
+// Device pixels per Qt pixel of a DPI-aware window (1 for others), and a size in Qt pixels as
+// the window's own pixels.
+qreal deviceScale(const Window* w);
+// Whether windows the thread creates now are DPI-aware.
+bool threadDpiAware();
+QSize clientPixels(const Window* w, QSize size);
 // Makes or resizes the backing image.
 void resizeSurface(Window* w, QSize size);
 // The client size changed (creation, MoveWindow, the user): new backing image, WM_SIZE.
