@@ -12,6 +12,8 @@
 #include <ploxen/platform/afx/geometry.h>
 #include <ploxen/platform/gdi/CDC.h>
 
+struct Tick;
+
 class AFX_EXT_CLASS Renderer : public GlDraw {
 public:
     enum BKTYPE { BK_BLACK = 0, BK_WHITE = 1 };
@@ -78,6 +80,7 @@ private:
     void drawHGraduation(const DrawState& st);
     void drawVGraduation(const DrawState& st);
     void drawExponent(const DrawState& st, int n, int x, int y);
+    void drawTickLabel(const DrawState& st, const Tick& t, int x, int y, int align);
     void drawSeries(const DrawState& st);
     struct StripMap;
     class PolylineRun;
