@@ -184,7 +184,7 @@ void Renderer::drawHGraduation(const DrawState& st) {
     };
     if (span.map.logarithmic() || g0.timeH) {
         const double room =
-            st.extent(g0.timeH && !span.map.logarithmic() ? "00:00:00" : "0.001").cx +
+            st.extent(g0.timeH && !span.map.logarithmic() ? "00:00:0" : "0.001").cx +
             2 * st.extent("0").cx;
         for (const Tick& t :
              scaleTicks(span, g0.hmin, g0.hmax, g0.timeZone, labelsWithin(p.pw, room))) {
