@@ -23,6 +23,7 @@ TEST(AxisMap, FastMappingIsWithinItsErrorNextToEveryRoundingBoundary) {
         AxisMap::horizontal(180, -3, 7, 780, 0, 1, true),
         AxisMap::horizontal(180, 0.5, 1, 780, -2e4, 1e3, true),
         AxisMap::vertical(855, -50, 100, 0, 300, 0, 1, true),
+        AxisMap::horizontal(180, 300, 1, 780, 0, 1e4, true), // the logarithm's error counts
     };
     // On a logarithmic axis the fast mapping takes fastLog10 of the value.
     const auto nearPixel = [](const AxisMap& m, double v) {
