@@ -133,9 +133,9 @@ std::vector<Tick> scaleTicks(const AxisSpan& s, double min, double max, int zone
     return s.map.logarithmic() ? logTicks(lo, hi, maxLabels) : timeTicks(lo, hi, zone, maxLabels);
 }
 
-// Labels that fit along pixels, each taking room.
+// Labels that fit along pixels, each taking room (no more than a thousand).
 int labelsWithin(double pixels, double room) {
-    return room > 0 && pixels >= 0 ? int(std::min(pixels / room, 1e6)) + 1 : 2;
+    return room > 0 && pixels >= 0 ? int(std::min(pixels / room, 999.0)) + 1 : 2;
 }
 
 } // namespace
@@ -234,7 +234,8 @@ void Renderer::drawVGraduation(const DrawState& st) {
         const GcGraph& g = st.cfg.graph[i];
         const VerticalRange range = VerticalRange::of(g, st.cfg.type == GcGraphConfig::HISTON);
         const GradSteps gs{range.lo, g.vmax, g.vlargeGradStart, g.vlargeGradStep, g.vsmallGrad};
-        if (!range.valid || (!range.log && !drawable(gs))) continue;
+        const bool scaled = range.log || g.timeV; // marks chosen from the range shown
+        if (!range.valid || (!scaled && !drawable(gs))) continue;
         const int k = p.strip(i);
         const double sT = p.stripTop(k), sB = p.stripBottom(k);
         const AxisSpan span{p.vmap(range, k), std::max(p.T, sT), std::min(p.B, sB)};
@@ -249,7 +250,7 @@ void Renderer::drawVGraduation(const DrawState& st) {
             if (rightMarks)
                 Polyline(st.dc, p.rnd(p.R), yi, p.rnd(p.R - length), yi, fg[0], fg[1], fg[2]);
         };
-        if (range.log || g.timeV) {
+        if (scaled) {
             const double room = (range.log ? 2 : 3) * st.extent("0").cy;
             const double lo = range.log ? g.vmin : range.lo;
             for (const Tick& t :

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <map>
 
 #include "render/AxisTicks.h"
 #include "render/PlotLayout.h"
@@ -132,6 +133,26 @@ TEST(LogAxis, LabelsForOneThreeTwelveAndThreeHundredDecades) {
     // Within a decade: every mantissa, then plain steps.
     EXPECT_EQ(labels(logTicks(2.5, 9.5, 13)), "3 4 5 6 7 8 9 ");
     EXPECT_EQ(labels(logTicks(3.1, 3.9, 13)), "3.1 3.2 3.3 3.4 3.5 3.6 3.7 3.8 3.9 ");
+}
+
+TEST(LogAxis, LabelsUnderANarrowAxisDoNotOverlap) {
+    // 300 decades on 260 pixels, the vertical axis labelled at 0.5 and 1 only: the texts along
+    // the bottom (numbers and their raised exponents) must not overlap one another.
+    Scene s({GraphSpec{{{{1e-100, .5}, {1e100, .6}}}, 0.1, 1, 1e-150, 1e150}});
+    s.graphs[0].setLogH(1);
+    s.graphs[0].vlargeGradStart = 0.5;
+    Surface surface;
+    surface.draw(s.r);
+    std::vector<std::pair<int, int>> spans; // [left, right) of each text under the plot
+    std::map<std::string, int> width;
+    for (const TraceCall& c : surface.sink.calls()) {
+        if (c.name == "GetTextExtentPoint32A") width[c.args[0]] = c.arg(1);
+        if (c.name == "TextOut" && c.arg(1) >= 230 && c.arg(1) <= 242)
+            spans.push_back({c.arg(0), c.arg(0) + width[c.args[2]]});
+    }
+    std::sort(spans.begin(), spans.end());
+    ASSERT_GE(spans.size(), 6u); // three labels or more, each with its exponent
+    for (size_t i = 1; i < spans.size(); ++i) EXPECT_GE(spans[i].first, spans[i - 1].second) << i;
 }
 
 TEST(LogAxis, ZoomAndPickMeanWhatIsSeen) {
