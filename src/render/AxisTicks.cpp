@@ -79,7 +79,10 @@ std::vector<Tick> plainTicks(double lo, double hi, int maxLabels) {
         const double step = scaled(m, e + i / 3);
         // Quotients a rounding away from a whole number count as it.
         const double first = std::ceil(lo / step - 1e-9), last = std::floor(hi / step + 1e-9);
-        if (last - first + 1 > maxLabels) continue;
+        // Steps below the values' precision, or too many labels: a larger step.
+        if (!(std::fabs(first) < 0x1p52 && std::fabs(last) < 0x1p52) ||
+            last - first + 1 > maxLabels)
+            continue;
         const int exp = e + i / 3;
         const int digits = std::clamp(int(std::floor(std::log10(hi))) - exp + 1, 1, 17);
         std::vector<Tick> ticks;

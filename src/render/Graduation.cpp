@@ -140,21 +140,21 @@ int labelsWithin(double pixels, double room) {
 
 } // namespace
 
-// The label of a tick at device x (centred on it when align is 0, ending at it when 1, starting
-// at it when -1) with its top at y: the exponent after the text, raised by half its own height, and
-// the line below under the text, aligned the same way.
-void Renderer::drawTickLabel(const DrawState& st, const Tick& t, int x, int y, int align) {
+// A label at device x (centred on it when align is 0, ending at it when 1, starting at it when
+// -1) with its top at y: text, then raised (an exponent) raised by half its own height, and
+// below (none when empty) under the text, aligned the same way.
+void Renderer::drawTickLabel(const DrawState& st, const char* text, const char* raised,
+                             const char* below, int x, int y, int align) {
     const int* fg = st.fg;
-    CString text(t.text.c_str()), raised(t.raised.c_str()), below(t.below.c_str());
-    const CSize e = st.extent(text), e2 = t.raised.empty() ? CSize(0, 0) : st.extent(raised);
+    CString main(text), up(raised), under(below);
+    const CSize e = st.extent(main), e2 = *raised ? st.extent(up) : CSize(0, 0);
     const int w = e.cx + e2.cx, left = align == 0 ? x - w / 2 : align > 0 ? x - w : x;
-    TextOutA(st.dc, text.GetBuffer(), left, y, fg[0], fg[1], fg[2]);
-    if (!t.raised.empty())
-        TextOutA(st.dc, raised.GetBuffer(), left + e.cx, y - e2.cy / 2, fg[0], fg[1], fg[2]);
-    if (t.below.empty()) return;
-    const CSize eb = st.extent(below);
+    TextOutA(st.dc, main.GetBuffer(), left, y, fg[0], fg[1], fg[2]);
+    if (*raised) TextOutA(st.dc, up.GetBuffer(), left + e.cx, y - e2.cy / 2, fg[0], fg[1], fg[2]);
+    if (!*below) return;
+    const CSize eb = st.extent(under);
     const int belowLeft = align == 0 ? x - eb.cx / 2 : align > 0 ? x - eb.cx : x;
-    TextOutA(st.dc, below.GetBuffer(), belowLeft, y + e.cy, fg[0], fg[1], fg[2]);
+    TextOutA(st.dc, under.GetBuffer(), belowLeft, y + e.cy, fg[0], fg[1], fg[2]);
 }
 
 // "x10" centred on (x, y), the exponent after it raised by half its own height.
@@ -190,7 +190,8 @@ void Renderer::drawHGraduation(const DrawState& st) {
              scaleTicks(span, g0.hmin, g0.hmax, g0.timeZone, labelsWithin(p.pw, room))) {
             const double x = span.map.toPixel(t.value);
             if (t.large && p.L <= x && x <= p.R)
-                drawTickLabel(st, t, p.rnd(x), p.rnd(p.B + layout::labelGapDown), 0);
+                drawTickLabel(st, t.text.c_str(), t.raised.c_str(), t.below.c_str(), p.rnd(x),
+                              p.rnd(p.B + layout::labelGapDown), 0);
             if (p.L < x && x < p.R)
                 marks(x, t.large ? p.big : p.small, t.large ? bigRun : smallRun, 1);
         }
@@ -259,7 +260,8 @@ void Renderer::drawVGraduation(const DrawState& st) {
                 if (t.large && p.T <= y && y <= p.B && sT <= y && y <= sB) {
                     const int x = rightLabels ? p.rnd(p.R) + p.trunc(p.small)
                                               : p.rnd(p.L - layout::labelGapLeft);
-                    drawTickLabel(st, t, x, p.rnd(y) - st.extent("0").cy / 2, rightLabels ? -1 : 1);
+                    drawTickLabel(st, t.text.c_str(), t.raised.c_str(), t.below.c_str(), x,
+                                  p.rnd(y) - st.extent("0").cy / 2, rightLabels ? -1 : 1);
                 }
                 if (p.T < y && y < p.B && sT < y && y < sB)
                     marks(y, t.large ? p.big : p.small, t.large ? bigRun : smallRun, 1);

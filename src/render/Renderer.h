@@ -12,8 +12,6 @@
 #include <ploxen/platform/afx/geometry.h>
 #include <ploxen/platform/gdi/CDC.h>
 
-struct Tick;
-
 class AFX_EXT_CLASS Renderer : public GlDraw {
 public:
     enum BKTYPE { BK_BLACK = 0, BK_WHITE = 1 };
@@ -80,7 +78,8 @@ private:
     void drawHGraduation(const DrawState& st);
     void drawVGraduation(const DrawState& st);
     void drawExponent(const DrawState& st, int n, int x, int y);
-    void drawTickLabel(const DrawState& st, const Tick& t, int x, int y, int align);
+    void drawTickLabel(const DrawState& st, const char* text, const char* raised, const char* below,
+                       int x, int y, int align);
     void drawSeries(const DrawState& st);
     struct StripMap;
     class PolylineRun;
