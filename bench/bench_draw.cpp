@@ -10,6 +10,7 @@
 // BM_DrawSmooth draws a smooth series instead of the rippled one, BM_DrawOtherPens one series
 // of 1e6 vertices with pens other than the solid 1-pixel one (3 pixels wide, dashed, marks at
 // every vertex), and BM_DrawScrambled the series in a scrambled order, against the same floors.
+// BM_DrawLogOverLinear compares logarithmic axes with linear ones on the same series.
 //
 // "bench_draw --first <vertices> <series> <zoomed> [smooth]" measures instead the first drawing
 // of this fresh process and prints the same figures as one line; bench/run.sh runs it once per
@@ -287,6 +288,50 @@ void BM_DrawScrambled(benchmark::State& state) {
     drawAndCompare(state, scene);
 }
 BENCHMARK(BM_DrawScrambled)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// One positive series drawn on linear axes and on logarithmic ones (both axes), one drawing
+// of each per iteration: log_ratio is the logarithmic drawing's time over the linear one's
+// (cpu_log_ratio the same in processor time). In order (1e7 vertices), scrambled, or in order
+// with a dashed pen (1e6); the last two map every vertex and take its logarithm, where the
+// order mostly takes whole pixel columns from their extremes.
+void BM_DrawLogOverLinear(benchmark::State& state) {
+    const int n = int(state.range(0));
+    std::vector<Vertex2D> v = data(n);
+    for (Vertex2D& p : v) p = {p.x + 1, p.y + 2};
+    if (state.range(1) == 1)
+        for (int i = n - 1; i > 0; --i)
+            std::swap(v[size_t(i)], v[size_t((i * 2654435761u) % unsigned(i + 1))]);
+    Scene linear(n, 1), logarithmic(n, 1);
+    for (Scene* s : {&linear, &logarithmic}) {
+        s->lines[0].vertex = v.data();
+        s->graph.setHminHmax(1, n);
+        s->graph.setVminVmax(0.5, 3.5);
+        s->lines[0].lineStyle = state.range(1) == 2 ? PS_DASH : PS_SOLID;
+    }
+    logarithmic.graph.setLogH(1);
+    logarithmic.graph.setLogV(1);
+    Surface surface;
+    Times lin, log;
+    for (auto _ : state) {
+        const Times a = Times::now();
+        linear.r.drawGraph(&surface.dc);
+        const Times b = Times::now();
+        logarithmic.r.drawGraph(&surface.dc);
+        const Times c = Times::now();
+        lin = {lin.wall + (b - a).wall, lin.cpu + (b - a).cpu};
+        log = {log.wall + (c - b).wall, log.cpu + (c - b).cpu};
+    }
+    const double runs = double(state.iterations());
+    state.counters["lin_ms"] = lin.wall / runs;
+    state.counters["log_ms"] = log.wall / runs;
+    state.counters["log_ratio"] = log.wall / lin.wall;
+    state.counters["cpu_log_ratio"] = log.cpu / lin.cpu;
+}
+BENCHMARK(BM_DrawLogOverLinear)
+    ->Args({10000000, 0})
+    ->Args({1000000, 1})
+    ->Args({1000000, 2})
+    ->Unit(benchmark::kMillisecond);
 
 // The first drawing of this process: surface and data made, then one timed drawGraph with the
 // resident high-water mark reset just before it; the floors are measured after it.

@@ -4,6 +4,7 @@
 #include <ploxen/model/ManInt.h>
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 namespace {
@@ -41,6 +42,46 @@ bool dataRange(const GcGraph& graph, Extremes extremes, double& min, double& max
         found = true;
     }
     return found;
+}
+
+// Smallest and largest positive finite value over all series; false if there is none.
+bool positiveRange(const GcGraph& graph, double Vertex2D::*value, double& min, double& max) {
+    if (graph.nline < 1 || !graph.line) return false;
+    min = INFINITY, max = 0;
+    for (int i = 0; i < graph.nline; ++i) {
+        const GcGLine& l = graph.line[i];
+        for (int j = 0; l.vertex && j < l.nvertex; ++j) {
+            const double v = l.vertex[j].*value;
+            if (v > 0 && v <= DBL_MAX) min = std::min(min, v), max = std::max(max, v);
+        }
+    }
+    return max > 0;
+}
+
+// The steps 1, 2, 5, 10, 20, ... as indices: i = 3 d + 0, 1, 2 for 1, 2, 5 times 10^d.
+double oneTwoFive(int i) {
+    const int d = i >= 0 ? i / 3 : (i - 2) / 3, m = i - 3 * d == 0 ? 1 : i - 3 * d == 1 ? 2 : 5;
+    return d >= 0     ? m * std::pow(10.0, d)
+           : d >= -22 ? m / std::pow(10.0, -d)
+                      : m * std::pow(10.0, d);
+}
+
+// min..max widened outward to decades, or to 1-2-5 steps when they span less than one (a
+// single value gets the steps on either side).
+void snapToDecades(double& min, double& max) {
+    int lo = 3 * int(std::floor(std::log10(min))), hi = 3 * int(std::ceil(std::log10(max)));
+    while (oneTwoFive(lo) > min) lo -= 3;
+    while (oneTwoFive(lo + 3) <= min) lo += 3;
+    while (oneTwoFive(hi) < max) hi += 3;
+    while (oneTwoFive(hi - 3) >= max) hi -= 3;
+    if (max < 10 * min) { // spanning less than a decade: 1-2-5
+        while (oneTwoFive(lo + 1) <= min) ++lo;
+        while (oneTwoFive(hi - 1) >= max) --hi;
+        if (lo == hi) --lo, ++hi;
+    }
+    // Beyond the doubles' range a bound stays at the data's own.
+    if (oneTwoFive(lo) > 0) min = oneTwoFive(lo);
+    if (oneTwoFive(hi) <= DBL_MAX) max = oneTwoFive(hi);
 }
 
 } // namespace
@@ -94,12 +135,22 @@ void GcGraph::setHsmallGrad(int n) {
 
 void GcGraph::setAutoVminVmax() {
     double min, max;
-    if (dataRange(*this, &GcGLine::getVminVmax, min, max)) setVminVmax(min, max);
+    if (logV) {
+        if (positiveRange(*this, &Vertex2D::y, min, max))
+            snapToDecades(min, max), setVminVmax(min, max);
+    } else if (dataRange(*this, &GcGLine::getVminVmax, min, max)) {
+        setVminVmax(min, max);
+    }
 }
 
 void GcGraph::setAutoHminHmax() {
     double min, max;
-    if (dataRange(*this, &GcGLine::getHminHmax, min, max)) setHminHmax(min, max);
+    if (logH) {
+        if (positiveRange(*this, &Vertex2D::x, min, max))
+            snapToDecades(min, max), setHminHmax(min, max);
+    } else if (dataRange(*this, &GcGLine::getHminHmax, min, max)) {
+        setHminHmax(min, max);
+    }
 }
 
 void GcGraph::setAutoVgrad() {

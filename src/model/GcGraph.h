@@ -36,7 +36,9 @@ public:
     void setVtitle(char* title) { storeText(vtitle, title); }
     void setHtitle(char* title) { storeText(htitle, title); }
 
-    // Range of the y (x) values of all series; unchanged if no series has a vertex.
+    // Range of the y (x) values of all series; unchanged if no series has a vertex. On a
+    // logarithmic axis, of the positive values, widened to whole decades (to 1, 2 or 5 times
+    // a power of ten when they span less than a decade).
     void setAutoVminVmax();
     void setAutoHminHmax();
     // Graduation chosen for the current vertical (horizontal) range.
@@ -49,6 +51,27 @@ public:
     // Stores a and b as an ordered, non-empty, finite range; equal values are widened by half
     // their magnitude on each side.
     void setMinMax(double a, double b, double& min, double& max) const;
+
+    // Logarithmic axes (base 10), off by default: nonzero turns one on. A logarithmic axis
+    // draws only positive values (others make gaps, as NaN does) and takes its automatic
+    // range from them, widened to whole decades. A range that is not positive is drawn
+    // linearly. As with hmin and hmax, the horizontal axis drawn is graph 0's, shared by all
+    // graphs of the configuration.
+    void setLogH(int on) { logH = on != 0; }
+    void setLogV(int on) { logV = on != 0; }
+    int getLogH() const { return logH; }
+    int getLogV() const { return logV; }
+    // Time labels, off by default: nonzero shows the axis' values, seconds since 1970-01-01
+    // 00:00 UTC, as times and dates in the time zone of setTimeZone. Ignored on a logarithmic
+    // axis.
+    void setTimeH(int on) { timeH = on != 0; }
+    void setTimeV(int on) { timeV = on != 0; }
+    int getTimeH() const { return timeH; }
+    int getTimeV() const { return timeV; }
+    // The time zone of time labels as a fixed offset, in minutes east of UTC (60 for UTC+1);
+    // 0, UTC, by default.
+    void setTimeZone(int minutesEast) { timeZone = minutesEast; }
+    int getTimeZone() const { return timeZone; }
 
     // Writes the series as comma-separated text, one (x, y) column pair per series.
     void writeCsv(FILE* stream) const;
@@ -69,4 +92,9 @@ public:
     int hsmallGrad = 5;
     char vtitle[textFieldSize] = {};
     char htitle[textFieldSize] = {};
+    int logH = 0;
+    int logV = 0;
+    int timeH = 0;
+    int timeV = 0;
+    int timeZone = 0;
 };

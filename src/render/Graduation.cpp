@@ -1,3 +1,4 @@
+#include <ploxen/render/AxisTicks.h>
 #include <ploxen/render/DrawState.h>
 #include <ploxen/render/GradLabel.h>
 #include <ploxen/render/LayoutConstants.h>
@@ -123,7 +124,38 @@ struct MarkRun {
     }
 };
 
+// The marks of an axis drawn on a logarithmic scale or with time labels: those of the part of
+// min..max that the span shows, with at most maxLabels labels.
+std::vector<Tick> scaleTicks(const AxisSpan& s, double min, double max, int zone, int maxLabels) {
+    const double va = s.map.toValue(s.a), vb = s.map.toValue(s.b);
+    const double lo = std::max(min, std::min(va, vb)), hi = std::min(max, std::max(va, vb));
+    if (!(lo < hi)) return {};
+    return s.map.logarithmic() ? logTicks(lo, hi, maxLabels) : timeTicks(lo, hi, zone, maxLabels);
+}
+
+// Labels that fit along pixels, each taking room (no more than a thousand).
+int labelsWithin(double pixels, double room) {
+    return room > 0 && pixels >= 0 ? int(std::min(pixels / room, 999.0)) + 1 : 2;
+}
+
 } // namespace
+
+// A label at device x (centred on it when align is 0, ending at it when 1, starting at it when
+// -1) with its top at y: text, then raised (an exponent) raised by half its own height, and
+// below (none when empty) under the text, aligned the same way.
+void Renderer::drawTickLabel(const DrawState& st, const char* text, const char* raised,
+                             const char* below, int x, int y, int align) {
+    const int* fg = st.fg;
+    CString main(text), up(raised), under(below);
+    const CSize e = st.extent(main), e2 = *raised ? st.extent(up) : CSize(0, 0);
+    const int w = e.cx + e2.cx, left = align == 0 ? x - w / 2 : align > 0 ? x - w : x;
+    TextOutA(st.dc, main.GetBuffer(), left, y, fg[0], fg[1], fg[2]);
+    if (*raised) TextOutA(st.dc, up.GetBuffer(), left + e.cx, y - e2.cy / 2, fg[0], fg[1], fg[2]);
+    if (!*below) return;
+    const CSize eb = st.extent(under);
+    const int belowLeft = align == 0 ? x - eb.cx / 2 : align > 0 ? x - eb.cx : x;
+    TextOutA(st.dc, under.GetBuffer(), belowLeft, y + e.cy, fg[0], fg[1], fg[2]);
+}
 
 // "x10" centred on (x, y), the exponent after it raised by half its own height.
 void Renderer::drawExponent(const DrawState& st, int n, int x, int y) {
@@ -142,17 +174,7 @@ void Renderer::drawHGraduation(const DrawState& st) {
     const PlotLayout& p = st.lay;
     const int* fg = st.fg;
     const GcGraph& g0 = st.cfg.graph[0];
-    const bool icg = isIcg();
-    const GradSteps gs{g0.hmin, icg ? g0.hmax - 1 : g0.hmax, g0.hlargeGradStart,
-                       icg ? 1.0 : g0.hlargeGradStep, icg ? 0 : g0.hsmallGrad};
     const AxisSpan span{p.hmap(), p.L, p.R};
-    if (!drawable(gs) || !(visibleMarks(gs, span) <= maxMarks)) return;
-    const GradLabels labels = GradLabels::of(gs.lo, gs.hi, gs.start, gs.step);
-    if (labels.showsExponent())
-        drawExponent(st, labels.exponent, p.rnd(p.L + layout::exponentAlong * p.pw),
-                     p.rnd(p.B + layout::exponentDown * p.bm));
-    const bool withLabels = labelled(gs, span);
-
     MarkRun bigRun, smallRun;
     const auto marks = [&](double x, double length, MarkRun& run, int dir) {
         const int xi = p.rnd(x);
@@ -160,6 +182,30 @@ void Renderer::drawHGraduation(const DrawState& st) {
         Polyline(st.dc, xi, p.rnd(p.B), xi, p.rnd(p.B - length), fg[0], fg[1], fg[2]);
         Polyline(st.dc, xi, p.rnd(p.T), xi, p.rnd(p.T + length), fg[0], fg[1], fg[2]);
     };
+    if (span.map.logarithmic() || g0.timeH) {
+        const double room =
+            st.extent(g0.timeH && !span.map.logarithmic() ? "00:00:0" : "0.001").cx +
+            2 * st.extent("0").cx;
+        for (const Tick& t :
+             scaleTicks(span, g0.hmin, g0.hmax, g0.timeZone, labelsWithin(p.pw, room))) {
+            const double x = span.map.toPixel(t.value);
+            if (t.large && p.L <= x && x <= p.R)
+                drawTickLabel(st, t.text.c_str(), t.raised.c_str(), t.below.c_str(), p.rnd(x),
+                              p.rnd(p.B + layout::labelGapDown), 0);
+            if (p.L < x && x < p.R)
+                marks(x, t.large ? p.big : p.small, t.large ? bigRun : smallRun, 1);
+        }
+        return;
+    }
+    const bool icg = isIcg();
+    const GradSteps gs{g0.hmin, icg ? g0.hmax - 1 : g0.hmax, g0.hlargeGradStart,
+                       icg ? 1.0 : g0.hlargeGradStep, icg ? 0 : g0.hsmallGrad};
+    if (!drawable(gs) || !(visibleMarks(gs, span) <= maxMarks)) return;
+    const GradLabels labels = GradLabels::of(gs.lo, gs.hi, gs.start, gs.step);
+    if (labels.showsExponent())
+        drawExponent(st, labels.exponent, p.rnd(p.L + layout::exponentAlong * p.pw),
+                     p.rnd(p.B + layout::exponentDown * p.bm));
+    const bool withLabels = labelled(gs, span);
     forEachValue(gs, span, [&](double v, int dir) {
         const double x = span.map.toPixel(v);
         if (withLabels && p.L <= x && x <= p.R) {
@@ -189,13 +235,40 @@ void Renderer::drawVGraduation(const DrawState& st) {
         const GcGraph& g = st.cfg.graph[i];
         const VerticalRange range = VerticalRange::of(g, st.cfg.type == GcGraphConfig::HISTON);
         const GradSteps gs{range.lo, g.vmax, g.vlargeGradStart, g.vlargeGradStep, g.vsmallGrad};
-        if (!range.valid || !drawable(gs)) continue;
+        const bool scaled = range.log || g.timeV; // marks chosen from the range shown
+        if (!range.valid || (!scaled && !drawable(gs))) continue;
         const int k = p.strip(i);
         const double sT = p.stripTop(k), sB = p.stripBottom(k);
         const AxisSpan span{p.vmap(range, k), std::max(p.T, sT), std::min(p.B, sB)};
-        if (!(visibleMarks(gs, span) <= maxMarks)) continue;
         const bool leftMarks = !twoAxis || i == 0, rightMarks = !twoAxis || i == 1;
         const bool rightLabels = twoAxis && i == 1;
+        MarkRun bigRun, smallRun;
+        const auto marks = [&](double y, double length, MarkRun& run, int dir) {
+            const int yi = p.rnd(y);
+            if (!run.fresh(yi, dir)) return;
+            if (leftMarks)
+                Polyline(st.dc, p.rnd(p.L), yi, p.rnd(p.L + length), yi, fg[0], fg[1], fg[2]);
+            if (rightMarks)
+                Polyline(st.dc, p.rnd(p.R), yi, p.rnd(p.R - length), yi, fg[0], fg[1], fg[2]);
+        };
+        if (scaled) {
+            const double room = (range.log ? 2 : 3) * st.extent("0").cy;
+            const double lo = range.log ? g.vmin : range.lo;
+            for (const Tick& t :
+                 scaleTicks(span, lo, g.vmax, g.timeZone, labelsWithin(span.b - span.a, room))) {
+                const double y = span.map.toPixel(t.value);
+                if (t.large && p.T <= y && y <= p.B && sT <= y && y <= sB) {
+                    const int x = rightLabels ? p.rnd(p.R) + p.trunc(p.small)
+                                              : p.rnd(p.L - layout::labelGapLeft);
+                    drawTickLabel(st, t.text.c_str(), t.raised.c_str(), t.below.c_str(), x,
+                                  p.rnd(y) - st.extent("0").cy / 2, rightLabels ? -1 : 1);
+                }
+                if (p.T < y && y < p.B && sT < y && y < sB)
+                    marks(y, t.large ? p.big : p.small, t.large ? bigRun : smallRun, 1);
+            }
+            continue;
+        }
+        if (!(visibleMarks(gs, span) <= maxMarks)) continue;
 
         const GradLabels labels = GradLabels::of(gs.lo, gs.hi, gs.start, gs.step);
         const bool withLabels = labelled(gs, span);
@@ -206,15 +279,6 @@ void Renderer::drawVGraduation(const DrawState& st) {
             if (p.T <= y && y <= p.B) drawExponent(st, labels.exponent, p.rnd(x), p.rnd(y));
         }
 
-        MarkRun bigRun, smallRun;
-        const auto marks = [&](double y, double length, MarkRun& run, int dir) {
-            const int yi = p.rnd(y);
-            if (!run.fresh(yi, dir)) return;
-            if (leftMarks)
-                Polyline(st.dc, p.rnd(p.L), yi, p.rnd(p.L + length), yi, fg[0], fg[1], fg[2]);
-            if (rightMarks)
-                Polyline(st.dc, p.rnd(p.R), yi, p.rnd(p.R - length), yi, fg[0], fg[1], fg[2]);
-        };
         forEachValue(gs, span, [&](double v, int dir) {
             const double y = span.map.toPixel(v);
             if (withLabels && p.T <= y && y <= p.B && sT <= y && y <= sB) {

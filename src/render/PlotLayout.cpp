@@ -5,8 +5,9 @@
 
 VerticalRange VerticalRange::of(const GcGraph& g, bool fromZero) {
     VerticalRange s;
-    s.lo = fromZero ? 0.0 : g.vmin;
-    s.r = g.vmax - s.lo;
+    s.log = logUsable(g.logV, g.vmin, g.vmax);
+    s.lo = s.log ? std::log10(g.vmin) : fromZero ? 0.0 : g.vmin;
+    s.r = (s.log ? std::log10(g.vmax) : g.vmax) - s.lo;
     s.valid = std::isfinite(s.lo) && std::isfinite(s.r) && s.r != 0.0;
     return s;
 }
@@ -40,7 +41,8 @@ PlotLayout::PlotLayout(const int viewport[4], const float zoomScale[2], const fl
     ox = zoomOffset[0];
     oy = zoomOffset[1];
     const GcGraph& g0 = cfg.graph[0];
-    h0 = g0.hmin;
-    hr = g0.hmax - g0.hmin;
+    hLog = logUsable(g0.logH, g0.hmin, g0.hmax);
+    h0 = hLog ? std::log10(g0.hmin) : g0.hmin;
+    hr = (hLog ? std::log10(g0.hmax) : g0.hmax) - h0;
     hValid = std::isfinite(h0) && std::isfinite(hr) && hr != 0.0;
 }

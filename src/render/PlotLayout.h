@@ -6,16 +6,26 @@
 #include <ploxen/model/GcGraphConfig.h>
 #include <ploxen/render/AxisMap.h>
 
+#include <cmath>
+
 // Vertical mapping source of one graph: the value drawn at the strip's base and the range
-// that fills the strip's height.
+// that fills the strip's height, both in decimal logarithms on a logarithmic axis.
 struct VerticalRange {
     double lo = 0.0;
     double r = 1.0;
     bool valid = false; // r is finite and nonzero, lo finite
+    bool log = false;   // the graph asks for a logarithmic axis and its range is positive
 
-    // The graph's own range, starting at 0 instead of vmin when fromZero is set.
+    // The graph's own range, starting at 0 instead of vmin when fromZero is set (not on a
+    // logarithmic axis, where bars stand on the plot's bottom).
     static VerticalRange of(const GcGraph& g, bool fromZero);
 };
+
+// Whether a range min..max set on an axis that asks for a logarithmic scale can be drawn so:
+// otherwise the axis stays linear.
+inline bool logUsable(int asked, double min, double max) {
+    return asked && min > 0 && max > min && std::isfinite(max);
+}
 
 // The plot rectangle inside viewport (x, y, width, height) with the configuration's margins.
 struct PlotRect {
@@ -36,7 +46,8 @@ struct PlotLayout : PlotRect {
     double sample;         // legend line sample length
     double gh;             // strip height
     double zx, zy, ox, oy; // zoom scales and offsets
-    double h0, hr;         // graph 0's hmin and hmax - hmin
+    double h0, hr;         // graph 0's hmin and hmax - hmin (their log10 on a logarithmic axis)
+    bool hLog;             // graph 0's horizontal axis is logarithmic, for every graph
     bool hValid;           // the horizontal mapping is usable (h0 finite, hr finite and nonzero)
     int ngraph;
     bool superpose;
@@ -47,9 +58,9 @@ struct PlotLayout : PlotRect {
     double stripBottom(int k) const { return B - (k * gh + oy) * zy; }
 
     // Graph 0's horizontal mapping, and the vertical mapping of strip k with range source s.
-    AxisMap hmap() const { return AxisMap::horizontal(L, h0, hr, pw, ox, zx); }
+    AxisMap hmap() const { return AxisMap::horizontal(L, h0, hr, pw, ox, zx, hLog); }
     AxisMap vmap(const VerticalRange& s, int k) const {
-        return AxisMap::vertical(B, s.lo, s.r, k, gh, oy, zy);
+        return AxisMap::vertical(B, s.lo, s.r, k, gh, oy, zy, s.log);
     }
 
     // Pixel rounding: t = v truncated toward zero, plus 1 when v - t >= 0.5. Values beyond

@@ -78,6 +78,8 @@ private:
     void drawHGraduation(const DrawState& st);
     void drawVGraduation(const DrawState& st);
     void drawExponent(const DrawState& st, int n, int x, int y);
+    void drawTickLabel(const DrawState& st, const char* text, const char* raised, const char* below,
+                       int x, int y, int align);
     void drawSeries(const DrawState& st);
     struct StripMap;
     class PolylineRun;

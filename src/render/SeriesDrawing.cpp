@@ -145,12 +145,18 @@ struct Renderer::StripMap {
     // The same in extended precision, where the double image of a finite value may overflow.
     long double xWide(double u) const { return xmap.toPixelAs<long double>(u); }
     long double yWide(double v) const { return ymap.toPixelAs<long double>(v); }
-    // x() and y() of n vertices.
+    // x() and y() of n vertices (a linear axis in a loop the compiler vectorises).
     void mapX(const Vertex2D* v, int n, double* __restrict out) const {
-        for (int i = 0; i < n; ++i) out[i] = x(v[i].x);
+        if (xmap.logarithmic())
+            for (int i = 0; i < n; ++i) out[i] = x(v[i].x);
+        else
+            for (int i = 0; i < n; ++i) out[i] = xmap.pixelOfScaled(v[i].x);
     }
     void mapY(const Vertex2D* v, int n, double* __restrict out) const {
-        for (int i = 0; i < n; ++i) out[i] = y(v[i].y);
+        if (ymap.logarithmic())
+            for (int i = 0; i < n; ++i) out[i] = y(v[i].y);
+        else
+            for (int i = 0; i < n; ++i) out[i] = ymap.pixelOfScaled(v[i].y);
     }
     // Whether the n device x all lie left of the strip, or all right of it. (Flags kept as
     // doubles by selection: a form the compiler vectorises.)
@@ -183,7 +189,12 @@ struct Renderer::StripMap {
                     int* __restrict xs, int* __restrict ys) const {
         const AxisMap xm = xmap, ym = ymap; // locals the compiler keeps in registers
         const double l = L, r = R1, t = sT, b = sB1;
-        for (int i = 0; i < n; ++i) X[i] = xm.nearPixel(v[i].x);
+        if (xm.logarithmic()) {
+            for (int i = 0; i < n; ++i) X[i] = AxisMap::fastLog10(v[i].x);
+            for (int i = 0; i < n; ++i) X[i] = xm.nearPixel(X[i]);
+        } else {
+            for (int i = 0; i < n; ++i) X[i] = xm.nearPixel(v[i].x);
+        }
         double left = 1, right = 1;
         for (int i = 0; i < n; ++i) {
             const double x = X[i], e = xm.nearError(x);
@@ -192,7 +203,12 @@ struct Renderer::StripMap {
         }
         if (left != 0 || right != 0) return Block::culled;
         if (!roundable) return Block::unsure;
-        for (int i = 0; i < n; ++i) Y[i] = ym.nearPixel(v[i].y);
+        if (ym.logarithmic()) {
+            for (int i = 0; i < n; ++i) Y[i] = AxisMap::fastLog10(v[i].y);
+            for (int i = 0; i < n; ++i) Y[i] = ym.nearPixel(Y[i]);
+        } else {
+            for (int i = 0; i < n; ++i) Y[i] = ym.nearPixel(v[i].y);
+        }
         double sure = 1;
         for (int i = 0; i < n; ++i) {
             const double x = X[i], ex = xm.nearError(x), y = Y[i], ey = ym.nearError(y);

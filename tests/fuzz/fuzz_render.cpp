@@ -62,6 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         graph.hlargeGradStart = anyDouble(in), graph.hlargeGradStep = anyDouble(in);
         graph.vsmallGrad = in.ConsumeIntegralInRange(-2, 20);
         graph.hsmallGrad = in.ConsumeIntegralInRange(-2, 20);
+        const int scales = in.ConsumeIntegralInRange(0, 15); // logarithmic and time axes
+        graph.setLogH(scales & 1), graph.setLogV(scales & 2);
+        graph.setTimeH(scales & 4), graph.setTimeV(scales & 8);
+        graph.setTimeZone(in.ConsumeIntegralInRange(-900, 900));
         if (in.ConsumeBool()) {
             graph.setAutoVminVmax(), graph.setAutoHminHmax(), graph.setAutoVgrad(),
                 graph.setAutoHgrad();

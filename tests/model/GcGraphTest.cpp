@@ -48,3 +48,29 @@ TEST(GcGraph, AutoRangeSpansAllSeriesWithVertices) {
     g.setAutoHminHmax();
     EXPECT_EQ(g.hmin, -4);
 }
+
+TEST(GcGraph, LogarithmicAutoRangeSnapsToDecadesOrOneTwoFive) {
+    using Case = std::array<double, 4>; // two values, the range taken
+    for (auto [a, b, min, max] :
+         {Case{0.5, 80, 0.1, 100}, Case{3, 7, 2, 10}, Case{20, 150, 20, 200}, Case{5, 5, 2, 10},
+          Case{10, 10, 5, 20}, Case{1, 1000, 1, 1000}}) {
+        Vertex2D v[] = {{a, a}, {0, 0}, {-3, -3}, {b, b}};
+        GcGLine line;
+        line.nvertex = 4, line.vertex = v;
+        GcGraph g;
+        g.setGLine(1, &line);
+        g.setLogH(1), g.setLogV(1);
+        g.setAutoHminHmax();
+        g.setAutoVminVmax();
+        EXPECT_TRUE(g.hmin == min && g.hmax == max && g.vmin == min && g.vmax == max)
+            << a << ".." << b << " gave " << g.hmin << ".." << g.hmax;
+    }
+    Vertex2D none[] = {{0, -1}};
+    GcGLine line;
+    line.nvertex = 1, line.vertex = none;
+    GcGraph g;
+    g.setGLine(1, &line);
+    g.setLogV(1);
+    g.setAutoVminVmax(); // no positive value: unchanged
+    EXPECT_TRUE(g.vmin == 0 && g.vmax == 1);
+}

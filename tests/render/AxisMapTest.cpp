@@ -4,6 +4,7 @@
 // is sure of is the exact one's.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -19,6 +20,14 @@ TEST(AxisMap, FastMappingIsWithinItsErrorNextToEveryRoundingBoundary) {
         AxisMap::vertical(855, -1.2, 2.4, 0, 300, 0, 1),
         AxisMap::vertical(855.5, -1.2, 2.4, 2, 281.25, 12.5, 3),
         AxisMap::vertical(40, 1e-300, 3e-301, 1, 50, -1e3, 7e4),
+        AxisMap::horizontal(180, -3, 7, 780, 0, 1, true),
+        AxisMap::horizontal(180, 0.5, 1, 780, -2e4, 1e3, true),
+        AxisMap::vertical(855, -50, 100, 0, 300, 0, 1, true),
+        AxisMap::horizontal(180, 300, 1, 780, 0, 1e4, true), // the logarithm's error counts
+    };
+    // On a logarithmic axis the fast mapping takes fastLog10 of the value.
+    const auto nearPixel = [](const AxisMap& m, double v) {
+        return m.nearPixel(m.logarithmic() ? AxisMap::fastLog10(v) : v);
     };
     for (const AxisMap& m : maps) {
         long sure = 0, total = 0;
@@ -32,7 +41,7 @@ TEST(AxisMap, FastMappingIsWithinItsErrorNextToEveryRoundingBoundary) {
             for (int i = 0; i < 4; ++i) w = std::nextafter(w, -INFINITY);
             for (int i = 0; i < 9; ++i, w = std::nextafter(w, INFINITY)) values.push_back(w);
             for (double v : values) {
-                const double exact = m.toPixel(v), near = m.nearPixel(v), e = m.nearError(near);
+                const double exact = m.toPixel(v), near = nearPixel(m, v), e = m.nearError(near);
                 ASSERT_LE(std::fabs(near - exact), e) << v << " near " << boundary;
                 const int lo = PlotLayout::rnd(near - e), hi = PlotLayout::rnd(near + e);
                 if (lo == hi) {
@@ -48,10 +57,25 @@ TEST(AxisMap, FastMappingIsWithinItsErrorNextToEveryRoundingBoundary) {
         int ordinarySure = 0;
         for (int i = 0; i < 10000; ++i) {
             const double p = std::uniform_real_distribution<double>(-100, 1300)(rng);
-            const double near = m.nearPixel(m.toValue(p)), e = m.nearError(near);
+            const double near = nearPixel(m, m.toValue(p)), e = m.nearError(near);
             ordinarySure += PlotLayout::rnd(near - e) == PlotLayout::rnd(near + e);
         }
         EXPECT_GT(ordinarySure, 9990);
         EXPECT_NEAR(m.toPixel(m.toValue(321.25)), 321.25, 1e-6);
     }
+}
+
+TEST(AxisMap, FastLogarithmIsWithinItsErrorOverAllNormalDoubles) {
+    std::mt19937_64 rng(11);
+    double worst = 0;
+    for (int i = 0; i < 1000000; ++i) {
+        const double v = std::ldexp(std::uniform_real_distribution<double>(1, 2)(rng),
+                                    std::uniform_int_distribution<int>(-1022, 1023)(rng));
+        const double exact = std::log10(v);
+        worst = std::max(worst, std::fabs(AxisMap::fastLog10(v) - exact) / (std::fabs(exact) + 1));
+    }
+    EXPECT_LT(worst, AxisMap::fastLog10Error / 8); // with room to spare
+    for (double v : {0.0, -1.0, 1e-310, double(INFINITY), double(NAN)})
+        EXPECT_TRUE(std::isnan(AxisMap::fastLog10(v)));
+    EXPECT_EQ(AxisMap::fastLog10(1.0), 0.0);
 }
