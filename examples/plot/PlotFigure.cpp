@@ -23,12 +23,20 @@ struct Extent {
     }
 };
 
+// The extent of a coordinate; on a logarithmic axis, of its values above zero alone, widened to
+// whole decades.
 Extent extentOf(const std::vector<CsvGraph>& graphs, size_t first, size_t last,
-                double Vertex2D::*coordinate) {
+                double Vertex2D::*coordinate, bool logarithmic = false) {
     Extent e;
     for (size_t g = first; g < last; ++g)
         for (const CsvSeries& s : graphs[g].series)
-            for (const Vertex2D& p : s.points) e.add(p.*coordinate);
+            for (const Vertex2D& p : s.points)
+                if (!logarithmic || p.*coordinate > 0) e.add(p.*coordinate);
+    if (logarithmic && !e.empty()) {
+        e.min = std::pow(10.0, std::floor(std::log10(e.min)));
+        e.max = std::pow(10.0, std::ceil(std::log10(e.max)));
+        if (e.min == e.max) e.max *= 10;
+    }
     return e;
 }
 
@@ -120,18 +128,19 @@ PlotFigure::PlotFigure(std::vector<CsvGraph> graphs, const PlotOptions& o)
     // Every graph is drawn against graph 0's horizontal axis: it spans all of them. Graphs
     // sharing graph 0's vertical axis lend it their values too.
     const bool sharedV = o.superpose && !o.twoAxes;
-    const Extent x = extentOf(m_data, 0, n, &Vertex2D::x);
+    const Extent x = extentOf(m_data, 0, n, &Vertex2D::x, o.logX);
     for (size_t g = 0; g < n; ++g) {
         GcGraph& graph = m_graphs[g];
+        graph.setLogH(o.logX);
+        graph.setLogV(o.logY);
+        graph.setTimeH(o.format.timeX);
         applyRange(graph, x, o.xrange, graph.hmin, graph.hmax, "x");
-        Extent y = extentOf(m_data, g, sharedV && g == 0 ? n : g + 1, &Vertex2D::y);
-        if (o.type == GcGraphConfig::HISTON && !o.yrange.set) { // bars stand on 0
+        Extent y = extentOf(m_data, g, sharedV && g == 0 ? n : g + 1, &Vertex2D::y, o.logY);
+        if (o.type == GcGraphConfig::HISTON && !o.yrange.set && !o.logY) { // bars stand on 0
             y.add(0.0);
             if (y.max <= 0) y.max = 1;
         }
         applyRange(graph, y, o.yrange, graph.vmin, graph.vmax, "y");
-        // The axes' scales: o.logX, o.logY and o.format.timeX are set on each graph here, once
-        // the model has logarithmic and time axes.
         graph.setAutoHgrad();
         graph.setAutoVgrad();
     }

@@ -77,3 +77,25 @@ TEST(PlotFigure, LegendNamesAreWholeInsideThePicture) {
 }
 
 } // namespace
+
+// --logx and --logy widen the ranges of the values above zero to whole decades on every graph;
+// --time-x marks graph 0's axis, the one drawn, as times.
+TEST(PlotFigure, LogarithmicAndTimeAxesReachEveryGraph) {
+    std::vector<CsvGraph> graphs(2);
+    graphs[0].series = {{"gain", {{20, 0.5}, {0, 3}, {3000, 0.002}}}};
+    graphs[1].series = {{"phase", {{50, -1}, {700, 45}}}};
+    PlotOptions o;
+    o.logX = o.logY = true;
+    o.format.timeX = true;
+    PlotFigure figure(graphs, o);
+    const GcGraph* g = figure.config().getGraph();
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_TRUE(g[k].getLogH() && g[k].getLogV() && g[k].getTimeH()) << k;
+        EXPECT_EQ(g[k].hmin, 10);
+        EXPECT_EQ(g[k].hmax, 10000);
+    }
+    EXPECT_EQ(g[0].vmin, 0.001);
+    EXPECT_EQ(g[0].vmax, 10);
+    EXPECT_EQ(g[1].vmin, 10);
+    EXPECT_EQ(g[1].vmax, 100);
+}
