@@ -3,7 +3,7 @@
 #include <ploxen/dialogs/CToolDlg.h>
 #include <ploxen/module/ResourceIds.h>
 #include <ploxen/platform/afx/AfxExtClass.h>
-#include <ploxen/platform/wnd/controls.h>
+#include <ploxen/platform/ctl/controls.h>
 class CGLView;
 
 // Lists the comments placed on the graph view; erases the selected ones.

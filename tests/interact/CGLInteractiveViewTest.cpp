@@ -11,7 +11,7 @@
 #include "dialogs/CViewing2dDlg.h"
 #include "interact/CGLInteractiveView.h"
 #include "interact/ZoomSteps.h"
-#include "platform/wnd/CStatusBar.h"
+#include "platform/ctl/CStatusBar.h"
 #include "platform/wnd/QtWidgetOf.h"
 #include "render/PlotLayout.h"
 #include "render/Renderer.h"

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "platform/afx/ResourceChain.h"
+#include "platform/ctl/controls.h"
 #include "platform/dlg/CDataExchange.h"
 #include "platform/dlg/CDialog.h"
 #include "platform/dlg/ModalResponder.h"
 #include "platform/wnd/CFrameWnd.h"
-#include "platform/wnd/controls.h"
 #include "platform/wnd/wnd_p.h"
 
 namespace {

@@ -5,11 +5,11 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include "platform/ctl/controls.h"
 #include "platform/dlg/CDialog.h"
 #include "platform/wnd/CFrameWnd.h"
 #include "platform/wnd/CWinApp.h"
 #include "platform/wnd/QtWidgetOf.h"
-#include "platform/wnd/controls.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include <ploxen/platform/afx/CException.h>
 #include <ploxen/platform/afx/NumbersInC.h>
+#include <ploxen/platform/ctl/controls.h>
 #include <ploxen/platform/dlg/AfxMessageBox.h>
-#include <ploxen/platform/wnd/controls.h>
 #include <ploxen/platform/wnd/wnd_p.h>
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {

@@ -12,9 +12,9 @@
 #include <cstdio>
 
 #include <ploxen/platform/afx/ResourceChain.h>
+#include <ploxen/platform/ctl/controls.h>
 #include <ploxen/platform/dlg/ModalResponder.h>
 #include <ploxen/platform/wnd/CWinApp.h>
-#include <ploxen/platform/wnd/controls.h>
 #include <ploxen/platform/wnd/wnd_p.h>
 
 using namespace wnd;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include <ploxen/platform/wnd/CStatusBar.h>
+#include <ploxen/platform/ctl/CStatusBar.h>
 #include <ploxen/platform/wnd/CView.h>
 #include <ploxen/platform/wnd/CWinApp.h>
 #include <ploxen/platform/wnd/wnd_p.h>

@@ -9,9 +9,9 @@
 #include <cstring>
 #include <unordered_set>
 
+#include <ploxen/platform/ctl/controls.h>
 #include <ploxen/platform/wnd/CFrameWnd.h>
 #include <ploxen/platform/wnd/CWinApp.h>
-#include <ploxen/platform/wnd/controls.h>
 #include <ploxen/platform/wnd/wnd_p.h>
 
 using namespace wnd;

@@ -1,4 +1,4 @@
-#include <ploxen/platform/wnd/CStatusBar.h>
+#include <ploxen/platform/ctl/CStatusBar.h>
 
 #include <QWidget>
 

@@ -1,3 +1,9 @@
+// platform/ctl: the platform's window classes for controls ("Button", "Edit", "Static",
+// "ListBox", trackbars, list views, the status bar) as real Qt widgets with their default window
+// procedures and control messages, and MFC's thin classes over them (CButton ... CStatusBar).
+// Built on platform/wnd's windows; wnd reaches back only for the class procedures when it makes
+// a window, and the frame for laying out its control bars.
+//
 // MFC's control classes and the platform's control messages. Each control is a real Qt widget;
 // the classes are thin: every operation is the control message the platform documents.
 #pragma once

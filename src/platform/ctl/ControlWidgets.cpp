@@ -15,10 +15,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include <ploxen/platform/ctl/CStatusBar.h>
+#include <ploxen/platform/ctl/controls.h>
 #include <ploxen/platform/dlg/AfxMessageBox.h>
-#include <ploxen/platform/wnd/CStatusBar.h>
 #include <ploxen/platform/wnd/WndWidget.h>
-#include <ploxen/platform/wnd/controls.h>
 #include <ploxen/platform/wnd/wnd_p.h>
 
 namespace wnd {

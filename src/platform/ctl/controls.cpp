@@ -1,4 +1,4 @@
-#include <ploxen/platform/wnd/controls.h>
+#include <ploxen/platform/ctl/controls.h>
 
 #include <vector>
 

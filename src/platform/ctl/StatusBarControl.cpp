@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <vector>
 
-#include <ploxen/platform/wnd/CStatusBar.h>
+#include <ploxen/platform/ctl/CStatusBar.h>
 #include <ploxen/platform/wnd/wnd_p.h>
 
 namespace wnd {
