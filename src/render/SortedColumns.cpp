@@ -1,20 +1,10 @@
 #include <ploxen/render/SortedColumns.h>
 
+#include <ploxen/render/Gallop.h>
 #include <ploxen/render/PlotLayout.h>
 
 #include <algorithm>
 #include <cmath>
-
-template <class Pred> int SortedColumns::firstWhere(int lo, int hi, Pred pred) {
-    while (lo < hi) {
-        const int mid = lo + (hi - lo) / 2;
-        if (pred(mid))
-            hi = mid;
-        else
-            lo = mid + 1;
-    }
-    return lo;
-}
 
 const LineIndex* SortedColumns::usable(const GcGLine& line, const AxisMap& xmap) {
     const LineIndex* ix = line.index();
@@ -46,28 +36,7 @@ int SortedColumns::columnEnd(int s, int end, int c) {
         const double p = pixel(i);
         return !(p <= m_right && PlotLayout::rndInRange(p) == c);
     };
-    int lo = s, hi = end + 1; // the answer lies in lo..hi
-    const int guess = std::clamp(s - 1 + m_length, s, end);
-    if (outside(guess)) {
-        hi = guess;
-        for (int step = 1; hi - step >= lo; step *= 2) {
-            if (!outside(hi - step)) {
-                lo = hi - step + 1;
-                break;
-            }
-            hi -= step;
-        }
-    } else {
-        lo = guess + 1;
-        for (int step = 1; lo + step - 1 <= end; step *= 2) {
-            if (outside(lo + step - 1)) {
-                hi = lo + step - 1;
-                break;
-            }
-            lo += step;
-        }
-    }
-    const int o = firstWhere(lo, hi, outside);
+    const int o = gallopFrom(std::clamp(s - 1 + m_length, s, end), s, end, outside);
     m_length = o - (s - 1);
     return o;
 }

@@ -36,8 +36,6 @@ public:
 private:
     double pixel(int i) const { return m_xmap.toPixel(m_v[i].x); }
     // The first index in lo..hi where pred holds, hi when none; pred goes from false to true.
-    template <class Pred> static int firstWhere(int lo, int hi, Pred pred);
-
     const LineIndex& m_ix;
     const Vertex2D* m_v;
     AxisMap m_xmap;
