@@ -11,11 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "BenchWindow.h"
+
 #include "interact/CGLInteractiveView.h"
 #include "interact/NearestVertex.h"
 #include "interact/ZoomSteps.h"
 #include "platform/wnd/CClientDC.h"
-#include "platform/wnd/CFrameWnd.h"
 #include "render/Renderer.h"
 
 namespace {
@@ -25,18 +26,7 @@ constexpr int width = 1200, height = 900, vertices = 10000000;
 class CBenchView : public CGLInteractiveView {
     DECLARE_DYNCREATE(CBenchView)
 public:
-    void fill() {
-        auto* line = new GcGLine[1];
-        auto* v = new Vertex2D[vertices];
-        for (int i = 0; i < vertices; ++i)
-            v[i] = {double(i), std::sin(i * 0.0001) + 0.1 * std::sin(i * 0.37)};
-        int color[3] = {255, 255, 0};
-        char name[] = "signal";
-        line[0].set(vertices, v, color, name, -1, 0, 1);
-        m_graph[0].setGLine(1, line);
-        m_graph[0].setVminVmax(-1.2, 1.2);
-        m_graph[0].setHminHmax(0, vertices);
-    }
+    void fill() { fillSignal(m_graph[0], vertices, 0.0001); }
 };
 IMPLEMENT_DYNCREATE(CBenchView, CGLInteractiveView)
 
@@ -45,16 +35,8 @@ struct Scene {
     CBenchView* view = nullptr;
     POINT centre{width / 2, height / 2}; // in screen coordinates, as the wheel gives it
     Scene() {
-        CCreateContext context;
-        context.m_pNewViewClass = RUNTIME_CLASS(CBenchView);
-        frame->Create(nullptr, "bench", WS_OVERLAPPEDWINDOW, CRect(0, 0, width, height), nullptr,
-                      nullptr, 0, &context);
-        view = static_cast<CBenchView*>(frame->GetDlgItem(int(AFX_IDW_PANE_FIRST)));
-        frame->ShowWindow(SW_SHOW);
+        view = openPane<CBenchView>(frame, RUNTIME_CLASS(CBenchView), width, height);
         view->fill();
-        CRect r;
-        view->GetClientRect(&r);
-        if (r.Width() != width || r.Height() != height) std::abort();
         view->ClientToScreen(&centre);
     }
 };
