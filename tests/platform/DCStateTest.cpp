@@ -1,11 +1,16 @@
 // Device-context state: the meta region under the clip region, saved and restored states, and
 // pixels scrolled in place.
+#include <QImage>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
 
 #include "draw/Canvas.h"
+#include "platform/wnd/CClientDC.h"
+#include "platform/wnd/CFrameWnd.h"
+#include "platform/wnd/QtWidgetOf.h"
 
 namespace {
 
@@ -223,4 +228,25 @@ TEST(ScrollDC, MovesOverlappingPixelsInPlaceWithinItsClipAndReportsWhatItUncover
     }
     DeleteDC(dc);
     DeleteObject(dib);
+}
+
+TEST(ScrollDC, AWindowShowsItsPixelsScrolled) {
+    auto* frame = new CFrameWnd; // deletes itself with its window
+    ASSERT_TRUE(frame->Create(nullptr, "Scrolled"));
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 40, 20), frame, 1));
+    frame->ShowWindow(SW_SHOW);
+    RECT update{};
+    {
+        CClientDC dc(&child);
+        dc.FillSolidRect(0, 0, 40, 20, RGB(0, 0, 255));
+        dc.FillSolidRect(0, 0, 10, 20, RGB(255, 0, 0));
+        qWidgetOf(child.m_hWnd)->grab(); // shown: the scroll is the next drawing
+        ASSERT_TRUE(dc.ScrollDC(15, 0, nullptr, nullptr, nullptr, &update));
+    }
+    EXPECT_EQ(rectPixels(update), rectPixels({0, 0, 15, 20}));
+    const QImage shown = qWidgetOf(child.m_hWnd)->grab().toImage();
+    for (int x : {12, 14, 25, 39}) EXPECT_EQ(shown.pixelColor(x, 10), QColor(Qt::blue)) << x;
+    for (int x : {9, 15, 24}) EXPECT_EQ(shown.pixelColor(x, 10), QColor(Qt::red)) << x;
+    frame->DestroyWindow();
 }
