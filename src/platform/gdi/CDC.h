@@ -98,6 +98,18 @@ public:
     // Clipping.
     int GetClipBox(LPRECT r) const { return ::GetClipBox(m_hDC, r); }
     int SelectClipRgn(CRgn* rgn) { return ::SelectClipRgn(m_hDC, rgn ? rgn->m_hObject : nullptr); }
+    int SetMetaRgn() { return ::SetMetaRgn(m_hDC); }
+
+    // Saved states.
+    virtual int SaveDC() { return ::SaveDC(m_hDC); }
+    virtual BOOL RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }
+
+    // Scrolling.
+    BOOL ScrollDC(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* pRgnUpdate,
+                  LPRECT lpRectUpdate) {
+        return ::ScrollDC(m_hDC, dx, dy, lpRectScroll, lpRectClip,
+                          pRgnUpdate ? pRgnUpdate->m_hObject : nullptr, lpRectUpdate);
+    }
 
     // Block transfer.
     BOOL BitBlt(int x, int y, int w, int h, CDC* src, int xSrc, int ySrc, DWORD rop) {

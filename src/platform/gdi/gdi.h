@@ -215,6 +215,17 @@ AFX_EXT_API BOOL GetTextMetricsA(HDC hdc, LPTEXTMETRICA tm);
 // Clipping.
 AFX_EXT_API int GetClipBox(HDC hdc, LPRECT rect);
 AFX_EXT_API int SelectClipRgn(HDC hdc, HRGN rgn);
+// The meta region: drawing is clipped to it and, within it, to the clip region.
+AFX_EXT_API int SetMetaRgn(HDC hdc);
+AFX_EXT_API int GetMetaRgn(HDC hdc, HRGN hrgn);
+
+// Saved states: objects, colours, modes, position, clip and meta regions.
+AFX_EXT_API int SaveDC(HDC hdc);
+AFX_EXT_API BOOL RestoreDC(HDC hdc, int nSavedDC);
+
+// Moves the surface's pixels in place; fails on printers and metafiles, which keep none.
+AFX_EXT_API BOOL ScrollDC(HDC hDC, int dx, int dy, const RECT* lprcScroll, const RECT* lprcClip,
+                          HRGN hrgnUpdate, LPRECT lprcUpdate);
 
 // Bitmaps.
 AFX_EXT_API HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);

@@ -26,6 +26,7 @@ struct GdiObject {
     virtual ~GdiObject() = default;
     Kind kind;
     bool stock = false;
+    int savedIn = 0; // saved device-context states holding it: RestoreDC selects it again
 };
 
 struct PenObject : GdiObject {
@@ -109,6 +110,16 @@ struct BitmapObject : GdiObject {
     HDC selectedIn = nullptr;
 };
 
+// What SaveDC keeps of a device context and RestoreDC puts back.
+struct SavedState {
+    GdiObject *pen, *brush, *font, *bitmap, *palette;
+    int rop2;
+    COLORREF textColor, bkColor;
+    int bkMode;
+    QPoint pos;
+    std::optional<QRegion> clipRgn, metaRgn;
+};
+
 struct PrintJob; // the printer behind a printer DC
 struct MetaFile; // the file behind a metafile DC
 
@@ -124,8 +135,13 @@ struct DeviceContext {
     COLORREF bkColor = RGB(255, 255, 255);
     int bkMode = OPAQUE;
     QPoint pos{0, 0};
+    // The clip drawing obeys: the meta region within the clip region, either absent meaning
+    // everywhere (updateClip makes it).
     bool hasClip = false;
     QRegion clip;
+    std::optional<QRegion> clipRgn; // selected by SelectClipRgn
+    std::optional<QRegion> metaRgn; // made by SetMetaRgn
+    std::vector<SavedState> saved;  // SaveDC's levels, the first is level 1
     TraceSink* trace = nullptr;
     bool stateChanged = true; // clip changed since the painter was configured
     bool memory = true;
@@ -133,6 +149,15 @@ struct DeviceContext {
     std::shared_ptr<PrintJob> job;               // printer DCs only
     std::shared_ptr<MetaFile> metaFile;          // metafile DCs only
 };
+
+// Remakes the clip drawing obeys after its clip or meta region changed.
+void updateClip(DeviceContext* dc);
+// Drops the saved levels above the first count, releasing the objects they held.
+void discardSaved(DeviceContext* dc, size_t count);
+// NULLREGION, SIMPLEREGION or COMPLEXREGION.
+inline int regionType(const QRegion& r) {
+    return r.isEmpty() ? NULLREGION : (r.rectCount() > 1 ? COMPLEXREGION : SIMPLEREGION);
+}
 
 // Handle checks: null for a handle that is not a live object of the asked kind.
 DeviceContext* dcFrom(HDC h);

@@ -131,6 +131,7 @@ BOOL DeleteDC(HDC hdc) {
     if (dc->bitmap && !dc->bitmap->stock)
         static_cast<BitmapObject*>(dc->bitmap)->selectedIn = nullptr;
     if (dc->surface && dc->surface->configuredFor == dc) dc->surface->configuredFor = nullptr;
+    discardSaved(dc, 0);
     unregisterDC(hdc);
     return TRUE;
 }
@@ -301,12 +302,13 @@ int SelectClipRgn(HDC hdc, HRGN rgn) {
     auto* r = objectAs<RegionObject>(rgn, Kind::Region);
     if (rgn && !r) return ERROR;
     if (tracing(dc)) trace(dc, "SelectClipRgn", {describe(r)});
-    dc->hasClip = r != nullptr;
-    dc->clip = r ? r->region : QRegion();
-    dc->stateChanged = true;
-    if (!r) return SIMPLEREGION;
-    return r->region.isEmpty() ? NULLREGION
-                               : (r->region.rectCount() > 1 ? COMPLEXREGION : SIMPLEREGION);
+    // The meta region stays: a clip region can only narrow it.
+    if (r)
+        dc->clipRgn = r->region;
+    else
+        dc->clipRgn.reset();
+    updateClip(dc);
+    return dc->hasClip ? regionType(dc->clip) : SIMPLEREGION;
 }
 
 HPALETTE SelectPalette(HDC hdc, HPALETTE pal, BOOL) {

@@ -323,7 +323,10 @@ BOOL DeleteObject(HGDIOBJ h) {
     GdiObject* o = objectFrom(h);
     if (!o) return FALSE;
     if (o->stock) return TRUE;
-    if (o->kind == Kind::Bitmap && static_cast<BitmapObject*>(o)->selectedIn) return FALSE;
+    // A bitmap selected into a device context stays, and so does any object a saved state
+    // holds, which RestoreDC will select again.
+    if (o->savedIn || (o->kind == Kind::Bitmap && static_cast<BitmapObject*>(o)->selectedIn))
+        return FALSE;
     objects().erase(h);
     return TRUE;
 }
