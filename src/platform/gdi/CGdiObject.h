@@ -68,6 +68,11 @@ public:
     BOOL CreateRectRgn(int l, int t, int r, int b) { return Attach(::CreateRectRgn(l, t, r, b)); }
     BOOL CreateRectRgnIndirect(const RECT* r) { return Attach(::CreateRectRgnIndirect(r)); }
     int GetRgnBox(LPRECT r) const { return ::GetRgnBox(m_hObject, r); }
+    int CombineRgn(CRgn* src1, CRgn* src2, int mode) {
+        return ::CombineRgn(static_cast<HRGN>(m_hObject),
+                            src1 ? static_cast<HRGN>(src1->m_hObject) : nullptr,
+                            src2 ? static_cast<HRGN>(src2->m_hObject) : nullptr, mode);
+    }
     static CRgn* FromHandle(HRGN h);
 };
 

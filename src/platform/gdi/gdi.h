@@ -98,6 +98,12 @@ constexpr int ERROR = 0;
 constexpr int NULLREGION = 1;
 constexpr int SIMPLEREGION = 2;
 constexpr int COMPLEXREGION = 3;
+// CombineRgn modes.
+constexpr int RGN_AND = 1;
+constexpr int RGN_OR = 2;
+constexpr int RGN_XOR = 3;
+constexpr int RGN_DIFF = 4;
+constexpr int RGN_COPY = 5;
 #define HGDI_ERROR (reinterpret_cast<HGDIOBJ>(~std::uintptr_t(0)))
 
 // GetDeviceCaps.
@@ -178,6 +184,8 @@ AFX_EXT_API BOOL DeleteObject(HGDIOBJ h);
 AFX_EXT_API UINT GetObjectType(HGDIOBJ h);
 AFX_EXT_API int GetObjectA(HGDIOBJ h, int size, LPVOID out); // LOGFONTA for fonts
 AFX_EXT_API int GetRgnBox(HRGN rgn, LPRECT rect);
+// dest = src1 combined with src2 by mode (src2 unused for RGN_COPY); any may be the same region.
+AFX_EXT_API int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode);
 
 // Attributes.
 AFX_EXT_API int SetROP2(HDC hdc, int rop);

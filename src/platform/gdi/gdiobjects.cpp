@@ -360,6 +360,34 @@ int GetObjectA(HGDIOBJ h, int size, LPVOID out) {
     return n;
 }
 
+int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode) {
+    auto* d = objectAs<RegionObject>(dest, Kind::Region);
+    auto* a = objectAs<RegionObject>(src1, Kind::Region);
+    auto* b = objectAs<RegionObject>(src2, Kind::Region);
+    if (!d || !a || (mode != RGN_COPY && !b)) return ERROR;
+    switch (mode) {
+    case RGN_AND:
+        d->region = a->region.intersected(b->region);
+        break;
+    case RGN_OR:
+        d->region = a->region.united(b->region);
+        break;
+    case RGN_XOR:
+        d->region = a->region.xored(b->region);
+        break;
+    case RGN_DIFF:
+        d->region = a->region.subtracted(b->region);
+        break;
+    case RGN_COPY:
+        d->region = a->region;
+        break;
+    default:
+        return ERROR;
+    }
+    return d->region.isEmpty() ? NULLREGION
+                               : (d->region.rectCount() > 1 ? COMPLEXREGION : SIMPLEREGION);
+}
+
 int GetRgnBox(HRGN rgn, LPRECT rect) {
     auto* r = objectAs<RegionObject>(rgn, Kind::Region);
     if (!r || !rect) return ERROR;
