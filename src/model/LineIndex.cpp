@@ -103,6 +103,7 @@ void LineIndex::update(const Vertex2D* v, int n, int from) {
     n = std::max(n, 0);
     from = v == m_v ? std::clamp(from, 0, std::min(n, m_n)) : 0;
     m_v = v, m_n = n;
+    m_from[m_updates++ % recent] = from;
     const int fromLeaf = from / leafSize;
     if (m_unsortedLeaf >= fromLeaf) m_unsortedLeaf = noLeaf; // to be found again
     buildLeaves(fromLeaf);
@@ -112,6 +113,13 @@ void LineIndex::update(const Vertex2D* v, int n, int from) {
     size_t levels = 1;
     while (m_levels[levels - 1].size() > 1) ++levels;
     m_levels.resize(levels);
+}
+
+int LineIndex::changedSince(std::uint64_t since) const {
+    if (since > m_updates || m_updates - since > recent) return 0;
+    int first = m_n;
+    for (std::uint64_t u = since; u < m_updates; ++u) first = std::min(first, m_from[u % recent]);
+    return first;
 }
 
 // Each leaf's y range from leaf f on, in one read of its vertices, which also checks that no

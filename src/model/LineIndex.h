@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 class LineIndex {
@@ -37,6 +38,10 @@ public:
     template <class Inside> int lastOutside(int first, int end, Inside inside) const;
     // The memory the index takes, in bytes.
     std::size_t bytes() const;
+    // Updates so far, and the first vertex changed by those after the first `since` of them:
+    // count() when there were none, 0 when they are too many to have been remembered.
+    std::uint64_t updates() const { return m_updates; }
+    int changedSince(std::uint64_t since) const;
 
 private:
     static constexpr int noLeaf = -1;
@@ -45,6 +50,10 @@ private:
 
     const Vertex2D* m_v = nullptr;
     int m_n = 0;
+    // The first changed vertex of each of the last recent updates, by update number.
+    static constexpr int recent = 64;
+    std::uint64_t m_updates = 0;
+    int m_from[recent] = {};
     int m_unsortedLeaf = noLeaf; // the first leaf where x decreases or is NaN
     // m_levels[0] holds the leaves; each entry of level k + 1 gathers fanout entries of level k.
     std::vector<std::vector<YRange>> m_levels;
