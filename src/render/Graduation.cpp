@@ -179,6 +179,7 @@ void Renderer::drawHGraduation(const DrawState& st) {
     const auto marks = [&](double x, double length, MarkRun& run, int dir) {
         const int xi = p.rnd(x);
         if (!run.fresh(xi, dir)) return;
+        if (m_marks) m_marks->push_back(2 * xi + (&run == &bigRun));
         Polyline(st.dc, xi, p.rnd(p.B), xi, p.rnd(p.B - length), fg[0], fg[1], fg[2]);
         Polyline(st.dc, xi, p.rnd(p.T), xi, p.rnd(p.T + length), fg[0], fg[1], fg[2]);
     };

@@ -2,6 +2,7 @@
 
 #include <ploxen/model/CsvWriter.h>
 #include <ploxen/render/GradLabel.h>
+#include <ploxen/render/RepaintFrame.h>
 
 #include <algorithm>
 #include <new>

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include <ploxen/draw/GlDraw.h>
 #include <ploxen/interact/CommentList.h>
@@ -45,6 +48,21 @@ public:
     // Drawing of the whole configuration.
     void drawGraph(CDC* dc);
 
+    // The whole picture on dc, a device that keeps it between calls (a view's back buffer):
+    // background in client, configuration and comments. When the last call drew on the same
+    // device and bitmap and the picture has since only moved sideways by whole pixel columns
+    // while its indexed lines grew or changed near their ends (a view following a live signal),
+    // the part still shown is scrolled and only the rest is drawn, with the pixels a full
+    // drawing gives. Returns 1 when it scrolled, 0 when it drew everything.
+    int repaintGraph(CDC* dc, const RECT* client);
+    // The next repaintGraph draws everything (the device's picture was changed by others).
+    void forgetRepaint();
+    // Moves graph 0's horizontal range right by the fewest whole pixel columns of the last
+    // repaintGraph that bring value into it, its width kept: a following view that moves so
+    // can be scrolled. False, with nothing changed, when there is no such drawing of the
+    // configuration to measure columns by, or its horizontal axis is logarithmic.
+    bool followGraph(double value);
+
     // Zoom.
     void zoomGraph(float x1, float y1, float x2, float y2);
     void resetGraph();
@@ -85,9 +103,22 @@ private:
     class PolylineRun;
     void drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m);
     void drawSortedPolyline(const DrawState& st, const GcGLine& line, const StripMap& m,
-                            const LineIndex& ix);
+                            const LineIndex& ix, double left, double right);
     void drawBars(const DrawState& st, const GcGLine& line, const StripMap& m);
     void drawLegend(const DrawState& st);
+
+    // Repainting: the last picture repaintGraph drew, and how the next one differs from it.
+    struct Frame;
+    struct Scroll;
+    std::unique_ptr<Frame> frameOf(CDC* dc, const RECT& client) const;
+    bool scrollable(const Frame& last, const Frame& next, Scroll& s) const;
+    bool drawScrolled(CDC* dc, const RECT& client, const Scroll& s, std::vector<int>& marks);
+    std::unique_ptr<Frame> m_frame;
+    // While not empty, indexed sorted series are drawn only over these device column ranges.
+    std::vector<std::pair<double, double>> m_seriesColumns;
+    // While set, receives each horizontal graduation mark drawn: its device x, times 2, plus 1
+    // for a large one.
+    std::vector<int>* m_marks = nullptr;
 };
 
 extern "C" {

@@ -511,8 +511,12 @@ private:
 void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const StripMap& m) {
     const int n = line.nvertex;
     const Vertex2D* v = line.vertex;
-    if (const LineIndex* ix = SortedColumns::usable(line, m.xmap))
-        return drawSortedPolyline(st, line, m, *ix);
+    if (const LineIndex* ix = SortedColumns::usable(line, m.xmap)) {
+        if (m_seriesColumns.empty()) return drawSortedPolyline(st, line, m, *ix, m.L, m.R1);
+        for (const auto& [left, right] : m_seriesColumns)
+            drawSortedPolyline(st, line, m, *ix, left, right);
+        return;
+    }
     PolylineRun run(*this, st, line, m, n);
     // Where x is sorted, a block that would leave the open run's column is cut where it
     // leaves. Tried only while the blocks keep to columns (a scrambled series would pay for it
@@ -578,10 +582,11 @@ void Renderer::drawPolyline(const DrawState& st, const GcGLine& line, const Stri
 // rest goes through the same blocks as there: stretches of sparse columns, columns with
 // vertices that are not finite or lie above or below the strip, and every vertex of a line
 // whose points are not reduced (dashes, marks). The points that reach the device are those
-// drawPolyline passes.
+// drawPolyline passes. Only the segments that reach the device columns left..right are drawn
+// (the strip's, or fewer).
 void Renderer::drawSortedPolyline(const DrawState& st, const GcGLine& line, const StripMap& m,
-                                  const LineIndex& ix) {
-    SortedColumns cols(ix, m.xmap, m.L, m.R1);
+                                  const LineIndex& ix, double left, double right) {
+    SortedColumns cols(ix, m.xmap, left, right);
     const int last = cols.last;
     if (cols.first > last) return;
     PolylineRun run(*this, st, line, m, last - cols.first + 2);
