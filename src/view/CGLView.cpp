@@ -8,6 +8,7 @@
 #include <ploxen/dialogs/CInquireStatisticsDlg.h>
 #include <ploxen/dialogs/CViewing2dDlg.h>
 #include <ploxen/platform/dlg/AfxMessageBox.h>
+#include <ploxen/platform/gdi/CGdiObject.h>
 #include <ploxen/platform/wnd/CClientDC.h>
 #include <ploxen/render/Renderer.h>
 
@@ -25,6 +26,12 @@ ON_WM_RBUTTONUP()
 END_MESSAGE_MAP()
 
 namespace {
+bool showsIndexedLine(const GcGraphConfig* cfg) {
+    for (int g = 0; cfg && cfg->graph && g < cfg->ngraph; ++g)
+        for (int i = 0; cfg->graph[g].line && i < cfg->graph[g].nline; ++i)
+            if (cfg->graph[g].line[i].index()) return true;
+    return false;
+}
 template <class T, class... A> T* tryNew(A&&... args) {
     return new (std::nothrow) T(std::forward<A>(args)...);
 }
@@ -84,9 +91,25 @@ BOOL CGLView::PreCreateWindow(CREATESTRUCT& cs) {
 void CGLView::paint(CDC* dc) {
     CRect client;
     GetClientRect(&client);
-    m_pRenderer->clear(dc, &client);
-    m_pRenderer->drawGraph(dc);
-    m_pRenderer->drawComments(dc);
+    if (!showsIndexedLine(m_pRenderer->getGcGraphConfig())) {
+        m_backDC.reset(), m_backBitmap.reset();
+        m_pRenderer->clear(dc, &client);
+        m_pRenderer->drawGraph(dc);
+        m_pRenderer->drawComments(dc);
+        return;
+    }
+    if (!m_backDC || m_backSize != client.Size()) {
+        m_backDC = std::make_unique<CDC>();
+        m_backBitmap = std::make_unique<CBitmap>();
+        if (!m_backDC->CreateCompatibleDC(dc) ||
+            !m_backBitmap->CreateCompatibleBitmap(dc, client.Width(), client.Height()))
+            return m_backDC.reset(), m_backBitmap.reset(), void();
+        m_backDC->SelectObject(m_backBitmap.get());
+        m_backSize = client.Size();
+        m_pRenderer->forgetRepaint();
+    }
+    m_pRenderer->repaintGraph(m_backDC.get(), &client);
+    dc->BitBlt(0, 0, client.Width(), client.Height(), m_backDC.get(), 0, 0, SRCCOPY);
 }
 
 void CGLView::OnDraw(CDC* pDC) {

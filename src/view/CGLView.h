@@ -8,6 +8,7 @@
 #include <ploxen/platform/gdi/gdi.h>
 #include <ploxen/platform/wnd/CView.h>
 
+class CBitmap;
 class CClientDC;
 class CDrawCommentDlg;
 class CEraseCommentDlg;
@@ -139,6 +140,11 @@ private:
     std::unique_ptr<CViewing2dDlg> m_viewing2dDlg;
     std::unique_ptr<CClientDC> m_dc;
     BOOL m_bDpiAware = FALSE;
+    // A view that shows indexed lines paints through a picture of its own, which its renderer
+    // scrolls when only the newest part of a line changed.
+    std::unique_ptr<CDC> m_backDC;
+    std::unique_ptr<CBitmap> m_backBitmap;
+    CSize m_backSize{0, 0};
 
     void paint(CDC* dc);
     void press(CPoint point);

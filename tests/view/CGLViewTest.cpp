@@ -1,6 +1,9 @@
 // The graph view window: creation, sizing, the paint path, the palette,
 // dialogs and destruction.
+#include <cmath>
 #include <cstring>
+
+#include <QWidget>
 
 #include "GLViewFixture.h"
 #include "draw/Canvas.h"
@@ -74,6 +77,44 @@ TEST_F(FramedView, PaintEqualsTheMemoryPath) {
         for (int x = 0; x < r.right; ++x) differ += screen.GetPixel(x, y) != mem.dc.GetPixel(x, y);
     EXPECT_EQ(differ, 0);
     EXPECT_GT(mem.drawn(RGB(255, 0, 0)).size(), 50u); // the series was drawn
+}
+
+// A view following a growing indexed line repaints through its own picture, which it scrolls:
+// what the window shows after each real paint event is the full drawing of that moment, though
+// the host drew over the window between paints and the window was resized on the way.
+TEST_F(FramedView, FollowingRepaintsShowTheFullDrawing) {
+    auto* v = new Vertex2D[10000]; // handed over to the view, as a host does
+    auto* line = new GcGLine[1];
+    int green[3] = {0, 255, 0};
+    line[0].set(1, v, green, const_cast<char*>("live"), -1, 0, 2);
+    line[0].nvertex = 0;
+    line[0].setIndexed(1);
+    view->m_graph[0].setGLine(1, line);
+    view->m_graph[0].setVminVmax(-1, 1);
+    view->m_graph[0].setHminHmax(0, 10);
+    QWidget* widget = qWidgetOf(view->m_hWnd);
+    for (int step = 0; step < 24; ++step) {
+        if (step == 12) frame->MoveWindow(0, 0, 520, 420);
+        const int from = line[0].nvertex;
+        for (int i = from; i < from + 400; ++i) v[i] = {i / 100.0, std::sin(i / 100.0) * 0.8};
+        line[0].nvertex = from + 400;
+        line[0].changed(from);
+        const double t = v[from + 399].x;
+        if (!view->GetRenderer()->followGraph(t))
+            view->m_graph[0].setHminHmax(std::max(0.0, t - 10), std::max(10.0, t));
+        view->m_graph[0].setAutoHgrad();
+        pump();
+        CClientDC screen(view);
+        screen.FillSolidRect(CRect(100, 60, 140, 90), RGB(255, 0, 255)); // the host's own mark
+        view->Invalidate(FALSE);
+        widget->repaint();
+        const CRect r = client();
+        Canvas shown(r.Width(), r.Height()), full(r.Width(), r.Height());
+        shown.dc.BitBlt(0, 0, r.Width(), r.Height(), &screen, 0, 0, SRCCOPY);
+        view->GetRenderer()->clear(&full.dc, &r);
+        view->GetRenderer()->drawGraph(&full.dc);
+        ASSERT_TRUE(shown.pixels() == full.pixels()) << "step " << step;
+    }
 }
 
 TEST_F(FramedView, PaletteIsAColourCubeAndReportsTheTrueColourSurface) {
