@@ -2,7 +2,9 @@
 // changed()), the view following the newest ten seconds and repainted 60 times a second into a
 // 1200 x 900 bitmap, for 10 s. Prints the processor share of one core that the appends and
 // repaints took (and with the host's own generation of the points), and the repaint times'
-// median and 99th percentile. Each repaint draws the whole picture (no scrolling).
+// median and 99th percentile: first with repaints that scroll the picture and draw only its new
+// columns (repaintGraph, the range following by whole pixel columns), then with repaints that
+// draw the whole picture.
 //
 // "bench_live [seconds]"; google-benchmark flags that bench/run.sh passes are ignored.
 #include <algorithm>
@@ -32,12 +34,10 @@ double msBetween(Clock::time_point a, Clock::time_point b) {
     return std::chrono::duration<double, std::milli>(b - a).count();
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    double seconds = 10;
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--", 2) != 0) seconds = std::atof(argv[i]);
+// One run of the live view for the given seconds: scrolling repaints (the range follows by
+// whole pixel columns and repaintGraph keeps the picture) or full ones (the range is set to the
+// newest ten seconds and everything is drawn again).
+void run(double seconds, bool scroll) {
     const size_t capacity = size_t(seconds * rate) + 1000000;
     std::vector<Vertex2D> v(capacity);
     GcGLine line;
@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
     double generate = 0, library = 0; // processor ms
     double y = 0;
     unsigned noise = 12345;
+    int scrolled = 0;
     const auto start = Clock::now();
     const double cpuStart = cpuMs();
     for (int frame = 1;; ++frame) {
@@ -80,12 +81,17 @@ int main(int argc, char** argv) {
         double c1 = cpuMs();
         line.nvertex = to;
         line.changed(from);
-        graph.setHminHmax(std::max(0.0, t - window), std::max(t, window));
-        graph.setAutoHgrad();
         const auto p0 = Clock::now();
         const double q0 = cpuMs();
-        r.clear(&dc, &all);
-        r.drawGraph(&dc);
+        if (!scroll || t <= window || !r.followGraph(t))
+            graph.setHminHmax(std::max(0.0, t - window), std::max(t, window));
+        graph.setAutoHgrad();
+        if (scroll) {
+            scrolled += r.repaintGraph(&dc, &all);
+        } else {
+            r.clear(&dc, &all);
+            r.drawGraph(&dc);
+        }
         repaints.push_back(msBetween(p0, Clock::now()));
         const double c2 = cpuMs();
         repaintsCpu.push_back(c2 - q0);
@@ -99,8 +105,8 @@ int main(int argc, char** argv) {
         return s[size_t(p * double(s.size() - 1))];
     };
     std::printf("live view, %.0e vertices a second for %.0f s, following the newest %.0f s, %zu "
-                "repaints:\n",
-                rate, seconds, window, repaints.size());
+                "%s repaints (%d scrolled):\n",
+                rate, seconds, window, repaints.size(), scroll ? "scrolling" : "full", scrolled);
     std::printf("  processor share of one core: appends and repaints %.3f, with the points' "
                 "generation %.3f, whole process %.3f\n",
                 library / wall, (library + generate) / wall, cpu / wall);
@@ -109,8 +115,18 @@ int main(int argc, char** argv) {
         "p99 %.2f  max %.2f\n",
         pct(repaints, 0.5), pct(repaints, 0.99), repaints.back(), pct(repaintsCpu, 0.5),
         pct(repaintsCpu, 0.99), repaintsCpu.back());
-    std::printf("(a shared machine: the wall-clock figures are noisy)\n");
     dc.DeleteDC();
     DeleteObject(bitmap);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    double seconds = 10;
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--", 2) != 0) seconds = std::atof(argv[i]);
+    run(seconds, true);
+    run(seconds, false);
+    std::printf("(a shared machine: the wall-clock figures are noisy)\n");
     return 0;
 }

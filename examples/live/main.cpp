@@ -1,7 +1,8 @@
 // A live signal: a generator appends 100,000 points a second to an indexed line, and the view
 // follows its newest ten seconds. Everything is kept: History shows it all, Zoom (the library's
 // zoom tool: click two corners) goes into any part of it, Follow returns to the newest ten
-// seconds. The index keeps each drawing's cost to the plot's width, however long the line grows.
+// seconds. The index keeps each drawing's cost to the plot's width, however long the line grows,
+// and while following, each repaint scrolls the picture and draws only its newest columns.
 //   live [seconds of capacity, default 300]
 #include <ploxen/ploxen.h>
 
@@ -53,7 +54,7 @@ protected:
     afx_msg void OnFollow() {
         m_following = true;
         m_pRenderer->resetGraph();
-        showNewest();
+        showNewest(false);
         Invalidate(FALSE);
     }
     afx_msg void OnHistory() {
@@ -90,9 +91,16 @@ private:
         l.nvertex = due;
         l.changed(from);
     }
-    void showNewest() {
+    // The newest ten seconds. While following, the range moves on by whole pixel columns of
+    // the plot, so that each repaint only scrolls the picture and draws its new columns.
+    void showNewest(bool moveOn = true) {
         const double t = seconds();
-        showRange(std::max(0.0, t - window), std::max(t, window), "following");
+        if (t <= window)
+            showRange(0, window, "following");
+        else if (!moveOn || !m_pRenderer->followGraph(t))
+            showRange(t - window, t, "following");
+        else
+            showRange(m_graph[0].hmin, m_graph[0].hmax, "following");
     }
     void showRange(double from, double to, const char* what) {
         m_graph[0].setHminHmax(from, to);
