@@ -14,7 +14,10 @@
 //
 // "bench_draw --first <vertices> <series> <zoomed> [smooth]" measures instead the first drawing
 // of this fresh process and prints the same figures as one line; bench/run.sh runs it once per
-// case.
+// case. That drawing is also the first read of its vertices, freshly written, which costs up to
+// twice what the later reads the floors are the best of cost: cold_madd_ratio compares it with
+// one multiply-add pass over a twin of the vertices written the same way just after them and
+// first read just after the drawing.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -113,16 +116,18 @@ struct Surface {
     }
 };
 
-// Best of three timed passes of map(vertices, n, xs, ys) over every series into two int arrays.
-template <class Map> Times bestPass(Scene& s, Map map) {
+// Best of `runs` timed passes of map(vertices, n, xs, ys) over every series into two int
+// arrays; over the vertices `twin` instead of the series' own where given.
+template <class Map>
+Times bestPass(Scene& s, Map map, int runs = 3, const Vertex2D* twin = nullptr) {
     const int n = s.lines[0].nvertex;
     const auto xs = std::make_unique<int[]>(size_t(n));
     const auto ys = std::make_unique<int[]>(size_t(n));
     Times best{1e300, 1e300};
-    for (int run = 0; run < 3; ++run) {
+    for (int run = 0; run < runs; ++run) {
         const Times start = Times::now();
         for (const GcGLine& line : s.lines) {
-            map(line.vertex, n, xs.get(), ys.get());
+            map(twin ? twin : line.vertex, n, xs.get(), ys.get());
             benchmark::DoNotOptimize(xs.get());
             benchmark::DoNotOptimize(ys.get());
             benchmark::ClobberMemory();
@@ -147,18 +152,21 @@ Times divisionFloor(Scene& s) {
 
 // What memory bandwidth allows: the same pass with each mapping folded into one multiply and
 // add (no division, no clamping), so the compiler can vectorise it.
-Times bandwidthFloor(Scene& s) {
+Times bandwidthFloor(Scene& s, int runs = 3, const Vertex2D* twin = nullptr) {
     const PlotLayout p(s.r.viewport, s.r.zoomScale, s.r.zoomOffset, s.cfg);
     const VerticalRange range = VerticalRange::of(s.graph, false);
     const double ax = p.pw / p.hr * p.zx, bx = (p.ox - p.h0 * p.pw / p.hr) * p.zx + p.L + 0.5;
     const double ay = -p.gh / range.r * p.zy,
                  by = p.B - (p.oy - range.lo / range.r * p.gh) * p.zy + 0.5;
-    return bestPass(s, [&](const Vertex2D* v, int n, int* __restrict x, int* __restrict y) {
-        for (int i = 0; i < n; ++i) {
-            x[i] = int(v[i].x * ax + bx);
-            y[i] = int(v[i].y * ay + by);
-        }
-    });
+    return bestPass(
+        s,
+        [&](const Vertex2D* v, int n, int* __restrict x, int* __restrict y) {
+            for (int i = 0; i < n; ++i) {
+                x[i] = int(v[i].x * ax + bx);
+                y[i] = int(v[i].y * ay + by);
+            }
+        },
+        runs, twin);
 }
 
 // Reading alone: every vertex once, summed into eight accumulators, the least a drawing that
@@ -334,9 +342,11 @@ BENCHMARK(BM_DrawLogOverLinear)
     ->Unit(benchmark::kMillisecond);
 
 // The first drawing of this process: surface and data made, then one timed drawGraph with the
-// resident high-water mark reset just before it; the floors are measured after it.
+// resident high-water mark reset just before it; the floors are measured after it, the cold
+// one first.
 int firstDrawing(int n, int nseries, bool zoomed, bool smooth) {
     Scene scene(n, nseries, smooth);
+    const std::vector<Vertex2D> twin = signal(n, smooth);
     if (zoomed) scene.zoomToOnePercent();
     Surface surface;
     FILE* f = std::fopen("/proc/self/clear_refs", "w");
@@ -346,16 +356,19 @@ int firstDrawing(int n, int nseries, bool zoomed, bool smooth) {
     scene.r.drawGraph(&surface.dc);
     const Times ms = Times::now() - start;
     const double peak = f ? double(statusBytes("VmHWM:") - before) : -1;
+    const Times cold = bandwidthFloor(scene, 1, twin.data());
     const Times madd = bandwidthFloor(scene), div = divisionFloor(scene), read = readFloor(scene);
     std::printf("first drawing %8d x %d%s  ms %8.2f  madd_ratio %6.2f  div_ratio %6.2f  "
                 "read_ratio %6.2f  cpu_ms %8.2f  cpu_madd %6.2f  cpu_div %6.2f  "
-                "peak_extra_MB %5.2f  B_per_vertex %6.3f\n",
+                "peak_extra_MB %5.2f  B_per_vertex %6.3f  cold_madd_ms %8.2f  "
+                "cold_madd_ratio %6.2f\n",
                 n, nseries,
                 zoomed   ? " zoomed"
                 : smooth ? " smooth"
                          : "       ",
                 ms.wall, ms.wall / madd.wall, ms.wall / div.wall, ms.wall / read.wall, ms.cpu,
-                ms.cpu / madd.cpu, ms.cpu / div.cpu, peak / 1e6, peak / (double(n) * nseries));
+                ms.cpu / madd.cpu, ms.cpu / div.cpu, peak / 1e6, peak / (double(n) * nseries),
+                cold.wall, ms.wall / cold.wall);
     return 0;
 }
 

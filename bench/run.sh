@@ -2,7 +2,8 @@
 # Builds the benchmark programs (Release) and runs them all; each prints its figures and the
 # ratios it is judged by (CSV export against fprintf, drawing against the mapping floors, ...).
 # The drawing figures come twice: warm (repeated drawings in one process) and as the first
-# drawing of a fresh process, one process per case. bench_indexed draws an indexed line of 1e8
+# drawing of a fresh process, one process per case, also against a floor over vertices as cold
+# as the drawing's (cold_madd_ratio). bench_indexed draws an indexed line of 1e8
 # vertices (1.6 GB) beside the same line drawn without its index.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)

@@ -2,7 +2,9 @@
 
 #include <ploxen/model/CsvWriter.h>
 #include <ploxen/render/GradLabel.h>
+#include <ploxen/render/LayoutConstants.h>
 #include <ploxen/render/RepaintFrame.h>
+#include <ploxen/render/TextFit.h>
 
 #include <algorithm>
 #include <new>
@@ -49,6 +51,7 @@ Renderer& Renderer::operator=(const Renderer& other) {
     std::copy_n(other.zoomScale, 2, zoomScale);
     std::copy_n(other.zoomOffset, 2, zoomOffset);
     if (old != comments) release(old);
+    if (other.m_textFont.m_hObject) keepFonts();
     return *this;
 }
 
@@ -67,6 +70,29 @@ void Renderer::setViewport(int x, int y, int width, int height) {
     viewport[1] = y;
     viewport[2] = width;
     viewport[3] = height;
+    keepFonts();
+}
+
+// The fonts for the viewport's text height, unless the ones kept fit it already. Qt picks and
+// loads a font's face, and the advance of each character, at its first measurement: they are
+// measured here once, on the characters of the graduation labels.
+void Renderer::keepFonts() {
+    const int height = layout::textHeight(viewport[2], viewport[3]);
+    if (m_textFont.m_hObject && height == m_fontHeight) return;
+    m_textFont.DeleteObject();
+    m_verticalFont.DeleteObject();
+    m_textFont.Attach(com_GLCreateTextFont(viewport[2], viewport[3]));
+    m_verticalFont.Attach(
+        ::CreateFontA(height, 0, 900, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 32, "FONT"));
+    m_fontHeight = height;
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    for (CFont* font : {&m_textFont, &m_verticalFont}) {
+        CFont* previous = dc.SelectObject(font);
+        dc.GetTextExtent("0123456789.-x", 13);
+        dc.SelectObject(previous);
+    }
+    dc.DeleteDC();
 }
 
 void Renderer::getViewport(int* const out) const {

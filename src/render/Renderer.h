@@ -89,6 +89,13 @@ protected:
     void trimZeros(CString& s);
 
 private:
+    // The text fonts of drawGraph for the viewport's size, kept from one drawing to the next
+    // and made again when that size changes: Qt finds and loads a font's face at its first
+    // measurement, which costs more than drawing a small plot.
+    CFont m_textFont, m_verticalFont;
+    int m_fontHeight = 0;
+    void keepFonts();
+
     // What one drawGraph call works with: device context, layout, colours and fonts.
     struct DrawState;
     void drawFrame(const DrawState& st);

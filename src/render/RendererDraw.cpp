@@ -1,6 +1,4 @@
 #include <ploxen/render/DrawState.h>
-#include <ploxen/render/LayoutConstants.h>
-#include <ploxen/render/TextFit.h>
 
 #include <algorithm>
 
@@ -21,11 +19,8 @@ void Renderer::drawGraph(CDC* dc) {
     if (!config || config->ngraph <= 0 || !config->graph || config->graph[0].nline <= 0) return;
     const GcGraphConfig& cfg = *config;
 
-    const int fh = layout::textHeight(viewport[2], viewport[3]);
-    CFont textFont, verticalFont;
-    textFont.Attach(com_GLCreateTextFont(viewport[2], viewport[3]));
-    verticalFont.Attach(::CreateFontA(fh, 0, 900, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 32, "FONT"));
-    CFont* previousFont = dc->SelectObject(&textFont);
+    keepFonts(); // the viewport may have been written directly
+    CFont* previousFont = dc->SelectObject(&m_textFont);
 
     const int shade = background == BK_BLACK ? 0 : 255;
     BkColor(dc, shade, shade, shade);
@@ -33,8 +28,8 @@ void Renderer::drawGraph(CDC* dc) {
                        cfg,
                        PlotLayout(viewport, zoomScale, zoomOffset, cfg),
                        {255 - shade, 255 - shade, 255 - shade},
-                       &textFont,
-                       &verticalFont,
+                       &m_textFont,
+                       &m_verticalFont,
                        axisCount(cfg)};
 
     drawFrame(st);
@@ -51,8 +46,6 @@ void Renderer::drawGraph(CDC* dc) {
     dc->SelectClipRgn(&clip);
     clip.DeleteObject();
     dc->SelectObject(previousFont);
-    textFont.DeleteObject();
-    verticalFont.DeleteObject();
 }
 
 // The plot rectangle and, for stacked graphs, the lines between strips still inside it.

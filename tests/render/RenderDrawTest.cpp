@@ -65,7 +65,7 @@ TEST(RenderDraw, TitlePositionsExponentMarkAndWhiteFrame) {
     EXPECT_EQ(s.font(), s.base.m_hObject);
 }
 
-TEST(RenderDraw, NothingWithoutGraphsOrSeriesAndDefaultFontWhenTiny) {
+TEST(RenderDraw, NothingWithoutGraphsOrSeriesAndFontsOfTheViewport) {
     OneGraph scene;
     Surface s;
     scene.graphs[0].nline = 0;
@@ -80,6 +80,12 @@ TEST(RenderDraw, NothingWithoutGraphsOrSeriesAndDefaultFontWhenTiny) {
     small.draw(two.r);
     EXPECT_EQ(small.sink.lines().at(0), "SelectObject(font(0,0,0,0,700,0,0,0,0,0,0,0,32,FONT))");
     EXPECT_EQ(small.polylines(10).at(0), "2,9 31;48 17");
+
+    // The fonts kept between drawings follow a viewport written directly.
+    two.r.viewport[2] = 400, two.r.viewport[3] = 300;
+    Surface large;
+    large.draw(two.r);
+    EXPECT_EQ(large.sink.lines().at(0), "SelectObject(font(-7,0,0,0,700,0,0,0,0,0,0,0,32,FONT))");
 }
 
 // Class labels and bars are in the random-drawing hash, whose graduations have no small marks.
