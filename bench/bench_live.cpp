@@ -6,7 +6,8 @@
 // columns (repaintGraph, the range following by whole pixel columns), then with repaints that
 // draw the whole picture.
 //
-// "bench_live [seconds]"; google-benchmark flags that bench/run.sh passes are ignored.
+// "bench_live [seconds] [scroll|full]" (both by default); google-benchmark flags that
+// bench/run.sh passes are ignored.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -123,10 +124,15 @@ void run(double seconds, bool scroll) {
 
 int main(int argc, char** argv) {
     double seconds = 10;
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--", 2) != 0) seconds = std::atof(argv[i]);
-    run(seconds, true);
-    run(seconds, false);
+    bool scroll = true, full = true;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "scroll") == 0 || std::strcmp(argv[i], "full") == 0)
+            scroll = argv[i][0] == 's', full = !scroll;
+        else if (std::strncmp(argv[i], "--", 2) != 0)
+            seconds = std::atof(argv[i]);
+    }
+    if (scroll) run(seconds, true);
+    if (full) run(seconds, false);
     std::printf("(a shared machine: the wall-clock figures are noisy)\n");
     return 0;
 }

@@ -123,6 +123,10 @@ private:
     std::unique_ptr<Frame> m_frame;
     // While not empty, indexed sorted series are drawn only over these device column ranges.
     std::vector<std::pair<double, double>> m_seriesColumns;
+    // What drawGraph draws: everything, or only the series, or everything but them (which
+    // never overlap: the series stay in their strips, everything else drawn there comes
+    // before them).
+    enum class Parts { all, series, decoration } m_parts = Parts::all;
     // While set, receives each horizontal graduation mark drawn: its device x, times 2, plus 1
     // for a large one.
     std::vector<int>* m_marks = nullptr;

@@ -32,14 +32,17 @@ void Renderer::drawGraph(CDC* dc) {
                        &m_verticalFont,
                        axisCount(cfg)};
 
-    drawFrame(st);
-    drawTitles(st);
-    if (st.lay.hValid) drawHGraduation(st);
-    drawVGraduation(st);
+    const bool decoration = m_parts != Parts::series, series = m_parts != Parts::decoration;
+    if (decoration) {
+        drawFrame(st);
+        drawTitles(st);
+        if (st.lay.hValid) drawHGraduation(st);
+        drawVGraduation(st);
+    }
     RECT clipBox{};
     dc->GetClipBox(&clipBox);
-    if (st.lay.hValid) drawSeries(st);
-    drawLegend(st);
+    if (st.lay.hValid && series) drawSeries(st);
+    if (decoration) drawLegend(st);
 
     CRgn clip;
     clip.CreateRectRgnIndirect(&clipBox);

@@ -192,19 +192,38 @@ bool Renderer::drawScrolled(CDC* dc, const RECT& client, const Scroll& s, std::v
         const RECT from = {s.kept.left + s.k, s.kept.top, s.kept.right + s.k, s.kept.bottom};
         dc->ScrollDC(-s.k, 0, &from, &s.kept, nullptr, nullptr);
     }
-    const int saved = dc->SaveDC();
-    CRgn rest, kept;
+    // Everything but the series through the region around the kept part; the series in the
+    // rectangles left and right of it, where the device's own fast paths apply.
+    const RECT &c = client, &kept = s.kept;
+    const RECT around[4] = {{c.left, c.top, c.right, kept.top},
+                            {c.left, kept.bottom, c.right, c.bottom},
+                            {c.left, kept.top, kept.left, kept.bottom},
+                            {kept.right, kept.top, c.right, kept.bottom}};
+    for (const RECT& r : around)
+        if (r.left < r.right && r.top < r.bottom) clear(dc, &r);
+    const auto drawThrough = [&](CRgn& region, Parts parts) {
+        const int saved = dc->SaveDC();
+        dc->SelectClipRgn(&region);
+        dc->SetMetaRgn();
+        m_parts = parts;
+        drawGraph(dc);
+        m_parts = Parts::all;
+        dc->RestoreDC(saved);
+    };
+    CRgn rest, hole;
     rest.CreateRectRgnIndirect(&client);
-    kept.CreateRectRgnIndirect(&s.kept);
-    rest.CombineRgn(&rest, &kept, RGN_DIFF);
-    dc->SelectClipRgn(&rest);
-    dc->SetMetaRgn();
-    m_seriesColumns = {{now.L - 1 - reach, s.kept.left + reach},
-                       {s.kept.right - reach, now.R + 1 + reach}};
-    clear(dc, &client);
-    drawGraph(dc);
+    hole.CreateRectRgnIndirect(&kept);
+    rest.CombineRgn(&rest, &hole, RGN_DIFF);
+    drawThrough(rest, Parts::decoration);
+    for (int side = 2; side < 4; ++side) {
+        CRgn r;
+        r.CreateRectRgnIndirect(&around[side]);
+        m_seriesColumns = {side == 2
+                               ? std::pair<double, double>(now.L - 1 - reach, kept.left + reach)
+                               : std::pair<double, double>(kept.right - reach, now.R + 1 + reach)};
+        drawThrough(r, Parts::series);
+    }
     m_seriesColumns.clear();
-    dc->RestoreDC(saved);
 
     // The marks in the kept columns must be those of the old picture, moved.
     const auto within = [&](int mark) {
