@@ -173,6 +173,56 @@ LineIndex::YRange LineIndex::yRange(int first, int count) const {
     return {lo, hi};
 }
 
+namespace {
+
+// Folds the finite y of v[0..n) into (lo, hi).
+void takeFiniteOf(const Vertex2D* v, int n, double& lo, double& hi) {
+    for (int i = 0; i < n; ++i)
+        if (std::isfinite(v[i].y)) lo = std::min(lo, v[i].y), hi = std::max(hi, v[i].y);
+}
+
+} // namespace
+
+// Entry entry of level `level`: its range, or where it holds a y that is not finite, those of
+// its entries below, down to the vertices of its leaves. False when the budget runs out.
+bool LineIndex::takeFinite(size_t level, int entry, double& lo, double& hi, int& budget) const {
+    const YRange& r = m_levels[level][size_t(entry)];
+    if (!std::isnan(r.lo)) {
+        lo = std::min(lo, r.lo), hi = std::max(hi, r.hi);
+        return true;
+    }
+    if (level == 0) {
+        if (--budget < 0) return false;
+        const int first = entry * leafSize;
+        takeFiniteOf(m_v + first, std::min(m_n, first + leafSize) - first, lo, hi);
+        return true;
+    }
+    const int end = std::min<int>((entry + 1) * fanout, int(m_levels[level - 1].size()));
+    for (int e = entry * fanout; e < end; ++e)
+        if (!takeFinite(level - 1, e, lo, hi, budget)) return false;
+    return true;
+}
+
+LineIndex::YRange LineIndex::finiteYRange(int first, int count, int budget) const {
+    const int end = first + count;
+    int a = (first + leafSize - 1) / leafSize, b = end / leafSize; // whole leaves a..b-1
+    double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+    if (a >= b) {
+        takeFiniteOf(m_v + first, count, lo, hi);
+        return {lo, hi};
+    }
+    takeFiniteOf(m_v + first, a * leafSize - first, lo, hi);
+    takeFiniteOf(m_v + b * leafSize, end - b * leafSize, lo, hi);
+    for (size_t k = 0; a < b; ++k, a /= fanout, b /= fanout) {
+        const bool top = k + 1 == m_levels.size();
+        while (a < b && (top || a % fanout != 0))
+            if (!takeFinite(k, a++, lo, hi, budget)) return {noValue, noValue};
+        while (b > a && b % fanout != 0)
+            if (!takeFinite(k, --b, lo, hi, budget)) return {noValue, noValue};
+    }
+    return {lo, hi};
+}
+
 std::size_t LineIndex::bytes() const {
     std::size_t n = sizeof *this;
     for (const std::vector<YRange>& level : m_levels) n += level.capacity() * sizeof(YRange);

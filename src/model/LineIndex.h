@@ -32,6 +32,9 @@ public:
     bool sorted() const { return m_unsortedLeaf == noLeaf; }
     // The lowest and highest y of the count >= 1 vertices from first on.
     YRange yRange(int first, int count) const;
+    // The same over the finite y alone (lo > hi when there is none), reading the vertices of at
+    // most budget leaves that hold a y that is not finite: NaN when that is not enough.
+    YRange finiteYRange(int first, int count, int budget) const;
     // The last vertex from first to end - 1 whose y inside(y, y) refuses, first - 1 for none.
     // inside(lo, hi) says whether it accepts every y from lo to hi (finite), and accepts a
     // range within one it accepts; the y from first to end - 1 must be finite.
@@ -47,6 +50,7 @@ private:
     static constexpr int noLeaf = -1;
     void buildLeaves(int fromLeaf);
     void buildLevel(size_t level, int fromEntry);
+    bool takeFinite(size_t level, int entry, double& lo, double& hi, int& budget) const;
 
     const Vertex2D* m_v = nullptr;
     int m_n = 0;

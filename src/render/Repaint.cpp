@@ -21,6 +21,9 @@ namespace {
 // Vertices this far outside the plot are still mapped and rounded exactly by every drawing
 // path (far ones are cut to a box, which does not move with the picture).
 constexpr double nearPlot = 1e5;
+// Leaves with a value that is not finite read vertex by vertex, at most, to check the kept
+// part's values.
+constexpr int finiteBudget = 64;
 
 } // namespace
 
@@ -149,10 +152,14 @@ bool movesExactly(const GcGLine& line, const AxisMap& oldMap, const AxisMap& new
         const double x = oldMap.toPixel(v[i].x);
         if (!(x > L - nearPlot && x < R + nearPlot)) return false;
     }
-    const LineIndex::YRange y = line.index()->yRange(a, b - a + 1);
-    const double y0 = ymap.toPixel(y.lo), y1 = ymap.toPixel(y.hi);
-    const double top = std::min(y0, y1), bottom = std::max(y0, y1);
-    if (!(top > sT - nearPlot && bottom < sB + nearPlot)) return false;
+    // Values that are not finite only end runs, wherever the picture is.
+    const LineIndex::YRange y = line.index()->finiteYRange(a, b - a + 1, finiteBudget);
+    if (std::isnan(y.lo)) return false;
+    if (y.lo <= y.hi) {
+        const double y0 = ymap.toPixel(y.lo), y1 = ymap.toPixel(y.hi);
+        const double top = std::min(y0, y1), bottom = std::max(y0, y1);
+        if (!(top > sT - nearPlot && bottom < sB + nearPlot)) return false;
+    }
     int length = 1;
     for (int i = a; i <= b;) {
         const int c = oldColumn(i);

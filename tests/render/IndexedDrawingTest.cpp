@@ -147,6 +147,15 @@ TEST(IndexedDrawing, IndexKnowsSortednessAndExtremesOfAnyStretch) {
             ASSERT_TRUE(std::isnan(y.lo) && std::isnan(y.hi)) << first << " " << count;
         else
             ASSERT_TRUE(y.lo == lo && y.hi == hi) << first << " " << count;
+        // Over the finite values alone: exact with room enough, NaN or exact with little.
+        double flo = infinity, fhi = -infinity;
+        for (int i = first; i < first + count; ++i)
+            if (!std::isnan(v[size_t(i)].y))
+                flo = std::min(flo, v[size_t(i)].y), fhi = std::max(fhi, v[size_t(i)].y);
+        const LineIndex::YRange f = ix.finiteYRange(first, count, 1000),
+                                g = ix.finiteYRange(first, count, 1);
+        ASSERT_TRUE(f.lo == flo && f.hi == fhi) << first << " " << count;
+        ASSERT_TRUE((std::isnan(g.lo) && std::isnan(g.hi)) || (g.lo == flo && g.hi == fhi));
     }
     std::vector<Vertex2D> w(v.size());
     for (Vertex2D& p : w) p = {0, r.chance(0.02) ? r.uniform(5, 6) : r.uniform(-5, 5)};
