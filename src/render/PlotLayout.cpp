@@ -3,6 +3,11 @@
 
 #include <cmath>
 
+VerticalRange VerticalRange::ofSeries(const GcGraphConfig& cfg, int g) {
+    const GcGraph& source = cfg.superpose && cfg.singleVaxis ? cfg.graph[0] : cfg.graph[g];
+    return of(source, cfg.type == GcGraphConfig::HISTON);
+}
+
 VerticalRange VerticalRange::of(const GcGraph& g, bool fromZero) {
     VerticalRange s;
     s.log = logUsable(g.logV, g.vmin, g.vmax);

@@ -19,6 +19,9 @@ struct VerticalRange {
     // The graph's own range, starting at 0 instead of vmin when fromZero is set (not on a
     // logarithmic axis, where bars stand on the plot's bottom).
     static VerticalRange of(const GcGraph& g, bool fromZero);
+    // The range graph g's series are drawn with: graph 0's when superposed graphs share one
+    // axis, from 0 for a histogram of counts.
+    static VerticalRange ofSeries(const GcGraphConfig& cfg, int g);
 };
 
 // Whether a range min..max set on an axis that asks for a logarithmic scale can be drawn so:

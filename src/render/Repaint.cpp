@@ -10,6 +10,7 @@
 #include <ploxen/render/RepaintFrame.h>
 
 #include <ploxen/model/LineIndex.h>
+#include <ploxen/raster/WideLine.h>
 #include <ploxen/render/Gallop.h>
 #include <ploxen/render/SortedColumns.h>
 
@@ -40,8 +41,7 @@ std::unique_ptr<Renderer::Frame> Renderer::frameOf(CDC* dc, const RECT& client) 
     f->type = cfg.type, f->superpose = cfg.superpose, f->singleVaxis = cfg.singleVaxis;
     f->lay.emplace(viewport, zoomScale, zoomOffset, cfg);
     for (int g = 0; g < cfg.ngraph; ++g) {
-        const GcGraph& source = cfg.superpose && cfg.singleVaxis ? cfg.graph[0] : cfg.graph[g];
-        const VerticalRange range = VerticalRange::of(source, false);
+        const VerticalRange range = VerticalRange::ofSeries(cfg, g);
         for (int i = 0; cfg.graph[g].line && i < cfg.graph[g].nline; ++i) {
             const GcGLine& l = cfg.graph[g].line[i];
             const LineIndex* ix = l.index();
@@ -116,7 +116,8 @@ bool Renderer::scrollable(const Frame& last, const Frame& next, Scroll& s) const
             o.lineWidth != n.lineWidth || o.strip != n.strip || !sameRange(o.range, n.range) ||
             SortedColumns::usable(line, newMap) != n.index || n.index->updates() < o.updates)
             return false;
-        s.seriesMargin = std::max(s.seriesMargin, std::min(line.lineWidth, 100) / 2 + 1.0);
+        s.seriesMargin =
+            std::max(s.seriesMargin, std::min(line.lineWidth, WideLine::maxWidth) / 2 + 1.0);
         // Segments from the vertex before the first changed one on are new; a line with fewer
         // than two vertices is not drawn.
         const int changed = n.index->changedSince(o.updates);

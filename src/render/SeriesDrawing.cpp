@@ -288,8 +288,7 @@ void Renderer::drawSeries(const DrawState& st) {
         if (!std::isfinite(sT) || !std::isfinite(sB) || sT > p.B || sB < p.T) continue;
         sT = std::max(sT, p.T);
         sB = std::min(sB, p.B);
-        const GcGraph& source = cfg.superpose && cfg.singleVaxis ? cfg.graph[0] : cfg.graph[g];
-        const VerticalRange range = VerticalRange::of(source, cfg.type == GcGraphConfig::HISTON);
+        const VerticalRange range = VerticalRange::ofSeries(cfg, g);
         if (!range.valid) continue;
 
         CRgn clip;
