@@ -65,6 +65,8 @@ protected:
     }
     afx_msg void OnZoom() {
         m_following = false;
+        showRange(m_graph[0].hmin, m_graph[0].hmax, "zoomed");
+        Invalidate(FALSE);
         OnZoomGraph();
     }
     afx_msg void OnUnzoom() { OnUnzoomGraph(); }
